@@ -1,0 +1,19 @@
+# ais_add_test(<name> SOURCES <files...> LIBS <targets...>)
+# One Qt Test executable, registered with CTest, run offscreen in a working directory of its own.
+set(AIS_REFDATA_DIR "${PROJECT_SOURCE_DIR}/../shared/refdata" CACHE PATH "Independent reference traffic and decodes")
+set(AIS_LSAN_SUPPRESSIONS "${PROJECT_SOURCE_DIR}/tests/lsan.supp")
+
+function(ais_add_test name)
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} ais_test_common Qt5::Test)
+    set(workdir "${CMAKE_CURRENT_BINARY_DIR}/work/${name}")
+    file(MAKE_DIRECTORY "${workdir}")
+    add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY "${workdir}")
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 300)
+    endif()
+    set_tests_properties(${name} PROPERTIES
+        TIMEOUT ${ARG_TIMEOUT}
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1:abort_on_error=1;LSAN_OPTIONS=suppressions=${AIS_LSAN_SUPPRESSIONS}:print_suppressions=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+endfunction()

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QMutex>
+#include <QThread>
+#include <QWaitCondition>
+
+// The thread in which the communication layer runs its event loop. run() is QThread's:
+// an event loop. The owner quits the loop before deleting the thread.
+class CThread : public QThread
+{
+    Q_OBJECT
+
+public:
+    CThread(QObject* parent, bool running);
+    ~CThread() override;
+
+signals:
+    void signalStart();
+    void signal();
+
+private:
+    QMutex m_mutex;
+    QWaitCondition m_condition;
+    bool m_running;
+    bool m_stop = false;
+};

@@ -1,0 +1,90 @@
+#include "support/PortalStr.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace Portal::Str {
+
+void ConvtIntToChar(char* buffer, size_t size, int value)
+{
+    if (size == 0)
+        return;
+    std::snprintf(buffer, size, "%d", value);
+}
+
+void ConvtFloatToChar(char* buffer, size_t size, float value, char decimals)
+{
+    if (size == 0)
+        return;
+    char format[16];
+    std::snprintf(format, sizeof format, "%%.%df", static_cast<int>(decimals));
+    std::snprintf(buffer, size, format, static_cast<double>(value));
+    // Only a fraction loses its zeros: a whole number cut short by the buffer keeps them.
+    if (!std::strpbrk(buffer, ".,"))
+        return;
+    TrimEnd(buffer, "0");
+    TrimEnd(buffer, ".,");
+}
+
+size_t TrimEnd(char* text, const std::string& set)
+{
+    size_t length = std::strlen(text);
+    if (set.empty())
+        return length;
+    while (length > 0 && set.find(text[length - 1]) != std::string::npos)
+        text[--length] = '\0';
+    return length;
+}
+
+double ConvtStrToDouble(char* text)
+{
+    char* comma = std::strchr(text, ',');
+    if (comma && comma != text)
+        *comma = '.';
+    return std::atof(text);
+}
+
+int ConvtHexCharToInt(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return 0;
+}
+
+size_t ConvtHexStrToChar(unsigned char* out, size_t size, const char* hex)
+{
+    size_t written = 0;
+    while (written < size && hex[0] != '\0' && hex[1] != '\0') {
+        out[written++] = static_cast<unsigned char>(ConvtHexCharToInt(hex[0]) * 16 + ConvtHexCharToInt(hex[1]));
+        hex += 2;
+    }
+    return written;
+}
+
+void UpperCase(char* text)
+{
+    for (; *text; ++text) {
+        if (*text >= 'a' && *text <= 'z')
+            *text = static_cast<char>(*text - 'a' + 'A');
+    }
+}
+
+size_t SafeStrCpy(char* dst, const char* src, size_t size)
+{
+    if (size == 0)
+        return 0;
+    size_t n = 0;
+    while (n + 1 < size && src[n] != '\0') {
+        dst[n] = src[n];
+        ++n;
+    }
+    dst[n] = '\0';
+    return n;
+}
+
+} // namespace Portal::Str

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+// C-buffer helpers. Every writer takes the buffer's size and never writes past it;
+// the array overloads pass the size of a fixed buffer for the caller.
+namespace Portal::Str {
+
+void ConvtIntToChar(char* buffer, size_t size, int value);
+// Prints with a fixed count of decimals, then drops trailing zeros and a trailing point.
+void ConvtFloatToChar(char* buffer, size_t size, float value, char decimals);
+size_t TrimEnd(char* text, const std::string& set);
+double ConvtStrToDouble(char* text);
+int ConvtHexCharToInt(char c);
+// Returns the number of bytes written.
+size_t ConvtHexStrToChar(unsigned char* out, size_t size, const char* hex);
+void UpperCase(char* text);
+// Bounded copy: at most size - 1 characters, always terminated when size > 0.
+// Returns the number of characters copied.
+size_t SafeStrCpy(char* dst, const char* src, size_t size);
+
+template <size_t N>
+void ConvtIntToChar(char (&buffer)[N], int value)
+{
+    ConvtIntToChar(buffer, N, value);
+}
+
+template <size_t N>
+void ConvtFloatToChar(char (&buffer)[N], float value, char decimals)
+{
+    ConvtFloatToChar(buffer, N, value, decimals);
+}
+
+template <size_t N>
+size_t ConvtHexStrToChar(unsigned char (&out)[N], const char* hex)
+{
+    return ConvtHexStrToChar(out, N, hex);
+}
+
+template <size_t N>
+size_t SafeStrCpy(char (&dst)[N], const char* src)
+{
+    return SafeStrCpy(dst, src, N);
+}
+
+} // namespace Portal::Str

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "support/CAbstractSysDebug.h"
+
+#include <QMutex>
+#include <QString>
+#include <QThread>
+#include <QWaitCondition>
+#include <deque>
+#include <string>
+
+class QSettings;
+
+// The process's debug log: callers queue messages, the "SysDebug Thread" filters,
+// formats and writes them. Callers never wait for output.
+class SysDebug : public CAbstractSysDebug, public QThread
+{
+public:
+    static constexpr const char* DecryptFilePath = "./loggerDecrypt.log";
+    static constexpr int AutoLogRingSize = 1000;
+    static constexpr int MaxNoteLength = 2047;
+
+    SysDebug();
+    ~SysDebug() override;
+
+    // The text is always the format's output, never a format itself.
+    void dbgPrintf(DEBUG_MSG_LEVEL level, const char* classFun, int thread, const char* format, ...)
+        __attribute__((format(printf, 5, 6)));
+
+    bool initialize(QString profileIniPath);
+    void readProfileIni(const QSettings* settings);
+    void setEncryption(bool enable) { m_encryptionEnable = enable; }
+
+    void dbgPushSysMsgQ(SDebugMsgData& msg) override;
+
+    QString printMsg(SDebugMsgData& msg, bool console);
+    QString compHeadMsg(std::string title, bool encode);
+    static QString logEncryption(QString& line);
+    static void logDecryption();
+    SDebugMsgData procStakeMsg(SDebugMsgData& msg, DEBUG_MSG_LEVEL level);
+
+    bool autoLogEnable() const { return m_autoLogEnable; }
+    int autoLogKeepMax() const { return m_autoLogKeepMax; }
+    bool encryptionEnable() const { return m_encryptionEnable; }
+    bool decryptionEnable() const { return m_decryptionEnable; }
+
+protected:
+    void run() override;
+
+private:
+    void msgProc(SDebugMsgData& msg);
+    void pushAutoLogMsgQ(const SDebugMsgData& msg, bool dump);
+    void writeText(const QString& text);
+    void processBatch(std::deque<SDebugMsgData>& batch);
+
+    QMutex m_mutex;
+    QWaitCondition m_condition;
+    bool m_stop = false;
+    std::deque<SDebugMsgData> m_pending;
+    std::deque<SDebugMsgData> m_autoLogRing;
+    bool m_autoLogEnable = true;
+    int m_autoLogKeepMax = 1000;
+    bool m_encryptionEnable = true;
+    bool m_decryptionEnable = false;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace TestEnv {
+
+// Sets the process's time zone (TZ) and makes the C library read it again.
+void setTimeZone(const QByteArray& tz);
+
+// Folder of the independent reference traffic; empty when it is not there.
+QString refDataDir();
+
+// Makes a fresh temporary folder the working directory for its lifetime.
+class ScopedWorkDir
+{
+public:
+    ScopedWorkDir();
+    ~ScopedWorkDir();
+    QString path() const { return m_dir.path(); }
+    bool isValid() const { return m_dir.isValid(); }
+
+private:
+    QString m_previous;
+    QTemporaryDir m_dir;
+};
+
+} // namespace TestEnv

@@ -1,0 +1,363 @@
+#include "TestEnv.h"
+#include "support/SysDebug.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QtTest>
+#include <memory>
+#include <thread>
+
+namespace {
+
+QStringList g_console;
+
+void captureConsole(QtMsgType, const QMessageLogContext&, const QString& text)
+{
+    g_console << text;
+}
+
+void writeProfile(const QVariantMap& keys)
+{
+    QSettings settings(QStringLiteral("profile.ini"), QSettings::IniFormat);
+    for (auto it = keys.cbegin(); it != keys.cend(); ++it)
+        settings.setValue(QStringLiteral("Sys_Debug/") + it.key(), it.value());
+}
+
+QByteArray readLog()
+{
+    QFile file(QString::fromLatin1(CAbstractSysDebug::LogFilePath));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList decodedLines(const QByteArray& raw)
+{
+    QString text = QString::fromLatin1(QByteArray::fromBase64(raw));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// The line as the dump writes it, after its leading "hh:mm:ss " stamp.
+QString dumpLine(const QString& name, const QString& mark, const QString& note)
+{
+    const int tabs = (40 - name.size() + 3) / 4;
+    return QStringLiteral("0\t") + name + QString(tabs, QLatin1Char('\t')) + mark + note;
+}
+
+bool matchesStamped(const QString& line, const QString& expected)
+{
+    static const QRegularExpression stamp(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d "));
+    if (!stamp.match(line).hasMatch())
+        return false;
+    QString body = line.mid(9);
+    while (body.endsWith(QLatin1Char(' ')))
+        body.chop(1);
+    return body == expected;
+}
+
+} // namespace
+
+class TestSysDebug : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestEnv::ScopedWorkDir> m_dir;
+
+private slots:
+    void initTestCase() { qInstallMessageHandler(captureConsole); }
+
+    void init()
+    {
+        m_dir = std::make_unique<TestEnv::ScopedWorkDir>();
+        g_console.clear();
+    }
+    void cleanup() { m_dir.reset(); }
+
+    void defaultsKeepDiskQuietUntilAnError()
+    {
+        auto log = std::make_unique<SysDebug>();
+        QVERIFY(log->initialize(QStringLiteral("profile.ini")));
+        QVERIFY(!log->debugEnable());
+        QVERIFY(log->autoLogEnable());
+        QVERIFY(log->encryptionEnable());
+        QVERIFY(!log->recordMode());
+        QCOMPARE(g_console.size(), 1);
+        QVERIFY(g_console.first().startsWith(QStringLiteral("============================== Start Log ")));
+        QVERIFY(g_console.first().endsWith(QStringLiteral(" ==============================\r")));
+        for (int i = 0; i < 10; ++i)
+            log->dbgPrintf(DBG_INFO, "quiet", 0, "message %d", i);
+        log.reset();
+        QVERIFY(!QFile::exists(QStringLiteral("logger.log")));
+        QCOMPARE(g_console.size(), 1);
+    }
+
+    void errorDumpsTheLastThousandMessages()
+    {
+        auto log = std::make_unique<SysDebug>();
+        QVERIFY(log->initialize(QStringLiteral("profile.ini")));
+        for (int i = 0; i < 1500; ++i)
+            log->dbgPrintf(DBG_INFO, "tstAutoLog", 0, "msg %d", i);
+        log->dbgPrintf(DBG_ERROR, "tstAutoLog", 0, "boom %s", "now");
+        log.reset();
+
+        const QByteArray raw = readLog();
+        QVERIFY(raw.endsWith("\r\n"));
+        QCOMPARE(raw.count("\r\n"), 1);
+        QVERIFY(!raw.contains('='));
+        const QStringList lines = decodedLines(raw);
+        QCOMPARE(lines.size(), 1 + 1001);
+        QVERIFY(lines[0].startsWith(QStringLiteral("============================== Auto Log ")));
+        for (int i = 0; i < 1000; ++i) {
+            const QString expected = dumpLine(QStringLiteral("tstAutoLog"), QString(), QStringLiteral("msg %1").arg(500 + i));
+            QVERIFY2(matchesStamped(lines[1 + i], expected), qPrintable(lines[1 + i]));
+        }
+        QVERIFY(matchesStamped(lines.last(), dumpLine(QStringLiteral("tstAutoLog"), QStringLiteral("[E]"),
+                                                      QStringLiteral("boom now"))));
+        QCOMPARE(g_console.size(), 1); // debug output off: the dump is not printed
+    }
+
+    void secondErrorDumpsOneLine()
+    {
+        auto log = std::make_unique<SysDebug>();
+        QVERIFY(log->initialize(QStringLiteral("profile.ini")));
+        log->dbgPrintf(DBG_INFO, "fn", 0, "before");
+        log->dbgPrintf(DBG_CRITICAL, "fn", 0, "first");
+        log->dbgPrintf(DBG_EXCEPTION, "fn", 0, "second");
+        log.reset();
+
+        const QByteArray raw = readLog();
+        QCOMPARE(raw.count("\r\n"), 2);
+        const QList<QByteArray> dumps = raw.split('\r');
+        QStringList second = decodedLines(dumps[1].mid(1));
+        QCOMPARE(second.size(), 2);
+        QVERIFY(second[0].startsWith(QStringLiteral("============================== Auto Log ")));
+        QVERIFY(matchesStamped(second[1], dumpLine(QStringLiteral("fn"), QStringLiteral("[!]"), QStringLiteral("second"))));
+        QCOMPARE(decodedLines(dumps[0]).size(), 3);
+    }
+
+    void recordMode_data()
+    {
+        QTest::addColumn<QVariantMap>("profile");
+        QTest::addColumn<QStringList>("notes");
+        const QVariantMap base{{"Enable", true}, {"LogTag", "record"}, {"EncryptionEnable", false}};
+        QVariantMap deepOn = base;
+        deepOn["MsgDeep"] = true;
+        QVariantMap deepByTag = base;
+        deepByTag["LogTag"] = "record DL";
+        QVariantMap noWarnings = base;
+        noWarnings["MsgWarning"] = false;
+        QVariantMap disabled = base;
+        disabled["Enable"] = false;
+        QTest::newRow("deep stays off") << base << QStringList{"info", "[W]warn", "[E]err"};
+        QTest::newRow("deep by key") << deepOn << QStringList{"info", "[W]warn", "#)deep", "[E]err"};
+        QTest::newRow("deep by tag word") << deepByTag << QStringList{"info", "[W]warn", "#)deep", "[E]err"};
+        QTest::newRow("warnings off") << noWarnings << QStringList{"info", "[E]err"};
+        QTest::newRow("debug output off") << disabled << QStringList{};
+    }
+    void recordMode()
+    {
+        QFETCH(QVariantMap, profile);
+        QFETCH(QStringList, notes);
+        writeProfile(profile);
+        auto log = std::make_unique<SysDebug>();
+        QVERIFY(log->initialize(QStringLiteral("profile.ini")));
+        QVERIFY(log->recordMode());
+        log->dbgPrintf(DBG_INFO, "rec", 0, "info");
+        log->dbgPrintf(DBG_WARNING, "rec", 0, "warn");
+        log->dbgPrintf(DBG_DEEP, "rec", 0, "deep");
+        log->dbgPrintf(DBG_ERROR, "rec", 0, "err");
+        log.reset();
+
+        const QString text = QString::fromLatin1(readLog());
+        QVERIFY(text.startsWith(QStringLiteral("============================== Record Log ")));
+        const int headerEnd = text.indexOf(QLatin1Char('\r'));
+        QVERIFY(headerEnd > 0);
+        QStringList lines = text.mid(headerEnd + 1).split(QLatin1Char('\n'));
+        QCOMPARE(lines.takeLast(), QString());
+        QCOMPARE(lines.size(), notes.size());
+        for (int i = 0; i < notes.size(); ++i) {
+            const QString name = QStringLiteral("rec").leftJustified(40);
+            QCOMPARE(lines[i].mid(9), QStringLiteral("0\t") + name + notes[i]);
+        }
+    }
+
+    void queuedMessagesAreWrittenAtDestruction()
+    {
+        writeProfile({{"Enable", true}, {"LogTag", "record"}, {"EncryptionEnable", false}});
+        auto log = std::make_unique<SysDebug>();
+        QVERIFY(log->initialize(QStringLiteral("profile.ini")));
+        std::vector<std::thread> writers;
+        for (int t = 0; t < 4; ++t) {
+            writers.emplace_back([&log, t] {
+                for (int i = 0; i < 250; ++i)
+                    log->dbgPrintf(DBG_INFO, "writer", 0, "t%d-%d", t, i);
+            });
+        }
+        for (auto& w : writers)
+            w.join();
+        log.reset();
+        const QByteArray text = readLog();
+        QCOMPARE(text.count('\n'), 1000);
+        QVERIFY(text.contains("t3-249\n"));
+    }
+
+    void longMessageIsCut()
+    {
+        writeProfile({{"Enable", true}, {"LogTag", "record"}, {"EncryptionEnable", false}, {"FieldTime", false},
+                      {"FieldThread", false}, {"FieldClassFun", false}});
+        auto log = std::make_unique<SysDebug>();
+        QVERIFY(log->initialize(QStringLiteral("profile.ini")));
+        const std::string longText(3000, 'x');
+        log->dbgPrintf(DBG_INFO, "long", 0, "%s", longText.c_str());
+        log->dbgPrintf(DBG_INFO, "long", 0, "%s", "100% sure");
+        log.reset();
+        QList<QByteArray> lines = readLog().split('\r').last().split('\n');
+        QCOMPARE(lines[0], QByteArray(2047, 'x'));
+        QCOMPARE(lines[1], QByteArray("100% sure"));
+        QVERIFY(g_console.contains(QStringLiteral("100% sure")));
+    }
+
+    void namePadding_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("console");
+        QTest::addColumn<QString>("padding");
+        QTest::newRow("3 console") << 3 << true << QString(37, ' ');
+        QTest::newRow("3 dump") << 3 << false << QString(10, '\t');
+        QTest::newRow("39 console") << 39 << true << " ";
+        QTest::newRow("39 dump") << 39 << false << "\t";
+        QTest::newRow("40 console") << 40 << true << "\t";
+        QTest::newRow("40 dump") << 40 << false << "\t";
+        QTest::newRow("0 dump") << 0 << false << QString(10, '\t');
+        QTest::newRow("36 dump") << 36 << false << "\t";
+        QTest::newRow("35 dump") << 35 << false << "\t\t";
+    }
+    void namePadding()
+    {
+        QFETCH(int, length);
+        QFETCH(bool, console);
+        SysDebug log;
+        log.setEncryption(false);
+        const bool fields[] = {false, false, false, false, false, true, true};
+        log.setMsgFieldFlag(fields);
+        const std::string name(static_cast<size_t>(length), 'n');
+        SDebugMsgData msg(name, 0, -1, DBG_INFO, "text", ' ');
+        QFETCH(QString, padding);
+        QCOMPARE(log.printMsg(msg, console),
+                 QString::fromStdString(name) + padding + QStringLiteral("text\n"));
+    }
+
+    void levelMarks_data()
+    {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("elapsed");
+        QTest::addColumn<QString>("mark");
+        QTest::newRow("plain") << 0 << -1 << 0 << "N)";
+        QTest::newRow("info") << 3 << -1 << 0 << "";
+        QTest::newRow("warning") << 4 << -1 << 0 << "[W]";
+        QTest::newRow("leave") << 8 << -1 << 0 << "[L]";
+        QTest::newRow("profile") << 9 << -1 << 0 << "P)";
+        QTest::newRow("deep") << 12 << -1 << 0 << "#)";
+        QTest::newRow("debug") << 13 << -1 << 0 << "D)";
+        QTest::newRow("stake") << 1 << 5 << 0 << "[5S]";
+        QTest::newRow("finish") << 2 << 5 << 12 << "[5F12]";
+    }
+    void levelMarks()
+    {
+        SysDebug log;
+        log.setEncryption(false);
+        const bool fields[] = {true, false, true, true, false, false, true};
+        log.setMsgFieldFlag(fields);
+        QFETCH(int, code);
+        QFETCH(int, level);
+        SDebugMsgData msg("fn", 0, short(code), DEBUG_MSG_LEVEL(level), "x", ' ');
+        QFETCH(int, elapsed);
+        msg.elapsed = elapsed;
+        QFETCH(QString, mark);
+        QCOMPARE(log.printMsg(msg, false), mark + QStringLiteral("x\n"));
+    }
+
+    void encodingPadsToWholeGroups_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("padded");
+        QTest::newRow("length 2") << "ab" << "ab\n";
+        QTest::newRow("length 3") << "abc" << "abc  \n";
+        QTest::newRow("length 4") << "abcd" << "abcd \n";
+    }
+    void encodingPadsToWholeGroups()
+    {
+        QFETCH(QString, line);
+        const QString encoded = SysDebug::logEncryption(line);
+        QFETCH(QString, padded);
+        QCOMPARE(line, padded);
+        QCOMPARE(QByteArray::fromBase64(encoded.toLatin1()), line.toLatin1());
+        QVERIFY(!encoded.contains(QLatin1Char('=')));
+    }
+
+    void decodeModeWritesThePlainCopy()
+    {
+        {
+            auto first = std::make_unique<SysDebug>();
+            QVERIFY(first->initialize(QStringLiteral("profile.ini")));
+            first->dbgPrintf(DBG_ERROR, "dec", 0, "one");
+            first->dbgPrintf(DBG_ERROR, "dec", 0, "two");
+        }
+        writeProfile({{"DecryptionEnable", true}});
+        g_console.clear();
+        SysDebug log;
+        QVERIFY(!log.initialize(QStringLiteral("profile.ini")));
+        QVERIFY(!log.isRunning());
+        QCOMPARE(g_console, QStringList{QStringLiteral("log decryption")});
+        QFile plain(QString::fromLatin1(SysDebug::DecryptFilePath));
+        QVERIFY(plain.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromLatin1(plain.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 4);
+        QVERIFY(matchesStamped(lines[1], dumpLine(QStringLiteral("dec"), QStringLiteral("[E]"), QStringLiteral("one"))));
+        QVERIFY(matchesStamped(lines[3], dumpLine(QStringLiteral("dec"), QStringLiteral("[E]"), QStringLiteral("two"))));
+    }
+
+    void headLineSetsFlags_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<QString>("logTag");
+        QTest::addColumn<unsigned>("mask");
+        QTest::addColumn<bool>("record");
+        QTest::addColumn<bool>("deep");
+        QTest::newRow("mask and record") << QByteArray("7f record\n") << QString() << 0x7Fu << true << false;
+        QTest::newRow("mask only") << QByteArray("5\n") << QString() << 0x5u << false << false;
+        QTest::newRow("empty tag keeps head words") << QByteArray("ff record DL\n") << "" << 0xFFu << true << true;
+        QTest::newRow("plain header") << QByteArray("=== Start Log ===\r") << QString() << 0xFFFFu << false << false;
+    }
+    void headLineSetsFlags()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(QString, logTag);
+        QFETCH(unsigned, mask);
+        QFile file(QStringLiteral("logger.log"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(head);
+        file.close();
+        if (!logTag.isNull())
+            writeProfile({{"LogTag", logTag}});
+
+        SysDebug log;
+        QCOMPARE(log.fieldMask(), mask);
+        for (int f = 0; f < CAbstractSysDebug::FIELD_COUNT; ++f)
+            QCOMPARE(log.fieldFlag(CAbstractSysDebug::FIELD(f)), bool((mask >> f) & 1u));
+        if (!logTag.isNull()) {
+            QSettings settings(QStringLiteral("profile.ini"), QSettings::IniFormat);
+            log.readProfileIni(&settings);
+        }
+        QFETCH(bool, record);
+        QCOMPARE(log.recordMode(), record);
+        QFETCH(bool, deep);
+        QCOMPARE(log.levelFlag(DBG_DEEP), deep);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSysDebug)
+#include "tst_sysdebug.moc"
