@@ -1,0 +1,102 @@
+#include "model/AlgorithmGeodesy.h"
+
+#include <QtTest>
+#include <cmath>
+
+using namespace Algorithm;
+
+namespace {
+
+double dms(double degrees, double minutes, double seconds)
+{
+    const double magnitude = std::fabs(degrees) + minutes / 60.0 + seconds / 3600.0;
+    return degrees < 0 ? -magnitude : magnitude;
+}
+
+// The published Flinders Peak to Buninyong geodesic on WGS-84 (Vincenty's test line).
+const double FlindersLat = dms(-37, 57, 3.72030);
+const double FlindersLon = dms(144, 25, 29.52440);
+const double BuninyongLat = dms(-37, 39, 10.15610);
+const double BuninyongLon = dms(143, 55, 35.38390);
+constexpr double PublishedDistanceM = 54972.271;
+const double PublishedBearing = dms(306, 52, 5.37);
+
+constexpr double MetresPerNm = 1852.0;
+constexpr double ArcSecond = 1.0 / 3600.0;
+
+} // namespace
+
+class TestGeodesy : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void publishedInverse()
+    {
+        const double distanceM = Cal2PointsDistVincenty(FlindersLat, FlindersLon, BuninyongLat, BuninyongLon) * MetresPerNm;
+        QVERIFY2(std::fabs(distanceM - PublishedDistanceM) < 0.02, qPrintable(QString::number(distanceM, 'f', 4)));
+        const double bearing = Cal2PointsBearingVincenty(FlindersLat, FlindersLon, BuninyongLat, BuninyongLon);
+        QVERIFY2(std::fabs(bearing - PublishedBearing) < 0.5 * ArcSecond, qPrintable(QString::number(bearing, 'f', 6)));
+    }
+
+    void publishedDirect()
+    {
+        double lon = 0.0;
+        double lat = 0.0;
+        CalDestPointVincenty(&lon, &lat, FlindersLon, FlindersLat, static_cast<float>(PublishedDistanceM),
+                             static_cast<float>(PublishedBearing));
+        QVERIFY2(std::fabs(lat - BuninyongLat) < 1e-6, qPrintable(QString::number(lat, 'f', 9)));
+        QVERIFY2(std::fabs(lon - BuninyongLon) < 1e-6, qPrintable(QString::number(lon, 'f', 9)));
+    }
+
+    void rangeAndBearing_data()
+    {
+        QTest::addColumn<double>("lat1");
+        QTest::addColumn<double>("lon1");
+        QTest::addColumn<double>("lat2");
+        QTest::addColumn<double>("lon2");
+        QTest::addColumn<double>("nm");
+        QTest::addColumn<double>("bearing");
+
+        // The meridian arc from 0° to 1° is 110574.389 m; a degree of the equator is a·π/180 = 111319.491 m.
+        const double meridianDegreeNm = 110574.389 / MetresPerNm;
+        const double equatorDegreeNm = 111319.491 / MetresPerNm;
+        QTest::newRow("one degree north at the equator") << 0.0 << 0.0 << 1.0 << 0.0 << meridianDegreeNm << 0.0;
+        QTest::newRow("one degree south to the equator") << 1.0 << 0.0 << 0.0 << 0.0 << meridianDegreeNm << 180.0;
+        QTest::newRow("both on the equator, eastward") << 0.0 << 0.0 << 0.0 << 1.0 << equatorDegreeNm << 90.0;
+        QTest::newRow("both on the equator, westward") << 0.0 << 1.0 << 0.0 << 0.0 << equatorDegreeNm << 270.0;
+        QTest::newRow("both on the equator, across 180") << 0.0 << 179.5 << 0.0 << -179.5 << equatorDegreeNm << 90.0;
+        QTest::newRow("identical positions") << 45.0 << 10.0 << 45.0 << 10.0 << 0.0 << 0.0;
+        // Nearly antipodal points where the iteration does not settle.
+        QTest::newRow("no convergence") << 0.0 << 0.0 << 0.5 << 179.7 << 0.0 << 0.0;
+    }
+    void rangeAndBearing()
+    {
+        QFETCH(double, lat1);
+        QFETCH(double, lon1);
+        QFETCH(double, lat2);
+        QFETCH(double, lon2);
+        QFETCH(double, nm);
+        QFETCH(double, bearing);
+        const float range = Cal2PointsDistVincenty(lat1, lon1, lat2, lon2);
+        QVERIFY2(std::fabs(range - nm) < 1e-4, qPrintable(QString::number(range, 'f', 6)));
+        const float measured = Cal2PointsBearingVincenty(lat1, lon1, lat2, lon2);
+        QVERIFY2(std::fabs(measured - bearing) < 1e-4, qPrintable(QString::number(measured, 'f', 6)));
+    }
+
+    void oneMinuteOfLatitudeIsAboutOneMile()
+    {
+        const float range = Cal2PointsDistVincenty(48.0, 11.0, 48.0 + 1.0 / 60.0, 11.0);
+        QVERIFY2(std::fabs(range - 1.0f) < 0.002f, qPrintable(QString::number(range, 'f', 6)));
+    }
+
+    void haversineOnTheSphere()
+    {
+        // A quarter of the great circle of radius 6378.137 km.
+        QVERIFY(std::fabs(Cal2PointsDistanceGoogle(0.0, 0.0, 90.0, 0.0) - 6378.137 * M_PI / 2.0) < 1e-3);
+        QCOMPARE(Cal2PointsDistanceGoogle(10.0, 20.0, 10.0, 20.0), 0.0);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestGeodesy)
+#include "tst_geodesy.moc"
