@@ -1,0 +1,12 @@
+#include "model/NaviItemRecords.h"
+
+#include "support/PortalStr.h"
+
+namespace NaviScope {
+
+void SNaviNodeData::setName(const char* text)
+{
+    Portal::Str::SafeStrCpy(block + NameOffset, text, NameRoom);
+}
+
+} // namespace NaviScope

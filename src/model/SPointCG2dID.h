@@ -1,0 +1,15 @@
+#pragma once
+
+#include "model/SPointC2dI.h"
+#include "model/SPointG2dD.h"
+
+namespace Unit {
+
+// A screen point together with the geographic position it shows.
+struct SPointCG2dID
+{
+    SPointC2dI screen;
+    SPointG2dD geo;
+};
+
+} // namespace Unit
