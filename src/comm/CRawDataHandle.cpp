@@ -1,0 +1,277 @@
+#include "comm/CRawDataHandle.h"
+
+#include "support/Singleton.h"
+#include "support/SysDebug.h"
+
+#include <cstring>
+#include <string_view>
+
+namespace COMM {
+
+namespace {
+
+SysDebug* Log()
+{
+    return Pattern::Singleton<SysDebug>::Instance();
+}
+
+// Empties a queue that has reached its limit, so that the element about to come fits.
+template <typename Queue>
+void MakeRoom(Queue& queue, size_t limit, const char* operation, const char* text)
+{
+    if (queue.size() < limit)
+        return;
+    Queue().swap(queue);
+    Log()->dbgPrintf(DBG_WARNING, operation, 0, "%s", text);
+}
+
+template <typename Queue, typename Item>
+bool PopFront(QMutex& mutex, Queue& queue, Item* out)
+{
+    QMutexLocker lock(&mutex);
+    if (queue.empty())
+        return false;
+    if (out)
+        *out = std::move(queue.front());
+    queue.pop_front();
+    return true;
+}
+
+template <typename Queue>
+void Clear(QMutex& mutex, Queue& queue)
+{
+    Queue old;
+    {
+        QMutexLocker lock(&mutex);
+        old.swap(queue);
+    }
+}
+
+std::string ToStdString(const QByteArray& bytes)
+{
+    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+} // namespace
+
+CRawDataHandle::~CRawDataHandle()
+{
+    clearAllData();
+}
+
+void CRawDataHandle::clearAllData()
+{
+    {
+        QMutexLocker lock(&m_mutex);
+        m_lineBuffer.clear();
+        m_dropLeadingLf = false;
+        m_discardToLineEnd = false;
+    }
+    clearQueueLogMsg();
+    clearQueueMessage();
+    clearQueueSentence();
+    clearQueueBinData();
+    clearQueueCmdData();
+}
+
+void CRawDataHandle::clearQueueLogMsg() { Clear(m_mutex, m_logMsgQ); }
+void CRawDataHandle::clearQueueMessage() { Clear(m_mutex, m_messageQ); }
+void CRawDataHandle::clearQueueSentence() { Clear(m_mutex, m_sentenceQ); }
+void CRawDataHandle::clearQueueBinData() { Clear(m_mutex, m_binDataQ); }
+void CRawDataHandle::clearQueueCmdData() { Clear(m_mutex, m_cmdDataQ); }
+
+void CRawDataHandle::appendToLogMsgQ(const QByteArray& chunk)
+{
+    QMutexLocker lock(&m_mutex);
+    MakeRoom(m_logMsgQ, LogMsgLimit, "appendToLogMsgQ", "many log messages dosn't process in queue");
+    m_logMsgQ.push_back(chunk);
+}
+
+void CRawDataHandle::appendToMsgQ(const QByteArray& chunk, bool split)
+{
+    QMutexLocker lock(&m_mutex);
+    MakeRoom(m_messageQ, MessageLimit, "appendToMsgQ", "many messages dosn't process in queue");
+    if (!split) {
+        m_messageQ.push_back(chunk);
+        return;
+    }
+    for (std::string& line : cutLines(ToStdString(chunk))) {
+        completeLineEnd(line);
+        if (line == "\r\n")
+            continue;
+        m_messageQ.push_back(QByteArray(line.c_str()));
+    }
+}
+
+void CRawDataHandle::appendToSentQ(const QByteArray& chunk)
+{
+    QMutexLocker lock(&m_mutex);
+    std::deque<std::string> lines = cutLines(ToStdString(chunk));
+    MakeRoom(m_sentenceQ, SentenceLimit, "appendToSentQ", "many sentence dosn't process in queue");
+    for (std::string& line : lines)
+        m_sentenceQ.push_back(std::move(line));
+}
+
+void CRawDataHandle::appendToBinQ(const QByteArray& chunk)
+{
+    QMutexLocker lock(&m_mutex);
+    MakeRoom(m_binDataQ, BinDataLimit, "appendToBinQ", "many binaray datas dosn't process in queue");
+    m_binDataQ.push_back(chunk);
+}
+
+void CRawDataHandle::appendToCmdQ(const QByteArray& chunk)
+{
+    QMutexLocker lock(&m_mutex);
+    MakeRoom(m_cmdDataQ, CmdDataLimit, "appendToCmdQ", "many command datas dosn't process in queue");
+    m_cmdDataQ.push_back(chunk);
+}
+
+std::deque<std::string> CRawDataHandle::retrieveString(const std::string& chunk)
+{
+    QMutexLocker lock(&m_mutex);
+    return cutLines(chunk);
+}
+
+std::deque<std::string> CRawDataHandle::cutLines(const std::string& chunk)
+{
+    std::deque<std::string> lines;
+    size_t start = 0;
+    if (!chunk.empty()) {
+        // A serial read may end between CR and LF: that LF belongs to the line already cut.
+        if (m_dropLeadingLf && chunk[0] == '\n')
+            start = 1;
+        m_dropLeadingLf = false;
+    }
+    if (m_discardToLineEnd) {
+        start = skipDiscardedLine(chunk, start);
+        if (m_discardToLineEnd)
+            return lines;
+    }
+    m_lineBuffer.append(chunk, start, std::string::npos);
+
+    // The buffer is read as a C string: a NUL byte ends the scan and what follows it is lost.
+    const size_t size = m_lineBuffer.size();
+    const void* nul = std::memchr(m_lineBuffer.data(), '\0', size);
+    const size_t end = nul ? static_cast<size_t>(static_cast<const char*>(nul) - m_lineBuffer.data()) : size;
+    const std::string_view text(m_lineBuffer.data(), end);
+
+    // A CR LF anywhere in the rest wins over an earlier lone LF or CR. Once the rest holds no
+    // CR LF (or no LF) it never will again, so each search runs over the buffer at most once.
+    bool anyCrLf = true;
+    bool anyLf = true;
+    size_t p = 0;
+    for (;;) {
+        const std::string_view rest = text.substr(p);
+        size_t pos = std::string_view::npos;
+        size_t terminatorLength = 1;
+        if (anyCrLf) {
+            pos = rest.find("\r\n");
+            anyCrLf = pos != std::string_view::npos;
+            if (anyCrLf)
+                terminatorLength = 2;
+        }
+        if (!anyCrLf && anyLf) {
+            pos = rest.find('\n');
+            anyLf = pos != std::string_view::npos;
+        }
+        if (!anyCrLf && !anyLf)
+            pos = rest.find('\r');
+        if (pos == std::string_view::npos)
+            break;
+        std::string line(rest.substr(0, pos + terminatorLength));
+        matchAwaitedReply(line);
+        p += line.size();
+        const bool loneCrAtEnd = p == size && !anyLf && !anyCrLf;
+        lines.push_back(std::move(line));
+        if (p == size) {
+            m_dropLeadingLf = loneCrAtEnd;
+            break;
+        }
+    }
+
+    m_lineBuffer = std::string(text.substr(std::min(p, end)));
+    if (m_lineBuffer.size() > LineBufferLimit) {
+        Log()->dbgPrintf(DBG_WARNING, "retrieveString", 0, "line without end over %d bytes dropped (%d bytes)",
+                         static_cast<int>(LineBufferLimit), static_cast<int>(m_lineBuffer.size()));
+        m_lineBuffer.clear();
+        m_discardToLineEnd = true;
+    }
+    return lines;
+}
+
+size_t CRawDataHandle::skipDiscardedLine(const std::string& chunk, size_t start)
+{
+    const size_t pos = chunk.find_first_of("\r\n", start);
+    if (pos == std::string::npos)
+        return chunk.size();
+    m_discardToLineEnd = false;
+    if (chunk[pos] == '\r') {
+        if (pos + 1 == chunk.size())
+            m_dropLeadingLf = true;
+        else if (chunk[pos + 1] == '\n')
+            return pos + 2;
+    }
+    return pos + 1;
+}
+
+void CRawDataHandle::matchAwaitedReply(const std::string& line)
+{
+    if (!m_response.isAwaited())
+        return;
+    const std::string_view expected(m_response.expected, strnlen(m_response.expected, sizeof m_response.expected));
+    if (line.find(expected) != std::string::npos)
+        m_response = SResponseInform();
+}
+
+void CRawDataHandle::completeLineEnd(std::string& line)
+{
+    if (line.find("\r\n") != std::string::npos)
+        return;
+    if (!line.empty() && line.back() == '\n') {
+        line.insert(line.size() - 1, 1, '\r');
+        return;
+    }
+    if (line.empty() || line.back() != '\r')
+        line.push_back('\r');
+    line.push_back('\n');
+}
+
+bool CRawDataHandle::queueNextLogMsg(QByteArray* out) { return PopFront(m_mutex, m_logMsgQ, out); }
+bool CRawDataHandle::queueNextMessage(QByteArray* out) { return PopFront(m_mutex, m_messageQ, out); }
+bool CRawDataHandle::queueNextSentence(std::string* out) { return PopFront(m_mutex, m_sentenceQ, out); }
+bool CRawDataHandle::queueNextBinData(QByteArray* out) { return PopFront(m_mutex, m_binDataQ, out); }
+bool CRawDataHandle::queueNextCmdData(QByteArray* out) { return PopFront(m_mutex, m_cmdDataQ, out); }
+
+void CRawDataHandle::setResponsePass(const SResponseInform& reply, int64_t sentTime)
+{
+    QMutexLocker lock(&m_mutex);
+    m_response = reply;
+    m_response.sentTime = sentTime;
+    m_response.terminateExpected();
+}
+
+void CRawDataHandle::resetResponsePass()
+{
+    QMutexLocker lock(&m_mutex);
+    m_response = SResponseInform();
+}
+
+bool CRawDataHandle::checkResponseWaiting(int64_t now)
+{
+    QMutexLocker lock(&m_mutex);
+    if (!m_response.isAwaited())
+        return false;
+    if (now - m_response.sentTime > m_response.timeout) {
+        m_response = SResponseInform();
+        return false;
+    }
+    return true;
+}
+
+SResponseInform CRawDataHandle::getResponsePass() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_response;
+}
+
+} // namespace COMM
