@@ -79,7 +79,7 @@ void CServiceComm::boundPackage(STxPackage& package)
                          SResponseInform::ExpectedSize - 1);
 }
 
-void CServiceComm::appendToTxPackageQ(STxPackage& package, bool atBack)
+void CServiceComm::appendToTxPackageQ(const STxPackage& package, bool atBack)
 {
     if (!m_enable)
         return;

@@ -43,7 +43,7 @@ public:
 
     void timerSetup(bool start);
     // Copies the package to the back (true) or the front of the queue; ignored while disabled.
-    void appendToTxPackageQ(STxPackage& package, bool atBack);
+    void appendToTxPackageQ(const STxPackage& package, bool atBack);
     void txPackageSender();
     bool checkTxWaiting(const STxPackage& package);
     void setResponsePass(const SResponseInform& reply);

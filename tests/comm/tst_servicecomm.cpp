@@ -105,6 +105,8 @@ private slots:
             << qint64(1000) << QList<int>{100, 200, 200} << QList<qint64>{1000, 1200, 1400};
         QTest::newRow("mixed") << qint64(1000) << QList<int>{100, 0, 100, 0}
                                << QList<qint64>{1000, 1000, 1100, 1100};
+        QTest::newRow("negative spacing counts as 0") << qint64(1000) << QList<int>{100, -1}
+                                                       << QList<qint64>{1000, 1000};
         QTest::newRow("first package waits until the clock reaches its spacing")
             << qint64(30) << QList<int>{100} << QList<qint64>{130};
     }
