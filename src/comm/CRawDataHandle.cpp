@@ -148,12 +148,10 @@ std::deque<std::string> CRawDataHandle::cutLines(const std::string& chunk)
             return lines;
     }
     m_lineBuffer.append(chunk, start, std::string::npos);
+    const bool brokenLineEndedWithCr = dropLinesBrokenByNul();
 
-    // The buffer is read as a C string: a NUL byte ends the scan and what follows it is lost.
     const size_t size = m_lineBuffer.size();
-    const void* nul = std::memchr(m_lineBuffer.data(), '\0', size);
-    const size_t end = nul ? static_cast<size_t>(static_cast<const char*>(nul) - m_lineBuffer.data()) : size;
-    const std::string_view text(m_lineBuffer.data(), end);
+    const std::string_view text(m_lineBuffer);
 
     // A CR LF anywhere in the rest wins over an earlier lone LF or CR. Once the rest holds no
     // CR LF (or no LF) it never will again, so each search runs over the buffer at most once.
@@ -188,8 +186,10 @@ std::deque<std::string> CRawDataHandle::cutLines(const std::string& chunk)
             break;
         }
     }
+    if (brokenLineEndedWithCr)
+        m_dropLeadingLf = true;
 
-    m_lineBuffer = std::string(text.substr(std::min(p, end)));
+    m_lineBuffer.erase(0, std::min(p, size));
     if (m_lineBuffer.size() > LineBufferLimit) {
         Log()->dbgPrintf(DBG_WARNING, "retrieveString", 0, "line without end over %d bytes dropped (%d bytes)",
                          static_cast<int>(LineBufferLimit), static_cast<int>(m_lineBuffer.size()));
@@ -197,6 +197,32 @@ std::deque<std::string> CRawDataHandle::cutLines(const std::string& chunk)
         m_discardToLineEnd = true;
     }
     return lines;
+}
+
+bool CRawDataHandle::dropLinesBrokenByNul()
+{
+    // A NUL byte is never part of a sentence: the whole line it stands in is dropped, so what
+    // came before it cannot be joined to what comes after.
+    bool endedWithLoneCr = false;
+    size_t from = 0;
+    size_t nul;
+    while ((nul = m_lineBuffer.find('\0', from)) != std::string::npos) {
+        const size_t lastEnd = m_lineBuffer.find_last_of("\r\n", nul);
+        const size_t lineStart = lastEnd == std::string::npos ? 0 : lastEnd + 1;
+        size_t lineEnd = m_lineBuffer.find_first_of("\r\n", nul);
+        Log()->dbgPrintf(DBG_WARNING, "retrieveString", 0, "line with a NUL byte dropped");
+        if (lineEnd == std::string::npos) {
+            m_lineBuffer.erase(lineStart);
+            m_discardToLineEnd = true;
+            return false;
+        }
+        if (m_lineBuffer[lineEnd] == '\r' && lineEnd + 1 < m_lineBuffer.size() && m_lineBuffer[lineEnd + 1] == '\n')
+            ++lineEnd;
+        endedWithLoneCr = lineEnd + 1 == m_lineBuffer.size() && m_lineBuffer[lineEnd] == '\r';
+        m_lineBuffer.erase(lineStart, lineEnd + 1 - lineStart);
+        from = lineStart;
+    }
+    return endedWithLoneCr;
 }
 
 size_t CRawDataHandle::skipDiscardedLine(const std::string& chunk, size_t start)

@@ -65,12 +65,14 @@ public:
 private:
     std::deque<std::string> cutLines(const std::string& chunk);
     size_t skipDiscardedLine(const std::string& chunk, size_t start);
+    // Returns true when the last dropped line ended in a lone CR at the end of the buffer.
+    bool dropLinesBrokenByNul();
     void matchAwaitedReply(const std::string& line);
 
     mutable QMutex m_mutex;
     std::string m_lineBuffer;
     bool m_dropLeadingLf = false;      // the last line ended in a CR that ended its chunk
-    bool m_discardToLineEnd = false;   // the carried line overran its room
+    bool m_discardToLineEnd = false;   // the carried line overran its room or held a NUL
     std::deque<QByteArray> m_logMsgQ;
     std::deque<QByteArray> m_messageQ;
     std::deque<std::string> m_sentenceQ;

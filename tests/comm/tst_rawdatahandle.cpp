@@ -86,10 +86,18 @@ private slots:
         QTest::newRow("no line end stays in the buffer") << Chunks{"abc", "def", "\r\n"}
                                                          << QByteArrayList{"abcdef\r\n"};
         QTest::newRow("a chunk of only CR LF") << Chunks{"\r\n"} << QByteArrayList{"\r\n"};
-        QTest::newRow("NUL byte ends the scan, the rest of the buffer is lost")
-            << Chunks{QByteArray("A\r\nB\0C\r\n", 8), "D\r\n"} << QByteArrayList{"A\r\n", "BD\r\n"};
+        QTest::newRow("NUL byte drops its line, nothing is spliced")
+            << Chunks{QByteArray("A\r\nB\0C\r\n", 8), "D\r\n"} << QByteArrayList{"A\r\n", "D\r\n"};
         QTest::newRow("NUL byte right after a line") << Chunks{QByteArray("A\r\n\0B\r\n", 7), "C\r\n"}
                                                      << QByteArrayList{"A\r\n", "C\r\n"};
+        QTest::newRow("NUL byte in a carried line")
+            << Chunks{"$GPGGA,1", QByteArray("2\0,3\r\n$GPRMC\r\n", 15)} << QByteArrayList{"$GPRMC\r\n"};
+        QTest::newRow("NUL byte in a line not yet ended")
+            << Chunks{QByteArray("$A\r\n$B\0x", 9), "yz\r\n$C\r\n"} << QByteArrayList{"$A\r\n", "$C\r\n"};
+        QTest::newRow("NUL byte in a line ended by a CR that ends the chunk")
+            << Chunks{QByteArray("$B\0x\r", 5), "\n$C\r\n"} << QByteArrayList{"$C\r\n"};
+        QTest::newRow("several NUL bytes") << Chunks{QByteArray("\0\0$A\r\n\0\n$B\r\n", 13)}
+                                           << QByteArrayList{"$B\r\n"};
     }
 
     void lineCutting()
