@@ -2,6 +2,7 @@
 # One Qt Test executable, registered with CTest, run offscreen in a working directory of its own.
 set(AIS_REFDATA_DIR "${PROJECT_SOURCE_DIR}/../shared/refdata" CACHE PATH "Independent reference traffic and decodes")
 set(AIS_LSAN_SUPPRESSIONS "${PROJECT_SOURCE_DIR}/tests/lsan.supp")
+set(AIS_TSAN_SUPPRESSIONS "${PROJECT_SOURCE_DIR}/tests/tsan.supp")
 
 function(ais_add_test name)
     cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
@@ -15,5 +16,5 @@ function(ais_add_test name)
     endif()
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${ARG_TIMEOUT}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1:abort_on_error=1;LSAN_OPTIONS=suppressions=${AIS_LSAN_SUPPRESSIONS}:print_suppressions=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1:abort_on_error=1;LSAN_OPTIONS=suppressions=${AIS_LSAN_SUPPRESSIONS}:print_suppressions=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1;TSAN_OPTIONS=suppressions=${AIS_TSAN_SUPPRESSIONS}:second_deadlock_stack=1")
 endfunction()

@@ -26,9 +26,9 @@ void MakeRoom(Queue& queue, size_t limit, const char* operation, const char* tex
 }
 
 template <typename Queue, typename Item>
-bool PopFront(QMutex& mutex, Queue& queue, Item* out)
+bool PopFront(std::mutex& mutex, Queue& queue, Item* out)
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     if (queue.empty())
         return false;
     if (out)
@@ -38,11 +38,11 @@ bool PopFront(QMutex& mutex, Queue& queue, Item* out)
 }
 
 template <typename Queue>
-void Clear(QMutex& mutex, Queue& queue)
+void Clear(std::mutex& mutex, Queue& queue)
 {
     Queue old;
     {
-        QMutexLocker lock(&mutex);
+        std::lock_guard<std::mutex> lock(mutex);
         old.swap(queue);
     }
 }
@@ -62,7 +62,7 @@ CRawDataHandle::~CRawDataHandle()
 void CRawDataHandle::clearAllData()
 {
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_lineBuffer.clear();
         m_dropLeadingLf = false;
         m_discardToLineEnd = false;
@@ -82,14 +82,14 @@ void CRawDataHandle::clearQueueCmdData() { Clear(m_mutex, m_cmdDataQ); }
 
 void CRawDataHandle::appendToLogMsgQ(const QByteArray& chunk)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     MakeRoom(m_logMsgQ, LogMsgLimit, "appendToLogMsgQ", "many log messages dosn't process in queue");
     m_logMsgQ.push_back(chunk);
 }
 
 void CRawDataHandle::appendToMsgQ(const QByteArray& chunk, bool split)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     MakeRoom(m_messageQ, MessageLimit, "appendToMsgQ", "many messages dosn't process in queue");
     if (!split) {
         m_messageQ.push_back(chunk);
@@ -105,7 +105,7 @@ void CRawDataHandle::appendToMsgQ(const QByteArray& chunk, bool split)
 
 void CRawDataHandle::appendToSentQ(const QByteArray& chunk)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     std::deque<std::string> lines = cutLines(ToStdString(chunk));
     MakeRoom(m_sentenceQ, SentenceLimit, "appendToSentQ", "many sentence dosn't process in queue");
     for (std::string& line : lines)
@@ -114,21 +114,21 @@ void CRawDataHandle::appendToSentQ(const QByteArray& chunk)
 
 void CRawDataHandle::appendToBinQ(const QByteArray& chunk)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     MakeRoom(m_binDataQ, BinDataLimit, "appendToBinQ", "many binaray datas dosn't process in queue");
     m_binDataQ.push_back(chunk);
 }
 
 void CRawDataHandle::appendToCmdQ(const QByteArray& chunk)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     MakeRoom(m_cmdDataQ, CmdDataLimit, "appendToCmdQ", "many command datas dosn't process in queue");
     m_cmdDataQ.push_back(chunk);
 }
 
 std::deque<std::string> CRawDataHandle::retrieveString(const std::string& chunk)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return cutLines(chunk);
 }
 
@@ -270,7 +270,7 @@ bool CRawDataHandle::queueNextCmdData(QByteArray* out) { return PopFront(m_mutex
 
 void CRawDataHandle::setResponsePass(const SResponseInform& reply, int64_t sentTime)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_response = reply;
     m_response.sentTime = sentTime;
     m_response.terminateExpected();
@@ -278,13 +278,13 @@ void CRawDataHandle::setResponsePass(const SResponseInform& reply, int64_t sentT
 
 void CRawDataHandle::resetResponsePass()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_response = SResponseInform();
 }
 
 bool CRawDataHandle::checkResponseWaiting(int64_t now)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_response.isAwaited())
         return false;
     if (now - m_response.sentTime > m_response.timeout) {
@@ -296,7 +296,7 @@ bool CRawDataHandle::checkResponseWaiting(int64_t now)
 
 SResponseInform CRawDataHandle::getResponsePass() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_response;
 }
 

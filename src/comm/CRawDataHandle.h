@@ -3,7 +3,7 @@
 #include "comm/TxPackage.h"
 
 #include <QByteArray>
-#include <QMutex>
+#include <mutex>
 #include <cstdint>
 #include <deque>
 #include <string>
@@ -69,7 +69,7 @@ private:
     bool dropLinesBrokenByNul();
     void matchAwaitedReply(const std::string& line);
 
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     std::string m_lineBuffer;
     bool m_dropLeadingLf = false;      // the last line ended in a CR that ended its chunk
     bool m_discardToLineEnd = false;   // the carried line overran its room or held a NUL

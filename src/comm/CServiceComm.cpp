@@ -85,7 +85,7 @@ void CServiceComm::appendToTxPackageQ(const STxPackage& package, bool atBack)
         return;
     STxPackage bounded = package;
     boundPackage(bounded);
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (atBack)
         m_txQueue.push_back(bounded);
     else
@@ -103,7 +103,7 @@ void CServiceComm::onTxDataTimer()
 void CServiceComm::txPackageSender()
 {
     const bool trace = (m_debugConfig.msgOut & SDebugConfig::TraceSent) != 0;
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     while (!m_txQueue.empty()) {
         if (checkTxWaiting(m_txQueue.front()))
             return;
@@ -148,7 +148,7 @@ bool CServiceComm::failsCheckSame(const STxPackage& package) const
 void CServiceComm::clearTxPackage()
 {
     std::deque<STxPackage> old;
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     old.swap(m_txQueue);
 }
 
@@ -181,7 +181,7 @@ void CServiceComm::release()
 
 void CServiceComm::rxPackageProc(const QByteArray& data, bool more)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     updateRxTime();
     if (data.isEmpty())
         return;
@@ -280,7 +280,7 @@ void CServiceComm::copyToTxPackageQ(const std::deque<STxPackage>& packages, bool
     std::deque<STxPackage> bounded(packages);
     for (STxPackage& package : bounded)
         boundPackage(package);
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     // Either way the copied packages keep their own order.
     if (atBack)
         m_txQueue.insert(m_txQueue.end(), bounded.begin(), bounded.end());
@@ -294,13 +294,13 @@ void CServiceComm::swapTxPackages(std::deque<STxPackage>* packages)
         return;
     for (STxPackage& package : *packages)
         boundPackage(package);
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_txQueue.swap(*packages);
 }
 
 bool CServiceComm::queueNextTxPackage(STxPackage* out, bool remove)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (m_txQueue.empty())
         return false;
     if (out)
@@ -312,7 +312,7 @@ bool CServiceComm::queueNextTxPackage(STxPackage* out, bool remove)
 
 bool CServiceComm::isTxRequest()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return !m_txQueue.empty();
 }
 
@@ -328,7 +328,7 @@ bool CServiceComm::checkTxPkg(const STxPackage& package, const STxPackage* next,
 
 bool CServiceComm::queueSerialPackageLast(STxPackage* out)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     while (!m_txQueue.empty() && m_txQueue.front().onlyLast) {
         if (m_txQueue.size() == 1)
             return false;

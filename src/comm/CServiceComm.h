@@ -5,7 +5,7 @@
 #include "comm/TxPackage.h"
 
 #include <QByteArray>
-#include <QMutex>
+#include <mutex>
 #include <QObject>
 #include <atomic>
 #include <cstdint>
@@ -109,7 +109,7 @@ private:
     // Keeps len and the expected text within their fields.
     static void boundPackage(STxPackage& package);
 
-    QMutex m_mutex;
+    std::mutex m_mutex;
     QTimer* m_txTimer = nullptr;
     std::deque<STxPackage> m_txQueue;
     STxPackage m_lastTxPackage;

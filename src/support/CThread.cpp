@@ -16,10 +16,11 @@ CThread::~CThread()
     log->dbgPrintf(DBG_LEAVE, "~CThread", 0, "Name:%s Start", name.constData());
 
     m_stop = true;
-    m_mutex.lock();
-    m_running = false;
-    m_mutex.unlock();
-    m_condition.wakeAll();
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_running = false;
+    }
+    m_condition.notify_all();
 
     wait();
     log->dbgPrintf(DBG_LEAVE, "~CThread", 0, "Name:%s End", name.constData());

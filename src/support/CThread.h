@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QMutex>
+#include <mutex>
 #include <QThread>
-#include <QWaitCondition>
+#include <condition_variable>
 
 // The thread in which the communication layer runs its event loop. run() is QThread's:
 // an event loop. The owner quits the loop before deleting the thread.
@@ -19,8 +19,8 @@ signals:
     void signal();
 
 private:
-    QMutex m_mutex;
-    QWaitCondition m_condition;
+    std::mutex m_mutex;
+    std::condition_variable m_condition;
     bool m_running;
     bool m_stop = false;
 };

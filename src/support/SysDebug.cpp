@@ -62,16 +62,20 @@ SysDebug::SysDebug()
 
 SysDebug::~SysDebug()
 {
-    m_mutex.lock();
-    m_stop = true;
-    m_mutex.unlock();
-    m_condition.wakeAll();
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_stop = true;
+    }
+    m_condition.notify_all();
     if (!wait(StopWaitMs)) {
         // Last resort: a thread still writing after this long is stuck in the file system.
         std::fprintf(stderr, "SysDebug Thread did not end within %lu ms, terminated\n", StopWaitMs);
         terminate();
         wait();
     }
+    // The thread touched the queues last under the lock; taking it orders that before the
+    // queues are freed in a way race detectors see (QThread::wait's own lock is opaque to them).
+    std::lock_guard<std::mutex> lock(m_mutex);
 }
 
 void SysDebug::dbgPrintf(DEBUG_MSG_LEVEL level, const char* classFun, int thread, const char* format, ...)
@@ -88,10 +92,10 @@ void SysDebug::dbgPrintf(DEBUG_MSG_LEVEL level, const char* classFun, int thread
 void SysDebug::dbgPushSysMsgQ(SDebugMsgData& msg)
 {
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         m_pending.push_back(msg);
     }
-    m_condition.wakeAll();
+    m_condition.notify_all();
 }
 
 bool SysDebug::initialize(QString profileIniPath)
@@ -154,9 +158,8 @@ void SysDebug::run()
         std::deque<SDebugMsgData> batch;
         bool stopping = false;
         {
-            QMutexLocker lock(&m_mutex);
-            while (m_pending.empty() && !m_stop)
-                m_condition.wait(&m_mutex);
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_condition.wait(lock, [this] { return !m_pending.empty() || m_stop; });
             batch.swap(m_pending);
             stopping = m_stop;
         }
@@ -165,7 +168,7 @@ void SysDebug::run()
         if (stopping) {
             // What was queued before the stop is written, then the thread ends.
             {
-                QMutexLocker lock(&m_mutex);
+                std::lock_guard<std::mutex> lock(m_mutex);
                 batch.swap(m_pending);
             }
             processBatch(batch);

@@ -2,10 +2,10 @@
 
 #include "support/CAbstractSysDebug.h"
 
-#include <QMutex>
+#include <mutex>
 #include <QString>
 #include <QThread>
-#include <QWaitCondition>
+#include <condition_variable>
 #include <deque>
 #include <string>
 
@@ -53,8 +53,8 @@ private:
     void writeText(const QString& text);
     void processBatch(std::deque<SDebugMsgData>& batch);
 
-    QMutex m_mutex;
-    QWaitCondition m_condition;
+    std::mutex m_mutex;
+    std::condition_variable m_condition;
     bool m_stop = false;
     std::deque<SDebugMsgData> m_pending;
     std::deque<SDebugMsgData> m_autoLogRing;

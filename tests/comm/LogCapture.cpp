@@ -4,7 +4,7 @@
 #include "support/SysDebug.h"
 
 #include <QDeadlineTimer>
-#include <QMutex>
+#include <mutex>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -18,14 +18,14 @@ namespace {
 constexpr int NameWidth = 40;  // the log pads the operation name to this column
 const QString MarkName = QStringLiteral("LogCapture");
 
-QMutex g_mutex;
+std::mutex g_mutex;
 QStringList g_lines;
 
 void collect(QtMsgType, const QMessageLogContext&, const QString& line)
 {
     if (line.size() < NameWidth)
         return;
-    QMutexLocker lock(&g_mutex);
+    std::lock_guard<std::mutex> lock(g_mutex);
     g_lines << line.left(NameWidth).trimmed() + QLatin1Char(' ') + line.mid(NameWidth);
 }
 
@@ -67,7 +67,7 @@ QStringList take()
     QDeadlineTimer deadline(10000);
     while (!deadline.hasExpired()) {
         {
-            QMutexLocker lock(&g_mutex);
+            std::lock_guard<std::mutex> lock(g_mutex);
             const int at = g_lines.indexOf(markLine);
             if (at >= 0) {
                 QStringList before = g_lines.mid(0, at);

@@ -15,11 +15,11 @@
 namespace {
 
 QStringList g_console;
-QMutex g_consoleLock;
+std::mutex g_consoleLock;
 
 void captureConsole(QtMsgType, const QMessageLogContext&, const QString& text)
 {
-    QMutexLocker lock(&g_consoleLock);
+    std::lock_guard<std::mutex> lock(g_consoleLock);
     g_console << text;
 }
 
@@ -143,11 +143,11 @@ private slots:
 
         QTRY_VERIFY_WITH_TIMEOUT(
             [] {
-                QMutexLocker lock(&g_consoleLock);
+                std::lock_guard<std::mutex> lock(g_consoleLock);
                 return g_console.filter(QStringLiteral("Name:Worker Thread End")).size() == 1;
             }(),
             5000);
-        QMutexLocker lock(&g_consoleLock);
+        std::lock_guard<std::mutex> lock(g_consoleLock);
         const QStringList start = g_console.filter(QStringLiteral("Name:Worker Thread Start"));
         QCOMPARE(start.size(), 1);
         QVERIFY(start.first().contains(QStringLiteral("~CThread")));
