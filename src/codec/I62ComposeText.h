@@ -1,0 +1,19 @@
+#pragma once
+
+#include "codec/I62Types.h"
+
+#include <cstddef>
+
+// Field texts of the composers. A value that is not available is written as an empty field.
+
+constexpr size_t I62_FIELD_TEXT_ROOM = 64;
+using I62_FIELD_TEXT = char[I62_FIELD_TEXT_ROOM];
+
+// "hhmmss.ss"; empty when the hour is 24 or more.
+void I62_TimeText(I62_FIELD_TEXT& text, const I62_UTC_TIME& time);
+// printf "%<width>.<decimals>f"; empty below -99999.
+void I62_FloatText(I62_FIELD_TEXT& text, float value, int width, int decimals);
+// "ddmm.mmmmm,N,dddmm.mmmmm,E"; four empty fields unless both coordinates are available.
+void I62_PositionText(I62_FIELD_TEXT& text, const I62_DEGREE& position);
+// The character; empty for 0 (which would end the sentence) and for the marker 128.
+void I62_CharText(I62_FIELD_TEXT& text, uint8_t character);

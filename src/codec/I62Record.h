@@ -1,0 +1,42 @@
+#pragma once
+
+#include "codec/I62GnssFields.h"
+#include "codec/I62RadarFields.h"
+
+// The per-formatter part of the sentence record: the field set of the formatter just parsed
+// (or about to be composed). Later sentence families add their field sets here.
+union I62_FORMATTER_DATA
+{
+    I62_GGA_DATA gga;
+    I62_GLL_DATA gll;
+    I62_RMC_DATA rmc;
+    I62_GNS_DATA gns;
+    I62_GSA_DATA gsa;
+    I62_GSV_DATA gsv;
+    I62_VTG_DATA vtg;
+    I62_ZDA_DATA zda;
+    I62_DTM_DATA dtm;
+    I62_GBS_DATA gbs;
+    I62_GRS_DATA grs;
+    I62_GST_DATA gst;
+    I62_HEADING_DATA hdt;
+    I62_HEADING_DATA hdm;
+    I62_ROT_DATA rot;
+    I62_VBW_DATA vbw;
+    I62_OSD_DATA osd;
+    I62_RSD_DATA rsd;
+    I62_TTM_DATA ttm;
+    I62_TLB_DATA tlb;
+    I62_HDG_DATA hdg;
+};
+
+// One sentence, filled anew for every sentence received or composed.
+struct I61162_Data_Structure
+{
+    uint8_t startChar; // '$' parametric, '!' encapsulation
+    char talker[3];    // proprietary: "P"
+    char formatter[4]; // query: "Q"
+    uint8_t makerLetter; // C, Q or R behind the maker's own prefix; otherwise 0
+    int group;
+    I62_FORMATTER_DATA data;
+};
