@@ -7,6 +7,7 @@ packages=(
     build-essential cmake
     qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools
     socat
+    locales
 )
 
 missing=()

@@ -3,9 +3,12 @@
 #include "codec/I62Gnss.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <clocale>
 
@@ -623,20 +626,32 @@ private slots:
 
     void numbersIgnoreTheUserLocale()
     {
-        const QByteArray previous = std::setlocale(LC_NUMERIC, nullptr);
-        if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8"))
-            QSKIP("no locale with a decimal comma is installed");
+        // A desktop session may run with a decimal comma: build such a locale for this test.
+        QTemporaryDir dir;
+        const QString path = dir.path() + "/de_DE.UTF-8";
+        QProcess::execute("localedef", {"-i", "de_DE", "-f", "UTF-8", path});
+        if (!QFileInfo::exists(path + "/LC_NUMERIC"))
+            QSKIP("localedef could not build a locale with a decimal comma");
+        qputenv("LOCPATH", dir.path().toLocal8Bit());
+        QVERIFY(std::setlocale(LC_NUMERIC, "de_DE.UTF-8"));
+        const double plainRead = std::atof("0.5");
+
         I61162_Data_Structure record = staleRecord();
         const bool parsed = parseBody("$GPGGA,123519.25,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,", &record);
-        const float hdop = record.data.gga.hdop;
+        const I62_GGA_DATA gga = record.data.gga;
         std::strcpy(record.talker, "GP");
         std::strcpy(record.formatter, "RMC");
         record.data.rmc = I62_RMC_DATA{{12, 35, 19, 0}, 'A', {48.5, 11.5}, 22.4f, 84.4f, {2024, 1, 2}, 3.1f, 'W', 'A', 0};
         const QByteArray composed = composeLine(I62_FMT_RMC_Compose, &record);
-        std::setlocale(LC_NUMERIC, previous.constData());
+
+        std::setlocale(LC_NUMERIC, "C");
+        qunsetenv("LOCPATH");
+        QCOMPARE(plainRead, 0.0); // the hazard is real in this locale
         QVERIFY(parsed);
-        QCOMPARE(hdop, 0.9f);
-        QVERIFY(composed.contains(",22.400,84.40,"));
+        QCOMPARE(int(gga.utcTime.hundredths), 25);
+        verifyPosition(gga.position, 48.1173, 11.516667);
+        QCOMPARE(gga.hdop, 0.9f);
+        QCOMPARE(composed, closed("$GPRMC,123519.00,A,4830.00000,N,01130.00000,E,22.400,84.40,020124,3.10,W,A"));
     }
 
 private:
