@@ -550,6 +550,31 @@ private slots:
         QVERIFY(compared > 20);
     }
 
+    void cutAndMixedLinesStayInBounds()
+    {
+        if (TestEnv::refDataDir().isEmpty())
+            QSKIP("reference data not found");
+        // Every cut of a real line, closed with a valid checksum, goes to its own parser; every whole
+        // line goes to every parser. The sanitizers watch the reads and writes.
+        const QList<Decoded> entries = loadDecodes(TestEnv::refDataDir() + "/gnss-gpsd/quectel-L70.log.chk")
+                                       + loadDecodes(TestEnv::refDataDir() + "/gnss-gpsd/bu353-glonass.log.chk");
+        const QList<QByteArray> formatters = {"GGA", "GLL", "GBS", "GSA", "GRS", "GST", "GSV", "RMC", "VTG", "ZDA", "DTM", "GNS"};
+        int refused = 0;
+        for (const Decoded& entry : entries) {
+            const QByteArray body = entry.sentence.left(entry.sentence.lastIndexOf('*'));
+            const Parser own = parserFor(body.mid(3, 3));
+            for (int cut = 1; own && cut < body.size(); ++cut) {
+                I61162_Data_Structure record = staleRecord();
+                refused += !parseLine(own, closed(body.left(cut)), &record);
+            }
+            for (const QByteArray& formatter : formatters) {
+                I61162_Data_Structure record = staleRecord();
+                parseLine(parserFor(formatter), entry.sentence, &record);
+            }
+        }
+        QVERIFY(refused > 1000);
+    }
+
     void composeThenParse()
     {
         I61162_Data_Structure rmc = composable("GP", "RMC");
