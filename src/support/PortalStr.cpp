@@ -3,8 +3,39 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <locale.h>
 
 namespace Portal::Str {
+
+namespace {
+
+locale_t cLocale()
+{
+    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return locale ? locale : LC_GLOBAL_LOCALE;
+}
+
+} // namespace
+
+bool SafeFormatV(char* buffer, size_t size, const char* format, va_list args)
+{
+    if (!buffer || size == 0)
+        return false;
+    // Qt sets the C library's locale from the environment; a decimal comma must not reach our texts.
+    const locale_t previous = uselocale(cLocale());
+    const int written = std::vsnprintf(buffer, size, format, args);
+    uselocale(previous);
+    return written >= 0 && static_cast<size_t>(written) < size;
+}
+
+bool SafeFormat(char* buffer, size_t size, const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    const bool fitted = SafeFormatV(buffer, size, format, args);
+    va_end(args);
+    return fitted;
+}
 
 void ConvtIntToChar(char* buffer, size_t size, int value)
 {
@@ -17,9 +48,7 @@ void ConvtFloatToChar(char* buffer, size_t size, float value, char decimals)
 {
     if (size == 0)
         return;
-    char format[16];
-    std::snprintf(format, sizeof format, "%%.%df", static_cast<int>(decimals));
-    std::snprintf(buffer, size, format, static_cast<double>(value));
+    SafeFormat(buffer, size, "%.*f", static_cast<int>(decimals), static_cast<double>(value));
     // Only a fraction loses its zeros: a whole number cut short by the buffer keeps them.
     if (!std::strpbrk(buffer, ".,"))
         return;

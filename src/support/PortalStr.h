@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdarg>
 #include <cstddef>
 #include <string>
 
@@ -7,6 +8,10 @@
 // the array overloads pass the size of a fixed buffer for the caller.
 namespace Portal::Str {
 
+// printf with a decimal point whatever the user's locale. False when the text did not fit
+// (the buffer then holds the cut text).
+bool SafeFormat(char* buffer, size_t size, const char* format, ...) __attribute__((format(printf, 3, 4)));
+bool SafeFormatV(char* buffer, size_t size, const char* format, va_list args) __attribute__((format(printf, 3, 0)));
 void ConvtIntToChar(char* buffer, size_t size, int value);
 // Prints with a fixed count of decimals, then drops trailing zeros and a trailing point.
 void ConvtFloatToChar(char* buffer, size_t size, float value, char decimals);

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
+#include <clocale>
 #include <ctime>
 
 namespace TestEnv {
@@ -27,6 +29,22 @@ ScopedWorkDir::ScopedWorkDir()
 ScopedWorkDir::~ScopedWorkDir()
 {
     QDir::setCurrent(m_previous);
+}
+
+ScopedDecimalComma::ScopedDecimalComma()
+{
+    const QString path = m_dir.path() + "/de_DE.UTF-8";
+    QProcess::execute("localedef", {"-i", "de_DE", "-f", "UTF-8", path});
+    if (!QFileInfo::exists(path + "/LC_NUMERIC"))
+        return;
+    qputenv("LOCPATH", m_dir.path().toLocal8Bit());
+    m_active = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
+}
+
+ScopedDecimalComma::~ScopedDecimalComma()
+{
+    std::setlocale(LC_NUMERIC, "C");
+    qunsetenv("LOCPATH");
 }
 
 } // namespace TestEnv

@@ -26,4 +26,19 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Switches the C library's numbers to a German locale (decimal comma), built for the test with
+// localedef, as Qt does when the user's environment names one; back to "C" on exit.
+class ScopedDecimalComma
+{
+public:
+    ScopedDecimalComma();
+    ~ScopedDecimalComma();
+    // False when the locale could not be built or chosen: the caller should skip.
+    bool isActive() const { return m_active; }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_active = false;
+};
+
 } // namespace TestEnv

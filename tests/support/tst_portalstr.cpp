@@ -1,3 +1,4 @@
+#include "TestEnv.h"
 #include "support/PortalStr.h"
 
 #include <QtTest>
@@ -30,6 +31,18 @@ private slots:
         ConvtFloatToChar(buffer, value, static_cast<char>(decimals));
         QFETCH(QString, text);
         QCOMPARE(QString(buffer), text);
+    }
+
+    void numbersKeepThePointUnderADecimalCommaLocale()
+    {
+        char buffer[32];
+        {
+            TestEnv::ScopedDecimalComma comma;
+            if (!comma.isActive())
+                QSKIP("no locale with a decimal comma could be built");
+            ConvtFloatToChar(buffer, 12.5f, 2);
+        }
+        QCOMPARE(QString(buffer), QStringLiteral("12.5"));
     }
 
     void writersStayInTheirRoom()
