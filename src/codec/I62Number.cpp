@@ -33,13 +33,19 @@ int64_t I62_Atol(const char* text)
 
 bool I62_Print(char* out, size_t size, const char* format, ...)
 {
+    va_list args;
+    va_start(args, format);
+    const bool whole = I62_VPrint(out, size, format, args);
+    va_end(args);
+    return whole;
+}
+
+bool I62_VPrint(char* out, size_t size, const char* format, va_list args)
+{
     if (!out || size == 0)
         return false;
     const locale_t previous = uselocale(cLocale());
-    va_list args;
-    va_start(args, format);
     const int written = std::vsnprintf(out, size, format, args);
-    va_end(args);
     uselocale(previous);
     return written >= 0 && static_cast<size_t>(written) < size;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdarg>
 #include <cstddef>
 #include <cstdint>
 
@@ -13,3 +14,4 @@ int64_t I62_Atol(const char* text);
 // printf into a bounded buffer in the C locale. False when the text did not fit (the buffer
 // then holds the cut text).
 bool I62_Print(char* out, size_t size, const char* format, ...) __attribute__((format(printf, 3, 4)));
+bool I62_VPrint(char* out, size_t size, const char* format, va_list args) __attribute__((format(printf, 3, 0)));
