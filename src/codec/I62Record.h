@@ -2,6 +2,7 @@
 
 #include "codec/I62GnssFields.h"
 #include "codec/I62RadarFields.h"
+#include "codec/I62ProprietaryFields.h"
 
 // The per-formatter part of the sentence record: the field set of the formatter just parsed
 // (or about to be composed). Later sentence families add their field sets here.
@@ -28,6 +29,18 @@ union I62_FORMATTER_DATA
     I62_TTM_DATA ttm;
     I62_TLB_DATA tlb;
     I62_HDG_DATA hdg;
+    I62_MID_DATA pmid;
+    I62_BDY_DATA pbdy;
+    I62_TST_DATA ptst;
+    I62_FRQ_DATA pfrq;
+    I62_BTH_DATA pbth;
+    I62_DBG_DATA pdbg;
+    I62_TPS_DATA ptps;
+    I62_MOB_DATA pmob;
+    I62_MRK_DATA mrk;
+    I62_GBP_DATA pgbp;
+    I62_AIQ_DATA aiq;
+    I62_SMG_DATA smg;
 };
 
 // One sentence, filled anew for every sentence received or composed.
