@@ -3,6 +3,7 @@
 #include "codec/I62GnssFields.h"
 #include "codec/I62RadarFields.h"
 #include "codec/I62ProprietaryFields.h"
+#include "codec/I62AtoNFields.h"
 
 // The per-formatter part of the sentence record: the field set of the formatter just parsed
 // (or about to be composed). Later sentence families add their field sets here.
@@ -41,6 +42,18 @@ union I62_FORMATTER_DATA
     I62_GBP_DATA pgbp;
     I62_AIQ_DATA aiq;
     I62_SMG_DATA smg;
+    ATON_AAR_DATA aar;
+    ATON_ACE_DATA ace;
+    ATON_ACF_DATA acf;
+    ATON_AFB_DATA afb;
+    ATON_AFC_DATA afc;
+    ATON_AID_DATA aid;
+    ATON_AKE_DATA ake;
+    ATON_ARW_DATA arw;
+    ATON_MCR_DATA mcr;
+    ATON_MPR_DATA mpr;
+    ATON_TSP_DATA tsp;
+    ATON_VER_DATA ver;
 };
 
 // One sentence, filled anew for every sentence received or composed.
