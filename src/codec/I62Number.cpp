@@ -1,24 +1,13 @@
 #include "codec/I62Number.h"
 
-#include <clocale>
+#include "support/PortalStr.h"
+
 #include <cstdarg>
-#include <cstdio>
 #include <cstdlib>
-#include <locale.h>
-
-namespace {
-
-locale_t cLocale()
-{
-    static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return locale ? locale : LC_GLOBAL_LOCALE;
-}
-
-} // namespace
 
 double I62_Atof(const char* text)
 {
-    return text ? strtod_l(text, nullptr, cLocale()) : 0.0;
+    return Portal::Str::ParseDouble(text);
 }
 
 int I62_Atoi(const char* text)
@@ -42,10 +31,5 @@ bool I62_Print(char* out, size_t size, const char* format, ...)
 
 bool I62_VPrint(char* out, size_t size, const char* format, va_list args)
 {
-    if (!out || size == 0)
-        return false;
-    const locale_t previous = uselocale(cLocale());
-    const int written = std::vsnprintf(out, size, format, args);
-    uselocale(previous);
-    return written >= 0 && static_cast<size_t>(written) < size;
+    return Portal::Str::SafeFormatV(out, size, format, args);
 }

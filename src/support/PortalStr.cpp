@@ -71,7 +71,12 @@ double ConvtStrToDouble(char* text)
     char* comma = std::strchr(text, ',');
     if (comma && comma != text)
         *comma = '.';
-    return std::atof(text);
+    return ParseDouble(text);
+}
+
+double ParseDouble(const char* text)
+{
+    return text ? strtod_l(text, nullptr, cLocale()) : 0.0;
 }
 
 int ConvtHexCharToInt(char c)

@@ -17,6 +17,8 @@ void ConvtIntToChar(char* buffer, size_t size, int value);
 void ConvtFloatToChar(char* buffer, size_t size, float value, char decimals);
 size_t TrimEnd(char* text, const std::string& set);
 double ConvtStrToDouble(char* text);
+// strtod in the C locale: a point is the decimal separator whatever the user's locale.
+double ParseDouble(const char* text);
 int ConvtHexCharToInt(char c);
 // Returns the number of bytes written.
 size_t ConvtHexStrToChar(unsigned char* out, size_t size, const char* hex);

@@ -36,13 +36,17 @@ private slots:
     void numbersKeepThePointUnderADecimalCommaLocale()
     {
         char buffer[32];
+        char point[] = "3.75";
+        double parsed = 0.0;
         {
             TestEnv::ScopedDecimalComma comma;
             if (!comma.isActive())
                 QSKIP("no locale with a decimal comma could be built");
             ConvtFloatToChar(buffer, 12.5f, 2);
+            parsed = ConvtStrToDouble(point);
         }
         QCOMPARE(QString(buffer), QStringLiteral("12.5"));
+        QCOMPARE(parsed, 3.75);
     }
 
     void writersStayInTheirRoom()
