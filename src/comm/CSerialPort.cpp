@@ -58,10 +58,12 @@ CSerialPort::CSerialPort(const COMM_CONNT_SETTING& setting, const SSerialConntCo
 
 CSerialPort::~CSerialPort()
 {
-    m_port->readAll();
     disconnect();
     m_port->disconnect();
-    m_port->close();
+    if (m_port->isOpen()) {
+        m_port->readAll();
+        m_port->close();
+    }
     delete m_port;
 }
 
@@ -174,7 +176,12 @@ void CSerialPort::onError(QSerialPort::SerialPortError code)
         // Closing stops a flood of notifications from a dead device; it is done outside the
         // port's own notification, which may still use the port after this slot returns.
         QMetaObject::invokeMethod(
-            this, [this] { m_port->close(); }, Qt::QueuedConnection);
+            this,
+            [this] {
+                if (m_port->isOpen())
+                    m_port->close();
+            },
+            Qt::QueuedConnection);
     }
 }
 

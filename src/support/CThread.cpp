@@ -25,3 +25,17 @@ CThread::~CThread()
     wait();
     log->dbgPrintf(DBG_LEAVE, "~CThread", 0, "Name:%s End", name.constData());
 }
+
+bool CThread::stop(unsigned long waitMs)
+{
+    quit();
+    if (wait(waitMs))
+        return true;
+    const QByteArray name = objectName().toLocal8Bit();
+    Pattern::Singleton<SysDebug>::Instance()->dbgPrintf(DBG_CRITICAL, "stop", 0,
+                                                        "Name:%s did not stop within %lu ms, terminated.",
+                                                        name.constData(), waitMs);
+    terminate();
+    wait();
+    return false;
+}

@@ -5,7 +5,7 @@
 #include <condition_variable>
 
 // The thread in which the communication layer runs its event loop. run() is QThread's:
-// an event loop. The owner quits the loop before deleting the thread.
+// an event loop. The owner stops the thread before deleting it.
 class CThread : public QThread
 {
     Q_OBJECT
@@ -13,6 +13,10 @@ class CThread : public QThread
 public:
     CThread(QObject* parent, bool running);
     ~CThread() override;
+
+    // Ends the event loop and waits up to waitMs for the thread to finish. Only a thread that
+    // does not finish in time is terminated, with a log line first. True when it finished.
+    bool stop(unsigned long waitMs);
 
 signals:
     void signalStart();

@@ -1,0 +1,472 @@
+#include "LogCapture.h"
+#include "PtyPair.h"
+#include "TestEnv.h"
+#include "comm/CCommSpaces.h"
+#include "comm/CSerialPort.h"
+#include "comm/CommIni.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QThread>
+#include <QtTest>
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <mutex>
+
+using namespace COMM;
+
+namespace {
+
+constexpr int ByHand = 3600 * 1000;  // a maintenance interval that never fires during a test
+constexpr int TickWaitMs = 5000;
+
+// Records the hooks, in order, as "name" or "name:setup text". Reading the setup text of the
+// item a hook is given shows that the item is still alive.
+class RecordingSpaces : public CCommSpaces
+{
+public:
+    explicit RecordingSpaces(int interval)
+        : CCommSpaces(false)
+    {
+        setTimerInterval(interval);
+    }
+
+    ~RecordingSpaces() override
+    {
+        end();
+        delete m_anchor;
+    }
+
+    QStringList calls() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_calls;
+    }
+    QStringList takeCalls()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return std::exchange(m_calls, QStringList());
+    }
+    CCommData* item(int index) const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return index < m_items.size() ? m_items.at(index) : nullptr;
+    }
+    QThread* commThread() const { return m_thread; }
+    bool hooksInWrongThread() const { return m_wrongThread; }
+
+    // Runs one maintenance tick in the communication thread; false when it does not finish.
+    bool tick()
+    {
+        auto done = std::make_shared<std::atomic<bool>>(false);
+        QMetaObject::invokeMethod(
+            m_anchor,
+            [this, done] {
+                onTimerOne();
+                *done = true;
+            },
+            Qt::QueuedConnection);
+        QDeadlineTimer deadline(TickWaitMs);
+        while (!*done && !deadline.hasExpired())
+            QThread::msleep(1);
+        return *done;
+    }
+
+    // Runs the function in the communication thread, where the items live.
+    void inCommThread(const std::function<void()>& function)
+    {
+        QMetaObject::invokeMethod(m_anchor, function, Qt::BlockingQueuedConnection);
+    }
+
+    unsigned char reConntLimit = 0;
+    bool keepItems = false;
+
+protected:
+    void commInitThreadReady(QThread* thread) override
+    {
+        m_thread = thread;
+        m_anchor = new QObject;
+        m_anchor->moveToThread(thread);
+        record("threadReady", nullptr);
+    }
+    void commInitCommConnt() override { record("initCommConnt", nullptr); }
+    void commReadCommConnect() override { record("readCommConnect", nullptr); }
+    void commWriteCommConnect() override { record("writeCommConnect", nullptr); }
+    void commConnectSetup(CCommData* item) override
+    {
+        record("setup", item);
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_items.contains(item))
+            m_items << item;
+    }
+    void commReleaseTh() override { record("releaseTh", nullptr); }
+    void commCommDataSaved(CCommData* item) override
+    {
+        record("saved", item);
+        if (!item)
+            return;
+        item->setReConntTimes(reConntLimit);
+        if (keepItems)
+            item->keepComm();
+    }
+    void commDeleteCommData(CCommData* item) override { record("delete", item); }
+    void commCommDataDeleted() override { record("deleted", nullptr); }
+    void commCycleChecking() override {}
+
+private:
+    void record(const char* name, CCommData* item)
+    {
+        if (QThread::currentThread() != m_thread && qstrcmp(name, "threadReady") != 0)
+            m_wrongThread = true;
+        QString call = QLatin1String(name);
+        if (item)
+            call += QLatin1Char(':') + QString::fromStdString(item->getSetupInfo());
+        else if (qstrcmp(name, "saved") == 0)
+            call += QStringLiteral(":none");
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_calls << call;
+    }
+
+    mutable std::mutex m_mutex;
+    QStringList m_calls;
+    QList<CCommData*> m_items;
+    QThread* m_thread = nullptr;
+    QObject* m_anchor = nullptr;
+    std::atomic<bool> m_wrongThread{false};
+};
+
+SCommConntProfile serialProfile(const QString& path, int sensorType = SENSOR_DEVICE_LINK)
+{
+    SCommConntProfile profile;
+    profile.conntSetting = BuildConntLink(sensorType, U"device", PRIMARY_POS_UNDEFINED, true);
+    profile.conntSetting.splitLines = true;
+    profile.commType = COMM_TYPE_SERIAL;
+    const QByteArray name = QFile::encodeName(path);
+    profile.serialConfig = BuildSerialConfig(name.constData(), 0);
+    return profile;
+}
+
+QString setupText(const QString& path)
+{
+    return path + QStringLiteral(" 115200");
+}
+
+// Counts a signal's arrivals and whether each came in the receiver's (the test's) thread.
+struct Arrivals
+{
+    int count = 0;
+    bool allInReceiverThread = true;
+    QList<CCommData*> items;
+
+    std::function<void()> counter(QObject* receiver)
+    {
+        return [this, receiver] { note(receiver, nullptr); };
+    }
+    std::function<void(CCommData*)> itemCounter(QObject* receiver)
+    {
+        return [this, receiver](CCommData* item) { note(receiver, item); };
+    }
+
+private:
+    void note(QObject* receiver, CCommData* item)
+    {
+        ++count;
+        allInReceiverThread = allInReceiverThread && QThread::currentThread() == receiver->thread();
+        items << item;
+    }
+};
+
+} // namespace
+
+class TestCommSpaces : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TestEnv::ScopedWorkDir> m_dir;
+    std::vector<std::unique_ptr<TestEnv::PtyPair>> m_ptys;
+
+    QString startPty(const QString& name)
+    {
+        auto pty = std::make_unique<TestEnv::PtyPair>();
+        if (!pty->start(m_dir->path(), name))
+            return QString();
+        m_ptys.push_back(std::move(pty));
+        return m_ptys.back()->devicePath();
+    }
+
+    QString missingPort(const QString& name) const { return m_dir->path() + QLatin1Char('/') + name; }
+
+    void writeCommIni(const QList<SCommConntProfile>& profiles)
+    {
+        WriteCommConnect(CommIniPath(QString()), std::vector<SCommConntProfile>(profiles.begin(), profiles.end()));
+    }
+
+    // Starts the space and waits until its start-up connections are made.
+    void start(RecordingSpaces& spaces)
+    {
+        QSignalSpy ready(&spaces, &CCommSpaces::signalCommConntReady);
+        QVERIFY(spaces.initCommSpaceTh());
+        QVERIFY(ready.wait(TickWaitMs));
+    }
+
+private slots:
+    void initTestCase() { LogCapture::start(); }
+    void init()
+    {
+        m_dir = std::make_unique<TestEnv::ScopedWorkDir>();
+        LogCapture::take();
+    }
+    void cleanup()
+    {
+        m_ptys.clear();
+        m_dir.reset();
+    }
+
+    // comm.ini's connections are made at thread start, in file order; kinds without a
+    // transport yet are refused with a log line.
+    void startUpReadsCommIni()
+    {
+        const QString device = startPty("dev");
+        QVERIFY(!device.isEmpty());
+        SCommConntProfile network;
+        network.commType = COMM_TYPE_NETWORK;
+        network.networkConfig = BuildNetworkConfig(SOCKET_TCP_SERVER, "", 10110);
+        SCommConntProfile logLink;
+        logLink.commType = COMM_TYPE_LOG;
+        writeCommIni({serialProfile(device), network, serialProfile(missingPort("none")), logLink});
+
+        RecordingSpaces spaces(ByHand);
+        Arrivals connted;
+        connect(&spaces, &CCommSpaces::signalCommConnted, this, connted.itemCounter(this));
+        start(spaces);
+        QCOMPARE(spaces.calls(), (QStringList{"threadReady", "readCommConnect", "setup:" + setupText(device),
+                                              "setup:" + setupText(missingPort("none")), "initCommConnt"}));
+        QTRY_COMPARE(connted.count, 1);
+        QVERIFY(connted.allInReceiverThread);
+        QCOMPARE(connted.items, QList<CCommData*>{spaces.item(0)});
+        QCOMPARE(spaces.getCommCount(), 2);
+
+        QVERIFY(!spaces.initCommSpaceTh());
+        const QStringList log = LogCapture::take();
+        QVERIFY(log.contains("addCommItem [E]CommType 2 links are not supported."));
+        QVERIFY(log.contains("addCommItem [E]CommType 0 links are not supported."));
+        QVERIFY(log.contains("initCommSpaceTh [E]The thread is already exist."));
+        QVERIFY(!spaces.hooksInWrongThread());
+    }
+
+    // The second request waits for the thread to take the first; all are carried out in order,
+    // and one of the kind that is not connected still completes with no item.
+    void savedConnectionsArriveInOrder()
+    {
+        const QString first = startPty("first");
+        const QString second = startPty("second");
+        QVERIFY(!first.isEmpty() && !second.isEmpty());
+        RecordingSpaces spaces(20);
+        Arrivals saved;
+        connect(&spaces, &CCommSpaces::signalCommDataSaved, this, saved.counter(this));
+        start(spaces);
+        spaces.takeCalls();
+
+        SCommConntProfile profiles[] = {serialProfile(first), serialProfile(second, SENSOR_NOT_CONNECTED),
+                                        serialProfile(second)};
+        for (SCommConntProfile& profile : profiles)
+            spaces.saveComm(profile);
+        QTRY_COMPARE(saved.count, 3);
+        QVERIFY(saved.allInReceiverThread);
+        QCOMPARE(spaces.calls(), (QStringList{"setup:" + setupText(first), "saved:" + setupText(first), "saved:none",
+                                              "setup:" + setupText(second), "saved:" + setupText(second)}));
+        QVERIFY(LogCapture::take().contains("connectSetup [E]Communication is empty."));
+        QCOMPARE(spaces.getCommCount(), 2);
+        QVERIFY(!spaces.hooksInWrongThread());
+    }
+
+    // The hooks see the item alive, then gone; the deleted signal is delivered queued in the
+    // receiver's thread. A second request for the same, now freed, item is ignored.
+    void deleteRunsTheHooksInOrder()
+    {
+        const QString device = startPty("dev");
+        QVERIFY(!device.isEmpty());
+        writeCommIni({serialProfile(device)});
+        RecordingSpaces spaces(ByHand);
+        Arrivals deleted;
+        connect(&spaces, &CCommSpaces::signalCommDataDeleted, this, deleted.counter(this));
+        start(spaces);
+        spaces.takeCalls();
+        CCommData* item = spaces.item(0);
+
+        QSignalSpy deleteAsked(&spaces, &CCommSpaces::signalCommDataDelete);
+        spaces.deleteComm(item);
+        QCOMPARE(deleteAsked.count(), 1);
+        QVERIFY(spaces.isDisconnecting());
+        QVERIFY(spaces.tick());
+        QCOMPARE(spaces.takeCalls(), (QStringList{"delete:" + setupText(device), "deleted"}));
+        QCOMPARE(deleted.count, 0);  // queued: not before the receiver's thread serves its events
+        QTRY_COMPARE(deleted.count, 1);
+        QVERIFY(deleted.allInReceiverThread);
+        QCOMPARE(spaces.getCommCount(), 0);
+        QCOMPARE(spaces.getCommData(nullptr), nullptr);
+
+        LogCapture::take();
+        spaces.deleteComm(item);
+        QVERIFY(spaces.tick());
+        QVERIFY(spaces.takeCalls().isEmpty());
+        QCOMPARE(LogCapture::take(), QStringList{"inspectCommData [W]The connection to release is no longer in the list."});
+    }
+
+    void lostPort_data()
+    {
+        QTest::addColumn<bool>("keep");
+        QTest::newRow("released") << false;
+        QTest::newRow("kept: made again in the same tick") << true;
+    }
+
+    // A lost device is released within one tick, as for a delete but without the request signal.
+    void lostPort()
+    {
+        QFETCH(bool, keep);
+        const QString device = startPty("dev");
+        QVERIFY(!device.isEmpty());
+        RecordingSpaces spaces(ByHand);
+        spaces.keepItems = keep;
+        Arrivals deleted;
+        connect(&spaces, &CCommSpaces::signalCommDataDeleted, this, deleted.counter(this));
+        QSignalSpy deleteAsked(&spaces, &CCommSpaces::signalCommDataDelete);
+        start(spaces);
+        SCommConntProfile profile = serialProfile(device);
+        spaces.saveComm(profile);
+        QVERIFY(spaces.tick());
+        spaces.takeCalls();
+        CCommData* item = spaces.item(0);
+
+        spaces.inCommThread([item] { item->getSerialPort()->onError(QSerialPort::ResourceError); });
+        QVERIFY(spaces.tick());
+        QStringList expected{"delete:" + setupText(device), "deleted"};
+        if (keep)
+            expected << "setup:" + setupText(device) << "saved:" + setupText(device);
+        QCOMPARE(spaces.takeCalls(), expected);
+        QTRY_COMPARE(deleted.count, 1);
+        QCOMPARE(deleteAsked.count(), 0);
+        QCOMPARE(spaces.getCommCount(), keep ? 1 : 0);
+        if (keep)
+            return;
+
+        // The application may still hold the freed item: its delete request must not touch it.
+        spaces.deleteComm(item);
+        QVERIFY(spaces.tick());
+        QVERIFY(spaces.takeCalls().isEmpty());
+    }
+
+    void releasesOfOneTick_data()
+    {
+        QTest::addColumn<bool>("guiDeletePending");
+        QTest::newRow("two ports lost in one tick") << false;
+        QTest::newRow("a loss while a delete request is pending") << true;
+    }
+
+    // The thread's own releases never wait on a mailbox: all are carried out in the same tick.
+    void releasesOfOneTick()
+    {
+        QFETCH(bool, guiDeletePending);
+        const QString first = startPty("first");
+        const QString second = startPty("second");
+        QVERIFY(!first.isEmpty() && !second.isEmpty());
+        writeCommIni({serialProfile(first), serialProfile(second)});
+        RecordingSpaces spaces(ByHand);
+        start(spaces);
+        spaces.takeCalls();
+        CCommData* firstItem = spaces.item(0);
+        CCommData* secondItem = spaces.item(1);
+
+        if (guiDeletePending)
+            spaces.deleteComm(firstItem);
+        spaces.inCommThread([=] {
+            if (!guiDeletePending)
+                firstItem->getSerialPort()->onError(QSerialPort::ResourceError);
+            secondItem->getSerialPort()->onError(QSerialPort::DeviceNotFoundError);
+        });
+        QVERIFY(spaces.tick());
+        QCOMPARE(spaces.takeCalls(), (QStringList{"delete:" + setupText(first), "deleted",
+                                                  "delete:" + setupText(second), "deleted"}));
+        QCOMPARE(spaces.getCommCount(), 0);
+        QVERIFY(!spaces.isDisconnecting());
+    }
+
+    // A link that cannot be opened is given up after three failed attempts in a row.
+    void giveUpAfterThreeFailuresInARow()
+    {
+        const QString port = missingPort("lateA");
+        RecordingSpaces spaces(ByHand);
+        spaces.reConntLimit = 3;
+        Arrivals connted;
+        Arrivals givenUp;
+        Arrivals deleted;
+        connect(&spaces, &CCommSpaces::signalCommConnted, this, connted.itemCounter(this));
+        connect(&spaces, &CCommSpaces::signalCommDataDelete, this, givenUp.itemCounter(this));
+        connect(&spaces, &CCommSpaces::signalCommDataDeleted, this, deleted.counter(this));
+        start(spaces);
+        SCommConntProfile profile = serialProfile(port);
+        spaces.saveComm(profile);
+        QVERIFY(spaces.tick());  // made, first attempt fails
+        CCommData* item = spaces.item(0);
+        QVERIFY(item);
+        QVERIFY(spaces.tick());  // second failure
+
+        QCOMPARE(startPty("late"), port);
+        QVERIFY(spaces.tick());  // opens: the count starts again
+        QTRY_COMPARE(connted.count, 1);
+        QCOMPARE(connted.items, QList<CCommData*>{item});
+        // From now on the open fails, but not as a lost device (that would release it at once).
+        QVERIFY(QFile::remove(port));
+        QVERIFY(QDir().mkdir(port));
+        spaces.inCommThread([item] { item->getSerialPort()->disconnectedProc(); });
+
+        QVERIFY(spaces.tick());
+        QVERIFY(spaces.tick());
+        QTest::qWait(20);
+        QCOMPARE(givenUp.count, 0);
+        QVERIFY(spaces.tick());  // third failure in a row
+        QTRY_COMPARE(givenUp.count, 1);
+        QCOMPARE(givenUp.items, QList<CCommData*>{item});
+        QVERIFY(spaces.calls().filter("delete").isEmpty());
+
+        QVERIFY(spaces.tick());
+        QCOMPARE(spaces.calls().filter("delete"), (QStringList{"delete:" + setupText(port), "deleted"}));
+        QTRY_COMPARE(deleted.count, 1);
+        QCOMPARE(spaces.getCommCount(), 0);
+    }
+
+    void endIsBounded_data()
+    {
+        QTest::addColumn<int>("connections");
+        QTest::newRow("none") << 0;
+        QTest::newRow("three") << 3;
+    }
+
+    // end() does not wait for a timer tick: the ticks here never fire by themselves.
+    void endIsBounded()
+    {
+        QFETCH(int, connections);
+        QList<SCommConntProfile> profiles;
+        for (int i = 0; i < connections; ++i)
+            profiles << serialProfile(i == 0 ? startPty("dev") : missingPort(QString::number(i)));
+        writeCommIni(profiles);
+        RecordingSpaces spaces(ByHand);
+        start(spaces);
+        QCOMPARE(spaces.getCommCount(), connections);
+        spaces.takeCalls();
+        LogCapture::take();
+
+        spaces.end();
+        QVERIFY(spaces.commThread()->isFinished());
+        QCOMPARE(spaces.calls(), connections > 0 ? QStringList{"releaseTh"} : QStringList());
+        QCOMPARE(spaces.getCommCount(), 0);
+        QCOMPARE(LogCapture::take().filter(QRegularExpression("^(end|stop) ")), QStringList());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommSpaces)
+#include "tst_commspaces.moc"
