@@ -153,6 +153,40 @@ private slots:
         QVERIFY(start.first().contains(QStringLiteral("~CThread")));
         QVERIFY(start.first().contains(QStringLiteral("[L]")));
     }
+
+    // Runs after the log was started above. A thread that stays busy is terminated only after
+    // the bounded wait, with a log line; an idle one just stops.
+    void stopIsBounded()
+    {
+        CThread idle(nullptr, true);
+        idle.start();
+        QVERIFY(idle.stop(5000));
+
+        CThread busy(nullptr, true);
+        busy.setObjectName(QStringLiteral("Busy Thread"));
+        QObject worker;
+        worker.moveToThread(&busy);
+        busy.start();
+        std::atomic<bool> running{false};
+        QMetaObject::invokeMethod(
+            &worker,
+            [&running] {
+                running = true;
+                for (;;)
+                    QThread::msleep(5);
+            },
+            Qt::QueuedConnection);
+        QTRY_VERIFY(running);
+        QVERIFY(!busy.stop(100));
+        QVERIFY(busy.isFinished());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [] {
+                std::lock_guard<std::mutex> lock(g_consoleLock);
+                return !g_console.filter(QStringLiteral("Name:Busy Thread did not stop within 100 ms, terminated."))
+                            .isEmpty();
+            }(),
+            5000);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSysConfig)
