@@ -39,7 +39,7 @@ CCommSpaces::~CCommSpaces()
     if (m_thread && m_thread->isRunning()) {
         Log()->dbgPrintf(DBG_ERROR, "~CCommSpaces", 0, "%s", "The thread still runs: end() was not called.");
         m_endFlag = true;
-        m_thread->stop(EndWaitMs);
+        stopThread();
     }
     disconnect();
     Log()->dbgPrintf(DBG_LEAVE, "~CCommSpaces", 0, "%s", "End");
@@ -69,6 +69,10 @@ bool CCommSpaces::initCommSpaceTh()
             [this] {
                 delete m_timer;
                 m_timer = nullptr;
+                // The thread's last act, taken under a std::mutex so that race checkers see
+                // everything it did as done before end() or the destructor go on.
+                std::lock_guard<std::mutex> lock(m_endMutex);
+                m_threadEnded = true;
             },
             Qt::DirectConnection);
         commInitThreadReady(m_thread);
@@ -371,8 +375,10 @@ void CCommSpaces::onTimerOne()
 {
     {
         std::lock_guard<std::mutex> lock(m_endMutex);
-        if (m_released)
+        if (m_released) {
+            m_timer->stop();
             return;
+        }
     }
     repairComm();
     inspectCommData();
@@ -509,12 +515,19 @@ void CCommSpaces::end()
         return;
     if (m_commCount > 0) {
         // The next tick releases everything; bring it forward rather than wait for the timer.
-        QMetaObject::invokeMethod(
-            m_timer, [this] { onTimerOne(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(m_timer, "start", Qt::QueuedConnection, Q_ARG(int, 0));
         std::unique_lock<std::mutex> lock(m_endMutex);
         if (!m_endCondition.wait_for(lock, std::chrono::milliseconds(EndWaitMs), [this] { return m_released; }))
             Log()->dbgPrintf(DBG_ERROR, "end", 0, "The connections were not released within %lu ms.", EndWaitMs);
     }
-    m_thread->stop(EndWaitMs);
+    stopThread();
     m_thread->disconnect();
+}
+
+void CCommSpaces::stopThread()
+{
+    m_thread->stop(EndWaitMs);
+    std::lock_guard<std::mutex> lock(m_endMutex);
+    if (!m_threadEnded)
+        Log()->dbgPrintf(DBG_ERROR, "end", 0, "%s", "The thread ended without its closing steps.");
 }

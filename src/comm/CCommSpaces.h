@@ -124,6 +124,8 @@ private:
     void deleteCommItem(COMM::CCommData* item);
     void clearCommItems();
     void releaseTh();
+    // Stops the thread in bounded time and takes over what it did.
+    void stopThread();
 
     void repairComm();
     void inspectCommData();
@@ -158,5 +160,6 @@ private:
     std::atomic<bool> m_endFlag{false};
     std::mutex m_endMutex;
     std::condition_variable m_endCondition;
-    bool m_released = false;  // the shutdown tick has run
+    bool m_released = false;     // the shutdown tick has run
+    bool m_threadEnded = false;  // the thread has finished its event loop
 };

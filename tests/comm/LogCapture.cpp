@@ -19,7 +19,8 @@ constexpr int NameWidth = 40;  // the log pads the operation name to this column
 const QString MarkName = QStringLiteral("LogCapture");
 
 std::mutex g_mutex;
-QStringList g_lines;
+// Never destroyed: the log thread may still print while the process exits.
+QStringList& g_lines = *new QStringList;
 
 void collect(QtMsgType, const QMessageLogContext&, const QString& line)
 {

@@ -11,8 +11,11 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QThread>
+#include <QTimer>
 #include <QtTest>
 #include <atomic>
+#include <condition_variable>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -23,6 +26,64 @@ namespace {
 
 constexpr int ByHand = 3600 * 1000;  // a maintenance interval that never fires during a test
 constexpr int TickWaitMs = 5000;
+
+// Runs jobs in the thread it lives in. Jobs pass through a std::mutex, which race checkers
+// see, rather than through Qt's event queue, whose locks they do not see.
+class ThreadDriver : public QObject
+{
+public:
+    explicit ThreadDriver(QThread* thread)
+    {
+        moveToThread(thread);
+        m_poll.moveToThread(thread);
+        m_poll.setInterval(1);
+        QObject::connect(&m_poll, &QTimer::timeout, this, &ThreadDriver::runJobs);
+        QObject::connect(thread, &QThread::started, this, [this] { m_poll.start(); }, Qt::DirectConnection);
+        QObject::connect(
+            thread, &QThread::finished, this,
+            [this] {
+                m_poll.stop();
+                std::lock_guard<std::mutex> lock(m_mutex);
+            },
+            Qt::DirectConnection);
+    }
+
+    // Deleted after its thread ended: take over what that thread last did.
+    ~ThreadDriver() override { std::lock_guard<std::mutex> lock(m_mutex); }
+
+    // Runs the job in the driver's thread; false when it is not done within the wait.
+    bool run(std::function<void()> job)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        const quint64 ticket = ++m_queued;
+        m_jobs.push_back(std::move(job));
+        return m_doneCondition.wait_for(lock, std::chrono::milliseconds(TickWaitMs),
+                                        [this, ticket] { return m_done >= ticket; });
+    }
+
+private:
+    void runJobs()
+    {
+        std::deque<std::function<void()>> jobs;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            jobs.swap(m_jobs);
+        }
+        for (std::function<void()>& job : jobs) {
+            job();
+            std::lock_guard<std::mutex> lock(m_mutex);
+            ++m_done;
+            m_doneCondition.notify_all();
+        }
+    }
+
+    QTimer m_poll;
+    std::mutex m_mutex;
+    std::condition_variable m_doneCondition;
+    std::deque<std::function<void()>> m_jobs;
+    quint64 m_queued = 0;
+    quint64 m_done = 0;
+};
 
 // Records the hooks, in order, as "name" or "name:setup text". Reading the setup text of the
 // item a hook is given shows that the item is still alive.
@@ -38,7 +99,7 @@ public:
     ~RecordingSpaces() override
     {
         end();
-        delete m_anchor;
+        delete m_driver;
     }
 
     QStringList calls() const
@@ -62,25 +123,11 @@ public:
     // Runs one maintenance tick in the communication thread; false when it does not finish.
     bool tick()
     {
-        auto done = std::make_shared<std::atomic<bool>>(false);
-        QMetaObject::invokeMethod(
-            m_anchor,
-            [this, done] {
-                onTimerOne();
-                *done = true;
-            },
-            Qt::QueuedConnection);
-        QDeadlineTimer deadline(TickWaitMs);
-        while (!*done && !deadline.hasExpired())
-            QThread::msleep(1);
-        return *done;
+        return m_driver->run([this] { onTimerOne(); });
     }
 
     // Runs the function in the communication thread, where the items live.
-    void inCommThread(const std::function<void()>& function)
-    {
-        QMetaObject::invokeMethod(m_anchor, function, Qt::BlockingQueuedConnection);
-    }
+    void inCommThread(const std::function<void()>& function) { QVERIFY(m_driver->run(function)); }
 
     unsigned char reConntLimit = 0;
     bool keepItems = false;
@@ -89,8 +136,7 @@ protected:
     void commInitThreadReady(QThread* thread) override
     {
         m_thread = thread;
-        m_anchor = new QObject;
-        m_anchor->moveToThread(thread);
+        m_driver = new ThreadDriver(thread);
         record("threadReady", nullptr);
     }
     void commInitCommConnt() override { record("initCommConnt", nullptr); }
@@ -135,7 +181,7 @@ private:
     QStringList m_calls;
     QList<CCommData*> m_items;
     QThread* m_thread = nullptr;
-    QObject* m_anchor = nullptr;
+    ThreadDriver* m_driver = nullptr;
     std::atomic<bool> m_wrongThread{false};
 };
 
@@ -188,6 +234,7 @@ class TestCommSpaces : public QObject
 
     std::unique_ptr<TestEnv::ScopedWorkDir> m_dir;
     std::vector<std::unique_ptr<TestEnv::PtyPair>> m_ptys;
+    Arrivals m_ready;
 
     QString startPty(const QString& name)
     {
@@ -208,9 +255,11 @@ class TestCommSpaces : public QObject
     // Starts the space and waits until its start-up connections are made.
     void start(RecordingSpaces& spaces)
     {
-        QSignalSpy ready(&spaces, &CCommSpaces::signalCommConntReady);
+        m_ready = Arrivals();
+        connect(&spaces, &CCommSpaces::signalCommConntReady, this, m_ready.counter(this));
         QVERIFY(spaces.initCommSpaceTh());
-        QVERIFY(ready.wait(TickWaitMs));
+        QTRY_COMPARE_WITH_TIMEOUT(m_ready.count, 1, TickWaitMs);
+        QVERIFY(m_ready.allInReceiverThread);
     }
 
 private slots:
@@ -333,8 +382,9 @@ private slots:
         RecordingSpaces spaces(ByHand);
         spaces.keepItems = keep;
         Arrivals deleted;
+        Arrivals deleteAsked;
         connect(&spaces, &CCommSpaces::signalCommDataDeleted, this, deleted.counter(this));
-        QSignalSpy deleteAsked(&spaces, &CCommSpaces::signalCommDataDelete);
+        connect(&spaces, &CCommSpaces::signalCommDataDelete, this, deleteAsked.itemCounter(this));
         start(spaces);
         SCommConntProfile profile = serialProfile(device);
         spaces.saveComm(profile);
@@ -349,7 +399,7 @@ private slots:
             expected << "setup:" + setupText(device) << "saved:" + setupText(device);
         QCOMPARE(spaces.takeCalls(), expected);
         QTRY_COMPARE(deleted.count, 1);
-        QCOMPARE(deleteAsked.count(), 0);
+        QCOMPARE(deleteAsked.count, 0);
         QCOMPARE(spaces.getCommCount(), keep ? 1 : 0);
         if (keep)
             return;
