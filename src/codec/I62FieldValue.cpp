@@ -31,6 +31,11 @@ uint16_t I62_FieldU16(const char* field, uint16_t absent)
     return I62_IsEmptyField(field) ? absent : static_cast<uint16_t>(I62_Atoi(field));
 }
 
+int64_t I62_FieldInt(const char* field, int64_t absent)
+{
+    return I62_IsEmptyField(field) ? absent : I62_Atol(field);
+}
+
 uint8_t I62_FieldChar(const char* field, uint8_t absent)
 {
     return I62_IsEmptyField(field) ? absent : static_cast<uint8_t>(field[0]);
@@ -44,4 +49,9 @@ bool I62_IsLongerThanChar(const char* field)
 void I62_FieldText(char* out, size_t room, const char* field)
 {
     Portal::Str::SafeStrCpy(out, field ? field : "", room);
+}
+
+void I62_FieldTextOrEmpty(char* out, size_t room, const char* field)
+{
+    I62_FieldText(out, room, I62_IsEmptyField(field) ? "" : field);
 }

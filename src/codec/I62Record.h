@@ -4,6 +4,8 @@
 #include "codec/I62RadarFields.h"
 #include "codec/I62ProprietaryFields.h"
 #include "codec/I62AtoNFields.h"
+#include "codec/I62AisFields.h"
+#include "codec/I62DscLRngFields.h"
 
 // The per-formatter part of the sentence record: the field set of the formatter just parsed
 // (or about to be composed). Later sentence families add their field sets here.
@@ -54,6 +56,25 @@ union I62_FORMATTER_DATA
     ATON_MPR_DATA mpr;
     ATON_TSP_DATA tsp;
     ATON_VER_DATA ver;
+    I62_ENCAP_DATA encap; // VDM, VDO, ABM, BBM
+    I62_TXT_DATA txt;
+    I62_ABK_DATA abk;
+    I62_ACK_DATA ack;
+    I62_ALR_DATA alr;
+    I62_ACS_DATA acs;
+    I62_ACA_DATA aca;
+    I62_SSD_DATA ssd;
+    I62_VSD_DATA vsd;
+    I62_DSC_DATA dsc;
+    I62_DSE_DATA dse;
+    I62_DSI_DATA dsi;
+    I62_DSR_DATA dsr;
+    I62_LRI_DATA lri;
+    I62_LRF_DATA lrf;
+    I62_LR1_DATA lr1;
+    I62_LR2_DATA lr2;
+    I62_LR3_DATA lr3;
+    I62_AIR_DATA air;
 };
 
 // One sentence, filled anew for every sentence received or composed.

@@ -54,6 +54,23 @@ inline I61162_Data_Structure composable(const char* talker, const char* formatte
     return record;
 }
 
+struct ParserComposer
+{
+    Parser parser;
+    Composer composer;
+};
+
+// A sentence body ("$AISSD,...") as parseLine takes a line, the talker and formatter written
+// into the record's frame first, as the dispatcher does.
+inline bool parseFramed(Parser parser, const QByteArray& body, I61162_Data_Structure* record)
+{
+    std::memcpy(record->talker, body.constData() + 1, 2);
+    record->talker[2] = '\0';
+    std::memcpy(record->formatter, body.constData() + 3, 3);
+    record->formatter[3] = '\0';
+    return parseLine(parser, closed(body), record);
+}
+
 // The composer's text closed with checksum and line end; empty when composing failed.
 inline QByteArray composeLine(Composer composer, I61162_Data_Structure* record)
 {

@@ -581,7 +581,7 @@ private slots:
         rmc.data.rmc = I62_RMC_DATA{{12, 35, 19, 45}, 'A', {48.1173, -11.516667}, 22.4f, 84.4f, {2094, 3, 23},
                                     3.1f, 'W', 'D', I62_ABSENT_U8};
         QCOMPARE(composeLine(I62_FMT_RMC_Compose, &rmc),
-                 closed("$GPRMC,123519.45,A,4807.03799,N,01131.00002,W,22.400,84.40,230394,3.10,W,D"));
+                 closed("$GPRMC,123519.45,A,4807.03800,N,01131.00002,W,22.400,84.40,230394,3.10,W,D"));
         I61162_Data_Structure parsed = staleRecord();
         QVERIFY(parseLine(RMC_ParseProc, composeLine(I62_FMT_RMC_Compose, &rmc), &parsed));
         verifyRmc(parsed.data.rmc, rmc.data.rmc);
