@@ -1,0 +1,97 @@
+#pragma once
+
+#include "codec/I62Record.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// Encapsulated sentences: the fragment store that joins the fragments of one AIS message, and
+// the six-bit armour between the joined payload and the message bits.
+
+constexpr size_t I62_ENCAP_PAYLOAD_ROOM = 176; // 175 armour characters and the NUL
+constexpr size_t AIS_RAW_MSG_ROOM = 170;
+constexpr uint32_t AIS_RAW_MSG_BITS = AIS_RAW_MSG_ROOM * 8;
+
+// One message being joined, or a whole one.
+struct Encapsulation_Sentence_Structure
+{
+    char formatter[8]; // "ABM", "BBM", "VDM" or "VDO", then zeros
+    uint64_t destMmsi; // ABM only
+    uint8_t totalSentences;
+    uint8_t sentenceNumber;
+    uint8_t sequenceId; // 128 when the sentence had none
+    uint8_t channel;
+    uint8_t messageId; // ABM and BBM only
+    uint8_t complete;
+    uint8_t fillBits;
+    uint8_t reserved; // cleared when an ABM or BBM message completes
+    char payload[I62_ENCAP_PAYLOAD_ROOM];
+};
+
+// The message bits, most significant bit first.
+struct AIS_raw_message
+{
+    uint8_t bits[AIS_RAW_MSG_ROOM];
+    uint16_t bitCount;
+};
+
+// Kinds of the fragment store, each of I62_ENCAP_SLOTS slots.
+enum I62_ENCAP_KIND
+{
+    I62_ENCAP_ABM = 0,
+    I62_ENCAP_BBM = 1,
+    I62_ENCAP_VDM = 2,
+    I62_ENCAP_VDO = 3,
+    I62_ENCAP_KINDS = 4,
+};
+constexpr int I62_ENCAP_SLOTS = 10;
+
+// Results of I62_AppendEncapSentence.
+enum I62_APPEND_RESULT
+{
+    I62_APPEND_REFUSED = 0,  // also: an ABM or BBM message completed (it waits in the store)
+    I62_APPEND_STORED = 1,   // fragment kept, the message is not complete yet
+    I62_APPEND_COMPLETE = 2, // a VDM or VDO message is complete and copied into the receive slot
+};
+
+struct I62_ENCAP_STORE
+{
+    Encapsulation_Sentence_Structure slots[I62_ENCAP_KINDS][I62_ENCAP_SLOTS];
+    uint8_t current[I62_ENCAP_KINDS]; // the slot each kind joins into
+};
+
+extern I62_ENCAP_STORE EncapStore;
+// Completed ABM/BBM messages waiting, and the one being handled (null when none).
+extern int EncapSentenCount;
+extern Encapsulation_Sentence_Structure* EncapSentenActive;
+
+// The dispatcher's receive slot and raw message, and the transmit slot.
+extern Encapsulation_Sentence_Structure RxEncapTuple;
+extern Encapsulation_Sentence_Structure TxEncapTuple;
+extern AIS_raw_message RxAisRawMsgTuple;
+
+void I62_EncapSenten_Init();
+
+// Files one parsed VDM, VDO, ABM or BBM sentence (record->data.encap).
+int I62_AppendEncapSentence(const I61162_Data_Structure* record, Encapsulation_Sentence_Structure* receiveSlot);
+
+// Joins one fragment into its kind's current slot. A first fragment replaces whatever was
+// being joined there. A later fragment must continue that message: same sequential identifier
+// and channel (else it is refused and the message it does not belong to is kept), and the same
+// message identifier, total and destination, numbered one above the last fragment, with room
+// for its payload (else the partial message is dropped too). Returns the slot holding the
+// message, or null when the fragment was refused.
+Encapsulation_Sentence_Structure* I62_EncapSenten_Update(const Encapsulation_Sentence_Structure* fragment);
+
+// Armoured payload to message bits; false for a null argument or a character outside the armour.
+bool I62_EncapSentenceDecode(const Encapsulation_Sentence_Structure* slot, AIS_raw_message* raw);
+// Message bits to armoured payload and fill bits; false for a null argument or a message
+// longer than the payload room.
+bool I62_EncapSentenceEncode(Encapsulation_Sentence_Structure* slot, const AIS_raw_message* raw);
+
+// Writes the next fragment of the slot's payload into record->data.encap; the cursor is the
+// payload offset (0 on the first call). 1 when this fragment is the last, 0 when more follow.
+int I62_SplitEncapSentence(I61162_Data_Structure* record, const Encapsulation_Sentence_Structure* slot, int* cursor);
+
+// 1 when a completed ABM/BBM message is (or now becomes) the active slot; 0 otherwise.
+int I62_EncapSenten_CheckProcess();
