@@ -113,7 +113,7 @@ AIS_UNPACK_RESULT AisMsg_GetFormat_ByMsg(const AIS_raw_message* raw, const AIS_M
         return AIS_UNPACK_MALFORMED;
     const uint32_t bitCount = std::min<uint32_t>(raw->bitCount, AIS_RAW_MSG_BITS);
     const uint8_t id = static_cast<uint8_t>(AisMsgCodec_FieldPick(raw->bits, bitCount, 0, 6));
-    if (AisMsgCodec_CheckMsgId(id))
+    if (bitCount < 6 || AisMsgCodec_CheckMsgId(id))
         return AIS_UNPACK_MALFORMED;
     if (id == 27)
         return AIS_UNPACK_NO_LAYOUT;

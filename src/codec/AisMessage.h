@@ -15,7 +15,7 @@ enum AIS_UNPACK_RESULT
     // A well-formed message of a type that has no layout here (message 27): not decoded, but
     // nothing is wrong with the input, so the codec keeps its state.
     AIS_UNPACK_NO_LAYOUT = 1,
-    // Malformed: no message, fewer than 2 bits, or identifier 0 or above 27.
+    // Malformed: no message, fewer than the 6 bits of the identifier, or identifier 0 or above 27.
     AIS_UNPACK_MALFORMED = 2,
 };
 

@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QtTest>
 #include <cmath>
@@ -800,6 +801,40 @@ private slots:
         QVERIFY(sameFields(built, again));
     }
 
+    // Random bits of every identifier and many lengths: nothing reads or writes out of bounds,
+    // and a message at least as long as its layout packs back into the same fields.
+    void randomMessages()
+    {
+        QRandomGenerator random(20240515);
+        int sameAfterPacking = 0;
+        for (uint32_t id = 0; id < 64; ++id) {
+            for (uint32_t bits = 0; bits <= 1050; bits += 1 + random.bounded(12)) {
+                AIS_raw_message raw{};
+                for (uint32_t b = 0; b < (bits + 7) / 8; ++b)
+                    raw.bits[b] = uint8_t(random.bounded(256));
+                AisMsgInsertPut(raw.bits, sizeof raw.bits, 0, 6, id);
+                raw.bitCount = uint16_t(bits);
+                UN_AIS_MESSAGE first;
+                const AIS_MESSAGE_FORMAT* list = nullptr;
+                if (AisMsg_GetFormat_ByMsg(&raw, &list) != AIS_UNPACK_DONE
+                    || AisMessageUnpack(&raw, &first) != AIS_UNPACK_DONE)
+                    continue;
+                AIS_raw_message packed;
+                QVERIFY2(AisMessagePack(&first, &packed), qPrintable(QString("pack %1 of %2 bits").arg(id).arg(bits)));
+                uint32_t layoutBits = 0;
+                for (uint64_t i = 0; i < list->count; ++i)
+                    layoutBits += list->fields[i].width;
+                if (bits < layoutBits)
+                    continue;
+                UN_AIS_MESSAGE again;
+                QCOMPARE(AisMessageUnpack(&packed, &again), AIS_UNPACK_DONE);
+                QVERIFY2(sameFields(first, again), qPrintable(QString("message %1 of %2 bits").arg(id).arg(bits)));
+                ++sameAfterPacking;
+            }
+        }
+        QVERIFY(sameAfterPacking > 1000);
+    }
+
     void fieldRules()
     {
         // Message 1 bits: rate of turn at bit 42, longitude at 61, heading at 128.
@@ -873,6 +908,7 @@ private slots:
         QTest::newRow("identifier 28") << QByteArray("L000000000") << 0 << int(AIS_UNPACK_MALFORMED);
         QTest::newRow("identifier 63") << QByteArray("w000000000") << 0 << int(AIS_UNPACK_MALFORMED);
         QTest::newRow("one bit") << QByteArray("1") << 5 << int(AIS_UNPACK_MALFORMED);
+        QTest::newRow("five bits") << QByteArray("1") << 1 << int(AIS_UNPACK_MALFORMED);
     }
 
     void messagesWithoutLayout()
