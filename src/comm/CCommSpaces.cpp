@@ -64,6 +64,9 @@ bool CCommSpaces::initCommSpaceTh()
         // Made here and handed to the thread, so that end() can always reach the thread through it.
         m_timer = new QTimer;
         m_timer->moveToThread(m_thread);
+        commInitThreadReady(m_thread);
+        // Connected after the hook, so that it runs after any finished() slot the application
+        // connected there: end() frees those slots when it cuts the thread's connections.
         connect(
             m_thread, &QThread::finished, this,
             [this] {
@@ -75,7 +78,6 @@ bool CCommSpaces::initCommSpaceTh()
                 m_threadEnded = true;
             },
             Qt::DirectConnection);
-        commInitThreadReady(m_thread);
         connect(m_thread, &QThread::started, this, &CCommSpaces::onCommThStarted, Qt::DirectConnection);
         m_thread->start(QThread::InheritPriority);
         return true;
