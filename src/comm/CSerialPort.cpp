@@ -136,11 +136,8 @@ bool CSerialPort::isConnected()
 
 SCommConntProfile CSerialPort::getProfile()
 {
-    SCommConntProfile profile;
-    profile.conntSetting = getConntSetting();
-    profile.commType = COMM_TYPE_SERIAL;
+    SCommConntProfile profile = makeProfile(COMM_TYPE_SERIAL);
     profile.serialConfig = m_serialConfig;
-    profile.debugConfig = getDebugConfig();
     return profile;
 }
 

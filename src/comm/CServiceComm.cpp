@@ -256,6 +256,26 @@ void CServiceComm::updateConnected()
     connectSetup();
 }
 
+SCommConntProfile CServiceComm::makeProfile(COMM_TYPE commType) const
+{
+    SCommConntProfile profile;
+    profile.conntSetting = m_conntSetting;
+    profile.commType = commType;
+    profile.debugConfig = m_debugConfig;
+    return profile;
+}
+
+void CServiceComm::nameAfterDevice()
+{
+    setObjectName(QString::fromStdU32String(DevNameText(m_conntSetting)));
+}
+
+void CServiceComm::logLeave(const char* operation, const char* step) const
+{
+    const QByteArray name = objectName().toUtf8();
+    Log()->dbgPrintf(DBG_LEAVE, operation, 0, "Name:%s %s", name.constData(), step);
+}
+
 void CServiceComm::updateRxTime()
 {
     m_lastRxTime = std::time(nullptr);

@@ -101,6 +101,15 @@ signals:
 public slots:
     void onTxDataTimer();
 
+protected:
+    // The connection setting, the comm type and the trace setting; the transport adds its own
+    // configuration.
+    SCommConntProfile makeProfile(COMM_TYPE commType) const;
+    // Names the object after the connection's device.
+    void nameAfterDevice();
+    // The Leave line a transport's destructor writes at its start and end: "Name:%s <step>".
+    void logLeave(const char* operation, const char* step) const;
+
 private:
     bool isOwnThread() const;
     void releaseTxSide();

@@ -21,6 +21,12 @@ enum SOCKET_TYPE : int32_t {
     SOCKET_UDP_CLIENT = 3,
 };
 
+// Which end of a network link a transport is.
+enum SOCKET_ROLE : int32_t {
+    SOCKET_ROLE_SERVER = 0,
+    SOCKET_ROLE_CLIENT = 1,
+};
+
 enum PRIMARY_POS_DEV : int32_t {
     PRIMARY_POS_LOG = -1,
     PRIMARY_POS_NO = 0,
@@ -33,6 +39,14 @@ enum LOG_MODE : int32_t {
     LOG_REPLAY = 1,
 };
 using LOG_CONNT_CONFIG = LOG_MODE;
+
+// The playback state of a log replay.
+enum LOG_REPLAY_PLAY_OP : int32_t {
+    REPLAY_OFF = -1,
+    REPLAY_PLAY = 0,
+    REPLAY_PAUSE = 1,
+    REPLAY_STOP = 2,
+};
 
 // The kind of device at the other end, 0 to 31. The values carry no names; the ones with
 // an effect of their own are listed here.
