@@ -31,6 +31,7 @@ CCommSpaces::CCommSpaces(bool buildLog, QObject* parent)
 {
     setObjectName(QStringLiteral("CommSpaces"));
     qRegisterMetaType<COMM::CCommData*>("COMM::CCommData*");
+    qRegisterMetaType<COMM::CLogListener*>("COMM::CLogListener*");
 }
 
 CCommSpaces::~CCommSpaces()
@@ -42,6 +43,7 @@ CCommSpaces::~CCommSpaces()
         stopThread();
     }
     disconnect();
+    m_logListener = nullptr;
     Log()->dbgPrintf(DBG_LEAVE, "~CCommSpaces", 0, "%s", "End");
     // Normally the shutdown tick has emptied the list; the thread no longer runs in any case.
     m_commList.clear();
@@ -136,16 +138,26 @@ void CCommSpaces::readCommConnect()
 CServiceComm* CCommSpaces::connectSensorComm(const SCommConntProfile& profile)
 {
     const SENSOR_DEVICE_T sensor = profile.conntSetting.sensorType;
+    const SOCKET_TYPE socketType = profile.networkConfig.socketType;
     switch (profile.commType) {
-    case COMM_TYPE_SERIAL:
-    case COMM_TYPE_NETWORK: {
-        const CCommData* item = addCommItem(
-            profile, GetRawDataTypeBasisSensor(sensor, profile.commType, profile.networkConfig.socketType));
+    case COMM_TYPE_NETWORK:
+        if (socketType < SOCKET_TCP_SERVER || socketType > SOCKET_UDP_CLIENT)
+            return nullptr;
+        [[fallthrough]];
+    case COMM_TYPE_SERIAL: {
+        const CCommData* item = addCommItem(profile, GetRawDataTypeBasisSensor(sensor, profile.commType, socketType));
         return item ? item->getService() : nullptr;
     }
     case COMM_TYPE_LOG:
-        // A log link is never enabled or reported as connected here.
-        addCommItem(profile, GetRawDataTypeBasisSensor(sensor, COMM_TYPE_NETWORK, SOCKET_INVALID));
+        // One log link at most, and it is never enabled or reported as connected here.
+        if (!m_logListener) {
+            const CCommData* item =
+                addCommItem(profile, GetRawDataTypeBasisSensor(sensor, COMM_TYPE_NETWORK, SOCKET_INVALID));
+            if (item) {
+                m_logListener = item->getLogListener();
+                emit signalCommLogReady(m_logListener);
+            }
+        }
         return nullptr;
     default:
         return nullptr;
@@ -161,9 +173,10 @@ CCommData* CCommSpaces::addCommItem(const SCommConntProfile& profile, RAWDATA_TY
         made = item->createSerialPort(profile, type) != nullptr;
         break;
     case COMM_TYPE_NETWORK:
+        made = item->createNetworkSocket(profile, type) != nullptr;
+        break;
     case COMM_TYPE_LOG:
-        Log()->dbgPrintf(DBG_ERROR, "addCommItem", 0, "CommType %d links are not supported.",
-                         static_cast<int>(profile.commType));
+        made = item->createLog(profile, type) != nullptr;
         break;
     default:
         break;
@@ -236,6 +249,7 @@ void CCommSpaces::deleteCommItem(CCommData* item)
         m_commList.erase(at);
     }
     --m_commCount;
+    forgetLogLink(owned.get());
     Log()->dbgPrintf(DBG_INFO, "deleteCommItem", 0, "%s", owned->getSetupInfo().c_str());
     if (CServiceComm* service = owned->getService())
         service->disconnect();
@@ -249,6 +263,7 @@ void CCommSpaces::clearCommItems()
         items.swap(m_commList);
     }
     m_commCount = 0;
+    m_logListener = nullptr;
     for (std::unique_ptr<CCommData>& item : items) {
         if (CServiceComm* service = item->getService())
             service->disconnect();
@@ -261,6 +276,12 @@ void CCommSpaces::releaseTh()
     // The timer is deleted when the thread finishes; stopping it ends the ticks.
     m_timer->stop();
     commReleaseTh();
+}
+
+void CCommSpaces::forgetLogLink(const CCommData* item)
+{
+    if (item->getLogListener() && item->getLogListener() == m_logListener)
+        m_logListener = nullptr;
 }
 
 CCommData* CCommSpaces::findItem(const CServiceComm* service) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "comm/CCommData.h"
+#include "comm/CLogListener.h"
 #include "comm/CommProfile.h"
 
 #include <QObject>
@@ -74,6 +75,8 @@ public:
 
 signals:
     void signalCommConntReady();
+    // The log link was made; its item owns it.
+    void signalCommLogReady(COMM::CLogListener* log);
     void signalCommDataSave();
     void signalCommDataSaved();
     void signalCommDataDelete(COMM::CCommData* item);
@@ -122,6 +125,7 @@ private:
     void saveCommData(const COMM::SCommConntProfile* profile);
     void deleteCommData(COMM::CCommData* item);
     void deleteCommItem(COMM::CCommData* item);
+    void forgetLogLink(const COMM::CCommData* item);
     void clearCommItems();
     void releaseTh();
     // Stops the thread in bounded time and takes over what it did.
@@ -156,6 +160,8 @@ private:
     std::vector<std::unique_ptr<COMM::CCommData>> m_commList;
     std::atomic<int> m_commCount{0};
     int m_examinedPos = 0;  // 1-based position of the reconnection check; 0: start over
+    // The one log link; communication thread only. Forgotten when its item is deleted.
+    COMM::CLogListener* m_logListener = nullptr;
 
     std::atomic<bool> m_endFlag{false};
     std::mutex m_endMutex;

@@ -1,5 +1,9 @@
 #include "LogCapture.h"
+#include "LoopbackPort.h"
 #include "comm/CCommData.h"
+#include "comm/CLogListener.h"
+#include "comm/CNetworkSocket.h"
+#include "comm/CNetworkTcp.h"
 #include "comm/CSerialPort.h"
 
 #include <QtTest>
@@ -16,6 +20,16 @@ SCommConntProfile idleSerial(const char* port, int baudIndex, int sensorType = 0
     profile.commType = COMM_TYPE_SERIAL;
     profile.serialConfig = BuildSerialConfig(port, baudIndex);
     profile.debugConfig = {true, SDebugConfig::TraceReceived};
+    return profile;
+}
+
+SCommConntProfile network(int socketType, const std::string& ip, int port, bool active, int sensorType = 0)
+{
+    SCommConntProfile profile;
+    profile.conntSetting = BuildConntLink(sensorType, U"net", PRIMARY_POS_UNDEFINED, active);
+    profile.commType = COMM_TYPE_NETWORK;
+    profile.networkConfig = BuildNetworkConfig(socketType, ip, port);
+    profile.debugConfig = {false, SDebugConfig::TraceSent};
     return profile;
 }
 
@@ -63,6 +77,127 @@ private slots:
 
         QCOMPARE(item.createSerialPort(idleSerial("B", 0), RAWDATA_SENTENCE), nullptr);
         QCOMPARE(item.getSerialPort(), port);
+    }
+
+    void networkItem_data()
+    {
+        QTest::addColumn<int>("socketType");
+        QTest::addColumn<QString>("ip");
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<QString>("setupText");
+        QTest::addColumn<bool>("ipDiffers");
+        const QString port = QStringLiteral("%1");
+        QTest::newRow("TCP server: no socket of its own, up while listening")
+            << int(SOCKET_TCP_SERVER) << "" << true << " " << false;
+        QTest::newRow("TCP client, not connected") << int(SOCKET_TCP_CLIENT) << "127.0.0.1" << false
+                                                   << "127.0.0.1 " + port << true;
+        QTest::newRow("UDP server on every address") << int(SOCKET_UDP_SERVER) << "" << true << " " + port << true;
+        QTest::newRow("UDP server on one address")
+            << int(SOCKET_UDP_SERVER) << "127.0.0.1" << true << "127.0.0.1 " + port << false;
+        QTest::newRow("UDP client") << int(SOCKET_UDP_CLIENT) << "127.0.0.1" << true << "127.0.0.1 " + port << true;
+    }
+
+    // The setup text names the configured address; a socket bound elsewhere is logged, not shown.
+    void networkItem()
+    {
+        QFETCH(int, socketType);
+        QFETCH(QString, ip);
+        QFETCH(bool, up);
+        QFETCH(QString, setupText);
+        QFETCH(bool, ipDiffers);
+
+        const int port = socketType == SOCKET_TCP_SERVER ? FreeTcpPort() : FreeUdpPort();
+        CCommData item;
+        const SCommConntProfile profile = network(socketType, ip.toStdString(), port, true);
+        CNetworkSocket* holder = item.createNetworkSocket(profile, RAWDATA_SENTENCE);
+        QVERIFY(holder);
+        QCOMPARE(item.getCommType(), COMM_TYPE_NETWORK);
+        QCOMPARE(item.getSocketType(), SOCKET_TYPE(socketType));
+        QCOMPARE(item.getService(), holder->getSocketService());
+        QCOMPARE(item.isUp(), up);
+        QVERIFY(LogCapture::take().contains("createNetworkSocket " +
+                                            QString::fromStdString(holder->getSocketService()->getContent())));
+
+        QCOMPARE(QString::fromStdString(item.getSetupInfo()), setupText.replace("%1", QString::number(port)));
+        const QStringList warnings = LogCapture::take().filter("ip [W]Network ip address is different.");
+        QCOMPARE(warnings.size(), ipDiffers ? 1 : 0);
+
+        const SCommConntProfile rebuilt = item.getProfile();
+        QCOMPARE(rebuilt.commType, COMM_TYPE_NETWORK);
+        QCOMPARE(rebuilt.networkConfig.socketType, SOCKET_TYPE(socketType));
+        QCOMPARE(QByteArray(rebuilt.networkConfig.ip), ip.toUtf8());
+        QCOMPARE(rebuilt.networkConfig.port, port);
+        QCOMPARE(rebuilt.debugConfig.msgOut, SDebugConfig::TraceSent);
+        QCOMPARE(item.createNetworkSocket(profile, RAWDATA_SENTENCE), nullptr);
+    }
+
+    // A TCP server that is not listening is down; reconnecting makes it listen, with no client.
+    void tcpServerReconnects()
+    {
+        CCommData item;
+        QVERIFY(item.createNetworkSocket(network(SOCKET_TCP_SERVER, "", FreeTcpPort(), false), RAWDATA_SENTENCE));
+        QVERIFY(!item.isUp());
+        QVERIFY(item.reconnect());
+        QVERIFY(item.isUp());
+        QVERIFY(item.getNetworkSocket()->getTcp()->isListening());
+    }
+
+    void noNetworkTransport()
+    {
+        CCommData item;
+        QCOMPARE(item.createNetworkSocket(network(-1, "127.0.0.1", 1, true), RAWDATA_SENTENCE), nullptr);
+        QCOMPARE(item.getCommType(), COMM_TYPE_NONE);
+        QCOMPARE(item.getNetworkSocket(), nullptr);
+        QCOMPARE(LogCapture::take(), QStringList{"createNetworkSocket [E]Socket type -1 makes no transport."});
+    }
+
+    void exemption_data()
+    {
+        QTest::addColumn<int>("sensorType");
+        QTest::addColumn<int>("socketType");
+        QTest::addColumn<bool>("exempt");
+        QTest::newRow("UDP server, not-connected kind") << SENSOR_NOT_CONNECTED << int(SOCKET_UDP_SERVER) << true;
+        QTest::newRow("TCP client, not-connected kind") << SENSOR_NOT_CONNECTED << int(SOCKET_TCP_CLIENT) << true;
+        QTest::newRow("UDP client, not-connected kind") << SENSOR_NOT_CONNECTED << int(SOCKET_UDP_CLIENT) << false;
+        QTest::newRow("TCP server, not-connected kind") << SENSOR_NOT_CONNECTED << int(SOCKET_TCP_SERVER) << false;
+        QTest::newRow("UDP server, device kind") << SENSOR_DEVICE_LINK << int(SOCKET_UDP_SERVER) << false;
+    }
+
+    void exemption()
+    {
+        QFETCH(int, sensorType);
+        QFETCH(int, socketType);
+        QFETCH(bool, exempt);
+        CCommData item;
+        QVERIFY(item.createNetworkSocket(network(socketType, "127.0.0.1", 1, false, sensorType), RAWDATA_SENTENCE));
+        QCOMPARE(item.matchExceptConnt(true, true, true), exempt);
+    }
+
+    // A log link in record mode counts as up, is exempt from checks and is not made again.
+    void logItem()
+    {
+        SCommConntProfile profile;
+        profile.conntSetting = BuildConntLink(0, U"log", PRIMARY_POS_LOG, false);
+        profile.commType = COMM_TYPE_LOG;
+        profile.debugConfig = {true, SDebugConfig::TraceReceived};
+        CCommData item;
+        CLogListener* log = item.createLog(profile, RAWDATA_SENTENCE);
+        QVERIFY(log);
+        QCOMPARE(item.getCommType(), COMM_TYPE_LOG);
+        QCOMPARE(item.getService(), static_cast<CServiceComm*>(log));
+        QVERIFY(!log->isEnable());
+        QVERIFY(item.isUp());
+        QVERIFY(item.matchExceptConnt(true, true, true));
+        QCOMPARE(item.getSetupInfo(), std::string());
+        QCOMPARE(item.getProfile().commType, COMM_TYPE_NONE);
+        QCOMPARE(log->getContent(), std::string("Log Record"));
+        QCOMPARE(log->getOperation(), REPLAY_OFF);
+        QCOMPARE(log->getCurrentPath(), std::string());
+        const SCommConntProfile own = log->getProfile();
+        QCOMPARE(own.commType, COMM_TYPE_LOG);
+        QCOMPARE(own.logConfig, LOG_RECORD);
+        QCOMPARE(own.debugConfig.msgOut, SDebugConfig::TraceReceived);
+        QCOMPARE(item.createLog(profile, RAWDATA_SENTENCE), nullptr);
     }
 
     // An item without a transport is exempt, names nothing and rebuilds nothing.

@@ -1,4 +1,5 @@
 #include "LogCapture.h"
+#include "LoopbackPort.h"
 #include "PtyPair.h"
 #include "TestEnv.h"
 #include "comm/CCommSpaces.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QThread>
 #include <QTimer>
 #include <QtTest>
@@ -128,6 +130,12 @@ public:
 
     // Runs the function in the communication thread, where the items live.
     void inCommThread(const std::function<void()>& function) { QVERIFY(m_driver->run(function)); }
+    // Whether the reconnection check would find the item up.
+    bool isUp(CCommData* item)
+    {
+        bool up = false;
+        return m_driver->run([item, &up] { up = item->isUp(); }) && up;
+    }
 
     unsigned char reConntLimit = 0;
     bool keepItems = false;
@@ -193,6 +201,15 @@ SCommConntProfile serialProfile(const QString& path, int sensorType = SENSOR_DEV
     profile.commType = COMM_TYPE_SERIAL;
     const QByteArray name = QFile::encodeName(path);
     profile.serialConfig = BuildSerialConfig(name.constData(), 0);
+    return profile;
+}
+
+SCommConntProfile networkProfile(int socketType, const std::string& ip, int port)
+{
+    SCommConntProfile profile;
+    profile.conntSetting = BuildConntLink(SENSOR_DEVICE_LINK, U"net", PRIMARY_POS_UNDEFINED, true);
+    profile.commType = COMM_TYPE_NETWORK;
+    profile.networkConfig = BuildNetworkConfig(socketType, ip, port);
     return profile;
 }
 
@@ -275,36 +292,72 @@ private slots:
         m_dir.reset();
     }
 
-    // comm.ini's connections are made at thread start, in file order; kinds without a
-    // transport yet are refused with a log line.
+    // comm.ini's connections are made at thread start, in file order; of two log links only
+    // the first is made, and it is announced but not reported as connected.
     void startUpReadsCommIni()
     {
         const QString device = startPty("dev");
         QVERIFY(!device.isEmpty());
-        SCommConntProfile network;
-        network.commType = COMM_TYPE_NETWORK;
-        network.networkConfig = BuildNetworkConfig(SOCKET_TCP_SERVER, "", 10110);
         SCommConntProfile logLink;
         logLink.commType = COMM_TYPE_LOG;
-        writeCommIni({serialProfile(device), network, serialProfile(missingPort("none")), logLink});
+        writeCommIni({serialProfile(device), networkProfile(SOCKET_TCP_SERVER, "", FreeTcpPort()),
+                      serialProfile(missingPort("none")), logLink, logLink});
 
         RecordingSpaces spaces(ByHand);
         Arrivals connted;
         connect(&spaces, &CCommSpaces::signalCommConnted, this, connted.itemCounter(this));
+        // Taken where it is emitted, under a lock: nothing in the system receives it queued.
+        std::mutex logsMutex;
+        QList<CLogListener*> logs;
+        connect(
+            &spaces, &CCommSpaces::signalCommLogReady, this,
+            [&](CLogListener* log) {
+                std::lock_guard<std::mutex> lock(logsMutex);
+                logs << log;
+            },
+            Qt::DirectConnection);
         start(spaces);
-        QCOMPARE(spaces.calls(), (QStringList{"threadReady", "readCommConnect", "setup:" + setupText(device),
-                                              "setup:" + setupText(missingPort("none")), "initCommConnt"}));
+        QCOMPARE(spaces.calls(), (QStringList{"threadReady", "readCommConnect", "setup:" + setupText(device), "setup: ",
+                                              "setup:" + setupText(missingPort("none")), "setup:", "initCommConnt"}));
         QTRY_COMPARE(connted.count, 1);
         QVERIFY(connted.allInReceiverThread);
         QCOMPARE(connted.items, QList<CCommData*>{spaces.item(0)});
-        QCOMPARE(spaces.getCommCount(), 2);
+        CLogListener* madeLog = nullptr;
+        spaces.inCommThread([&] { madeLog = spaces.item(3)->getLogListener(); });
+        {
+            std::lock_guard<std::mutex> lock(logsMutex);
+            QCOMPARE(logs, QList<CLogListener*>{madeLog});
+        }
+        QCOMPARE(spaces.getCommCount(), 4);
+        QVERIFY(spaces.isUp(spaces.item(1)));  // a TCP server is up while it listens
 
         QVERIFY(!spaces.initCommSpaceTh());
-        const QStringList log = LogCapture::take();
-        QVERIFY(log.contains("addCommItem [E]CommType 2 links are not supported."));
-        QVERIFY(log.contains("addCommItem [E]CommType 0 links are not supported."));
-        QVERIFY(log.contains("initCommSpaceTh [E]The thread is already exist."));
+        QVERIFY(LogCapture::take().contains("initCommSpaceTh [E]The thread is already exist."));
         QVERIFY(!spaces.hooksInWrongThread());
+    }
+
+    // The first connection is refused; a reconnection starts another, and once it is made the
+    // link counts as up.
+    void tcpClientConnectsOnALaterTick()
+    {
+        const int port = FreeTcpPort();
+        RecordingSpaces spaces(ByHand);
+        start(spaces);
+        SCommConntProfile profile = networkProfile(SOCKET_TCP_CLIENT, "127.0.0.1", port);
+        spaces.saveComm(profile);
+        QVERIFY(spaces.tick());
+        CCommData* item = spaces.item(0);
+        QVERIFY(item);
+        QVERIFY(!spaces.isUp(item));
+        QVERIFY(LogCapture::take().contains(
+            QStringLiteral("enableSocketEnd TCP client connect to 127.0.0.1:%1 is failed").arg(port)));
+
+        QTcpServer peer;
+        QVERIFY(peer.listen(QHostAddress::LocalHost, quint16(port)));
+        QVERIFY(spaces.tick());
+        QTRY_VERIFY(peer.hasPendingConnections());
+        QTRY_VERIFY(spaces.isUp(item));
+        QCOMPARE(spaces.getCommCount(), 1);
     }
 
     // The second request waits for the thread to take the first; all are carried out in order,
