@@ -72,11 +72,12 @@ bool CCommSpaces::initCommSpaceTh()
         connect(
             m_thread, &QThread::finished, this,
             [this] {
+                // The thread's last act, under a std::mutex so that race checkers see everything
+                // it did as done before end() or the destructor go on. Taken before the timer is
+                // touched: end() reads the timer before it takes this lock.
+                std::lock_guard<std::mutex> lock(m_endMutex);
                 delete m_timer;
                 m_timer = nullptr;
-                // The thread's last act, taken under a std::mutex so that race checkers see
-                // everything it did as done before end() or the destructor go on.
-                std::lock_guard<std::mutex> lock(m_endMutex);
                 m_threadEnded = true;
             },
             Qt::DirectConnection);

@@ -243,6 +243,40 @@ private:
     }
 };
 
+// Takes the log links the space announces where it announces them, under a lock: nothing in
+// the system receives the announcement queued.
+class LogAnnouncements
+{
+public:
+    explicit LogAnnouncements(CCommSpaces& spaces)
+    {
+        QObject::connect(
+            &spaces, &CCommSpaces::signalCommLogReady, &spaces,
+            [this](CLogListener* log) {
+                std::lock_guard<std::mutex> lock(m_mutex);
+                m_logs << log;
+            },
+            Qt::DirectConnection);
+    }
+
+    QList<CLogListener*> logs() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_logs;
+    }
+
+private:
+    mutable std::mutex m_mutex;
+    QList<CLogListener*> m_logs;
+};
+
+SCommConntProfile logProfile()
+{
+    SCommConntProfile profile;
+    profile.commType = COMM_TYPE_LOG;
+    return profile;
+}
+
 } // namespace
 
 class TestCommSpaces : public QObject
@@ -298,24 +332,13 @@ private slots:
     {
         const QString device = startPty("dev");
         QVERIFY(!device.isEmpty());
-        SCommConntProfile logLink;
-        logLink.commType = COMM_TYPE_LOG;
         writeCommIni({serialProfile(device), networkProfile(SOCKET_TCP_SERVER, "", FreeTcpPort()),
-                      serialProfile(missingPort("none")), logLink, logLink});
+                      serialProfile(missingPort("none")), logProfile(), logProfile()});
 
         RecordingSpaces spaces(ByHand);
         Arrivals connted;
         connect(&spaces, &CCommSpaces::signalCommConnted, this, connted.itemCounter(this));
-        // Taken where it is emitted, under a lock: nothing in the system receives it queued.
-        std::mutex logsMutex;
-        QList<CLogListener*> logs;
-        connect(
-            &spaces, &CCommSpaces::signalCommLogReady, this,
-            [&](CLogListener* log) {
-                std::lock_guard<std::mutex> lock(logsMutex);
-                logs << log;
-            },
-            Qt::DirectConnection);
+        LogAnnouncements announced(spaces);
         start(spaces);
         QCOMPARE(spaces.calls(), (QStringList{"threadReady", "readCommConnect", "setup:" + setupText(device), "setup: ",
                                               "setup:" + setupText(missingPort("none")), "setup:", "initCommConnt"}));
@@ -324,16 +347,38 @@ private slots:
         QCOMPARE(connted.items, QList<CCommData*>{spaces.item(0)});
         CLogListener* madeLog = nullptr;
         spaces.inCommThread([&] { madeLog = spaces.item(3)->getLogListener(); });
-        {
-            std::lock_guard<std::mutex> lock(logsMutex);
-            QCOMPARE(logs, QList<CLogListener*>{madeLog});
-        }
+        QCOMPARE(announced.logs(), QList<CLogListener*>{madeLog});
         QCOMPARE(spaces.getCommCount(), 4);
         QVERIFY(spaces.isUp(spaces.item(1)));  // a TCP server is up while it listens
 
         QVERIFY(!spaces.initCommSpaceTh());
         QVERIFY(LogCapture::take().contains("initCommSpaceTh [E]The thread is already exist."));
         QVERIFY(!spaces.hooksInWrongThread());
+    }
+
+    // Once the log link's item is deleted, a new log link can be made.
+    void logLinkMadeAgainAfterItsDeletion()
+    {
+        RecordingSpaces spaces(ByHand);
+        LogAnnouncements announced(spaces);
+        start(spaces);
+        SCommConntProfile profile = logProfile();
+        spaces.saveComm(profile);
+        QVERIFY(spaces.tick());
+        spaces.saveComm(profile);
+        QVERIFY(spaces.tick());
+        QCOMPARE(spaces.getCommCount(), 1);
+        QCOMPARE(announced.logs().size(), 1);
+
+        CCommData* logItem = spaces.getCommData(announced.logs().first());
+        QVERIFY(logItem);
+        spaces.deleteComm(logItem);
+        QVERIFY(spaces.tick());
+        QCOMPARE(spaces.getCommCount(), 0);
+        spaces.saveComm(profile);
+        QVERIFY(spaces.tick());
+        QCOMPARE(spaces.getCommCount(), 1);
+        QCOMPARE(announced.logs().size(), 2);
     }
 
     // The first connection is refused; a reconnection starts another, and once it is made the
