@@ -1,6 +1,8 @@
 #include "codec/AisMessage.h"
 
 #include "codec/AisMsgAck.h"
+#include "codec/AisRxBuffers.h"
+#include "codec/CodecLock.h"
 #include "codec/AisMsgTables.h"
 
 #include <algorithm>
@@ -98,12 +100,15 @@ void readAppIdentifier(const uint8_t* data, uint32_t bits, uint16_t* dac, uint8_
 
 bool AisMessageInitial()
 {
+    CCodecLock lock;
+    AisRxBuffersInitial();
     AisMsg_Ack_Init();
     return true;
 }
 
 void AisBinMsgCodecInitial()
 {
+    CCodecLock lock;
     RxBinMsgAppId = 0;
 }
 

@@ -22,7 +22,8 @@ enum AIS_UNPACK_RESULT
 // Application identifier (DAC << 6 | FI) of the last binary message received.
 extern uint16_t RxBinMsgAppId;
 
-// The layouts are constant data; this clears the acknowledgement queue. True.
+// Both take the codec lock. The layouts are constant data; this resets the message buffers
+// of the ship table (AisRxBuffersInitial) and clears the acknowledgement queue. True.
 bool AisMessageInitial();
 void AisBinMsgCodecInitial();
 

@@ -1,5 +1,6 @@
 #include "codec/CodecClock.h"
 
+#include "codec/CodecLock.h"
 #include "support/PortalTime.h"
 
 SYSTEM_TIME SysTime = {0, 0};
@@ -69,6 +70,7 @@ uint64_t GetUtcLongSecond(UTC_DATE date, UTC_TIME time)
 
 void IoSubInitial()
 {
+    CCodecLock lock;
     SysTime = SYSTEM_TIME{0, 0};
     SysDayTime = SYS_DAY_TIME{0, 0, 0, 0};
 }

@@ -47,6 +47,7 @@ extern bool bUtcBusy;
 extern const uint16_t CalendarDays[12];
 
 // Advances SysTime by the milliseconds gone since the previous call and updates SysDayTime.
+// The caller holds the codec lock (the handler, once per sentence).
 void T1msTimerEvent();
 SYSTEM_TIME GetSystemTime();
 // Seconds from earlier to later; 0 when later lies before earlier.
@@ -55,5 +56,5 @@ void SetUtcDate(UTC_DATE* date, uint16_t year, uint8_t month, uint8_t day);
 void SetUtcTime(UTC_TIME* time, uint8_t hour, uint8_t minute, uint8_t second, uint8_t hundredths);
 // Seconds since the start of the century, without leap days.
 uint64_t GetUtcLongSecond(UTC_DATE date, UTC_TIME time);
-// Clears SysTime and SysDayTime.
+// Takes the codec lock. Clears SysTime and SysDayTime.
 void IoSubInitial();

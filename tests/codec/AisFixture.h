@@ -53,6 +53,22 @@ inline QByteArray payloadOf(const QList<QByteArray>& lines, int* fillBits = null
     return payload;
 }
 
+// Decodes the lines as the receive road does: parser, fragment store, armour, unpacker.
+inline AIS_UNPACK_RESULT decodeThroughStore(const QList<QByteArray>& lines, UN_AIS_MESSAGE* message)
+{
+    I62_EncapSenten_Init();
+    Encapsulation_Sentence_Structure receiveSlot{};
+    for (const QByteArray& line : lines) {
+        if (feedLine(line, &receiveSlot) == I62_APPEND_COMPLETE) {
+            AIS_raw_message raw;
+            if (!I62_EncapSentenceDecode(&receiveSlot, &raw))
+                return AIS_UNPACK_MALFORMED;
+            return AisMessageUnpack(&raw, message);
+        }
+    }
+    return AIS_UNPACK_MALFORMED;
+}
+
 // The lines straight into the unpacker, past the parser and the fragment store.
 inline AIS_UNPACK_RESULT unpackLines(const QList<QByteArray>& lines, UN_AIS_MESSAGE* message)
 {

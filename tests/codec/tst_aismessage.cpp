@@ -15,22 +15,6 @@ using namespace AisFixture;
 
 namespace {
 
-// Decodes the lines as the receive road does: parser, fragment store, armour, unpacker.
-AIS_UNPACK_RESULT decodeThroughStore(const QList<QByteArray>& lines, UN_AIS_MESSAGE* message)
-{
-    I62_EncapSenten_Init();
-    Encapsulation_Sentence_Structure receiveSlot{};
-    for (const QByteArray& line : lines) {
-        if (feedLine(line, &receiveSlot) == I62_APPEND_COMPLETE) {
-            AIS_raw_message raw;
-            if (!I62_EncapSentenceDecode(&receiveSlot, &raw))
-                return AIS_UNPACK_MALFORMED;
-            return AisMessageUnpack(&raw, message);
-        }
-    }
-    return AIS_UNPACK_MALFORMED;
-}
-
 QString trimmedText(const char* text, size_t room)
 {
     QString value = QString::fromLatin1(text, int(strnlen(text, room)));

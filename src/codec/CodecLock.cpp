@@ -1,0 +1,16 @@
+#include "codec/CodecLock.h"
+
+namespace {
+
+std::mutex& codecMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+} // namespace
+
+CCodecLock::CCodecLock()
+    : m_guard(codecMutex())
+{
+}
