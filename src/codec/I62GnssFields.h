@@ -66,6 +66,7 @@ struct I62_GSA_DATA
     float pdop;
     float hdop;
     float vdop;
+    uint16_t satellitesGiven; // bit n: satellites[n] was given, so a real 128 stays one
 };
 
 constexpr int I62_GSV_SATELLITES = 4;
@@ -80,6 +81,7 @@ struct I62_GSV_DATA
     uint8_t elevation[I62_GSV_SATELLITES];  // 128 when empty
     uint16_t azimuth[I62_GSV_SATELLITES];   // 65535 when empty
     uint8_t snr[I62_GSV_SATELLITES];        // 128 when empty
+    uint8_t prnGiven;                       // bit n: prn[n] was given, so a real 128 stays one
 };
 
 struct I62_VTG_DATA

@@ -211,8 +211,13 @@ bool I62_FMT_GSA(char* sentence, I61162_Data_Structure* record)
     I62_SkipAddressField(sentence);
     f.mode = I62_FieldChar(I62_NextField(), BLANK);
     f.fixType = I62_FieldU8(I62_NextField(), 0);
-    for (uint8_t& satellite : f.satellites)
-        satellite = I62_FieldU8(I62_NextField(), I62_ABSENT_U8);
+    f.satellitesGiven = 0;
+    for (int i = 0; i < I62_GSA_SATELLITES; ++i) {
+        const char* field = I62_NextField();
+        f.satellites[i] = I62_FieldU8(field, I62_ABSENT_U8);
+        if (!I62_IsEmptyField(field))
+            f.satellitesGiven = static_cast<uint16_t>(f.satellitesGiven | 1u << i);
+    }
     f.pdop = I62_FieldFloat(I62_NextField(), I62_ABSENT_FLOAT);
     f.hdop = I62_FieldFloat(I62_NextField(), I62_ABSENT_FLOAT);
     f.vdop = I62_FieldFloat(I62_LastField(), I62_ABSENT_FLOAT);
@@ -229,6 +234,7 @@ bool I62_FMT_GSV(char* sentence, I61162_Data_Structure* record)
         f.snr[i] = I62_ABSENT_U8;
     }
     f.satellitesInSentence = 0;
+    f.prnGiven = 0;
     int count = 0;
     for (int n = 1; n <= I62_GSV_SATELLITES && count == 0; ++n)
         count = I62_CalFieldDelimiter(sentence, 3 + 4 * n) ? n : 0;
@@ -245,7 +251,10 @@ bool I62_FMT_GSV(char* sentence, I61162_Data_Structure* record)
         return false;
     f.satellitesInView = I62_FieldU8(I62_NextField(), 0);
     for (int i = 0; i < count; ++i) {
-        f.prn[i] = I62_FieldU8(I62_NextField(), I62_ABSENT_U8);
+        const char* prnField = I62_NextField();
+        f.prn[i] = I62_FieldU8(prnField, I62_ABSENT_U8);
+        if (!I62_IsEmptyField(prnField))
+            f.prnGiven = static_cast<uint8_t>(f.prnGiven | 1u << i);
         f.elevation[i] = I62_FieldU8(I62_NextField(), I62_ABSENT_U8);
         if (outside(f.elevation[i], 91))
             return false;

@@ -120,3 +120,9 @@ struct I62_SMG_DATA
     char text[I62_SMG_TEXT_ROOM];
     uint8_t number; // 128 when empty
 };
+
+// A query sentence: the formatter asked for, its first three characters.
+struct I62_QUERY_DATA
+{
+    char requested[4];
+};

@@ -44,6 +44,7 @@ union I62_FORMATTER_DATA
     I62_GBP_DATA pgbp;
     I62_AIQ_DATA aiq;
     I62_SMG_DATA smg;
+    I62_QUERY_DATA query;
     ATON_AAR_DATA aar;
     ATON_ACE_DATA ace;
     ATON_ACF_DATA acf;

@@ -606,7 +606,7 @@ private slots:
         verifyGbs(parsed.data.gbs, gbs.data.gbs);
 
         I61162_Data_Structure gsa = composable("GN", "GSA");
-        gsa.data.gsa = I62_GSA_DATA{'A', 3, {4, 5, 128, 9, 12, 131, 128, 24, 128, 128, 128, 128}, 2.5f, 1.3f, 2.1f};
+        gsa.data.gsa = I62_GSA_DATA{'A', 3, {4, 5, 128, 9, 12, 131, 128, 24, 128, 128, 128, 128}, 2.5f, 1.3f, 2.1f, 0};
         QCOMPARE(composeLine(I62_FMT_GSA_Compose, &gsa), closed("$GNGSA,A,3,04,05,,09,12,131,,24,,,,,2.50,1.30,2.10"));
         parsed = staleRecord();
         QVERIFY(parseLine(I62_FMT_GSA, composeLine(I62_FMT_GSA_Compose, &gsa), &parsed));
