@@ -16,6 +16,7 @@ namespace {
 
 QStringList g_console;
 std::mutex g_consoleLock;
+std::atomic<bool> g_busyRunning{false};
 
 void captureConsole(QtMsgType, const QMessageLogContext&, const QString& text)
 {
@@ -162,21 +163,24 @@ private slots:
         idle.start();
         QVERIFY(idle.stop(5000));
 
+#ifdef __SANITIZE_THREAD__
+        QSKIP("a terminated thread leaves Qt's posted-call hand-over unordered for ThreadSanitizer");
+#endif
         CThread busy(nullptr, true);
         busy.setObjectName(QStringLiteral("Busy Thread"));
         QObject worker;
         worker.moveToThread(&busy);
         busy.start();
-        std::atomic<bool> running{false};
+        // Nothing captured: the posted call then shares no memory of ours with the other thread.
         QMetaObject::invokeMethod(
             &worker,
-            [&running] {
-                running = true;
+            [] {
+                g_busyRunning = true;
                 for (;;)
                     QThread::msleep(5);
             },
             Qt::QueuedConnection);
-        QTRY_VERIFY(running);
+        QTRY_VERIFY(g_busyRunning);
         QVERIFY(!busy.stop(100));
         QVERIFY(busy.isFinished());
         QTRY_VERIFY_WITH_TIMEOUT(
