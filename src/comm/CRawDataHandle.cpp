@@ -148,17 +148,31 @@ std::deque<std::string> CRawDataHandle::cutLines(const std::string& chunk)
             return lines;
     }
     m_lineBuffer.append(chunk, start, std::string::npos);
-    const bool brokenLineEndedWithCr = dropLinesBrokenByNul();
+    const bool brokenLineEndedWithCr = dropLinesBrokenByNul(lines);
+    bool loneCrAtEnd = false;
+    const size_t p = cutText(m_lineBuffer, lines, &loneCrAtEnd);
+    if (loneCrAtEnd || brokenLineEndedWithCr)
+        m_dropLeadingLf = true;
 
-    const size_t size = m_lineBuffer.size();
-    const std::string_view text(m_lineBuffer);
+    m_lineBuffer.erase(0, p);
+    if (m_lineBuffer.size() > LineBufferLimit) {
+        Log()->dbgPrintf(DBG_WARNING, "retrieveString", 0, "line without end over %d bytes dropped (%d bytes)",
+                         static_cast<int>(LineBufferLimit), static_cast<int>(m_lineBuffer.size()));
+        m_lineBuffer.clear();
+        m_discardToLineEnd = true;
+    }
+    return lines;
+}
 
+size_t CRawDataHandle::cutText(std::string_view text, std::deque<std::string>& lines, bool* loneCrAtEnd)
+{
+    const size_t size = text.size();
     // A CR LF anywhere in the rest wins over an earlier lone LF or CR. Once the rest holds no
-    // CR LF (or no LF) it never will again, so each search runs over the buffer at most once.
+    // CR LF (or no LF) it never will again, so each search runs over the text at most once.
     bool anyCrLf = true;
     bool anyLf = true;
     size_t p = 0;
-    for (;;) {
+    while (p < size) {
         const std::string_view rest = text.substr(p);
         size_t pos = std::string_view::npos;
         size_t terminatorLength = 1;
@@ -176,52 +190,47 @@ std::deque<std::string> CRawDataHandle::cutLines(const std::string& chunk)
             pos = rest.find('\r');
         if (pos == std::string_view::npos)
             break;
-        std::string line(rest.substr(0, pos + terminatorLength));
-        matchAwaitedReply(line);
+        const std::string_view line = rest.substr(0, pos + terminatorLength);
         p += line.size();
-        const bool loneCrAtEnd = p == size && !anyLf && !anyCrLf;
-        lines.push_back(std::move(line));
-        if (p == size) {
-            m_dropLeadingLf = loneCrAtEnd;
-            break;
+        if (loneCrAtEnd)
+            *loneCrAtEnd = p == size && !anyLf && !anyCrLf;
+        // A line that came whole within one chunk is held to the same room as a carried one.
+        if (pos > LineBufferLimit) {
+            Log()->dbgPrintf(DBG_WARNING, "retrieveString", 0, "line over %d bytes dropped (%d bytes)",
+                             static_cast<int>(LineBufferLimit), static_cast<int>(line.size()));
+            continue;
         }
+        matchAwaitedReply(line);
+        lines.emplace_back(line);
     }
-    if (brokenLineEndedWithCr)
-        m_dropLeadingLf = true;
-
-    m_lineBuffer.erase(0, std::min(p, size));
-    if (m_lineBuffer.size() > LineBufferLimit) {
-        Log()->dbgPrintf(DBG_WARNING, "retrieveString", 0, "line without end over %d bytes dropped (%d bytes)",
-                         static_cast<int>(LineBufferLimit), static_cast<int>(m_lineBuffer.size()));
-        m_lineBuffer.clear();
-        m_discardToLineEnd = true;
-    }
-    return lines;
+    return p;
 }
 
-bool CRawDataHandle::dropLinesBrokenByNul()
+bool CRawDataHandle::dropLinesBrokenByNul(std::deque<std::string>& lines)
 {
-    // A NUL byte is never part of a sentence: the whole line it stands in is dropped, so what
-    // came before it cannot be joined to what comes after.
+    // A NUL byte is never part of a sentence: the whole line it stands in is dropped. The lines
+    // before it are cut first, on their own, so that nothing before it can be joined to what
+    // comes after it by a line end further on.
     bool endedWithLoneCr = false;
     size_t from = 0;
     size_t nul;
     while ((nul = m_lineBuffer.find('\0', from)) != std::string::npos) {
         const size_t lastEnd = m_lineBuffer.find_last_of("\r\n", nul);
-        const size_t lineStart = lastEnd == std::string::npos ? 0 : lastEnd + 1;
-        size_t lineEnd = m_lineBuffer.find_first_of("\r\n", nul);
+        const size_t lineStart = lastEnd == std::string::npos || lastEnd < from ? from : lastEnd + 1;
+        cutText(std::string_view(m_lineBuffer).substr(from, lineStart - from), lines, nullptr);
         Log()->dbgPrintf(DBG_WARNING, "retrieveString", 0, "line with a NUL byte dropped");
+        size_t lineEnd = m_lineBuffer.find_first_of("\r\n", nul);
         if (lineEnd == std::string::npos) {
-            m_lineBuffer.erase(lineStart);
+            m_lineBuffer.clear();
             m_discardToLineEnd = true;
             return false;
         }
         if (m_lineBuffer[lineEnd] == '\r' && lineEnd + 1 < m_lineBuffer.size() && m_lineBuffer[lineEnd + 1] == '\n')
             ++lineEnd;
         endedWithLoneCr = lineEnd + 1 == m_lineBuffer.size() && m_lineBuffer[lineEnd] == '\r';
-        m_lineBuffer.erase(lineStart, lineEnd + 1 - lineStart);
-        from = lineStart;
+        from = lineEnd + 1;
     }
+    m_lineBuffer.erase(0, from);
     return endedWithLoneCr;
 }
 
@@ -240,12 +249,12 @@ size_t CRawDataHandle::skipDiscardedLine(const std::string& chunk, size_t start)
     return pos + 1;
 }
 
-void CRawDataHandle::matchAwaitedReply(const std::string& line)
+void CRawDataHandle::matchAwaitedReply(std::string_view line)
 {
     if (!m_response.isAwaited())
         return;
     const std::string_view expected(m_response.expected, strnlen(m_response.expected, sizeof m_response.expected));
-    if (line.find(expected) != std::string::npos)
+    if (line.find(expected) != std::string_view::npos)
         m_response = SResponseInform();
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <string_view>
 
 namespace COMM {
 
@@ -21,7 +22,7 @@ public:
     static constexpr size_t SentenceLimit = 1000;
     static constexpr size_t BinDataLimit = 1000;
     static constexpr size_t CmdDataLimit = 100;
-    // Bytes kept without a line end; a longer line is dropped up to its end.
+    // Bytes a line may hold besides its line end; a longer line is dropped up to its end.
     static constexpr size_t LineBufferLimit = 64 * 1024;
 
     CRawDataHandle() = default;
@@ -64,10 +65,14 @@ public:
 
 private:
     std::deque<std::string> cutLines(const std::string& chunk);
+    // Appends the whole lines of the text; returns the bytes they took. The flag tells whether
+    // the last one ended in a lone CR at the end of the text.
+    size_t cutText(std::string_view text, std::deque<std::string>& lines, bool* loneCrAtEnd);
     size_t skipDiscardedLine(const std::string& chunk, size_t start);
+    // Drops the lines holding a NUL from the buffer, cutting the lines before each into `lines`.
     // Returns true when the last dropped line ended in a lone CR at the end of the buffer.
-    bool dropLinesBrokenByNul();
-    void matchAwaitedReply(const std::string& line);
+    bool dropLinesBrokenByNul(std::deque<std::string>& lines);
+    void matchAwaitedReply(std::string_view line);
 
     mutable std::mutex m_mutex;
     std::string m_lineBuffer;

@@ -96,6 +96,10 @@ private slots:
             << Chunks{QByteArray("$A\r\n$B\0x", 9), "yz\r\n$C\r\n"} << QByteArrayList{"$A\r\n", "$C\r\n"};
         QTest::newRow("NUL byte in a line ended by a CR that ends the chunk")
             << Chunks{QByteArray("$B\0x\r", 5), "\n$C\r\n"} << QByteArrayList{"$C\r\n"};
+        QTest::newRow("NUL line after a CR line: the CR is not joined to a later LF")
+            << Chunks{QByteArray("$A\rx\0y\n$B\r\n", 12)} << QByteArrayList{"$A\r", "$B\r\n"};
+        QTest::newRow("NUL line after an LF line: a later CR LF does not take it in")
+            << Chunks{QByteArray("$A\nx\0\n$B\r\n", 11)} << QByteArrayList{"$A\n", "$B\r\n"};
         QTest::newRow("several NUL bytes") << Chunks{QByteArray("\0\0$A\r\n\0\n$B\r\n", 13)}
                                            << QByteArrayList{"$B\r\n"};
     }
@@ -228,6 +232,10 @@ private slots:
         QTest::newRow("line end chunks later, split between CR and LF")
             << Chunks{big, "more", "x\r", "\n$OK,1\r\n"} << QByteArrayList{"$OK,1\r\n"} << true;
         QTest::newRow("a line that just fits is kept") << Chunks{fits, "\n"} << QByteArrayList{fits + "\n"} << false;
+        QTest::newRow("line over the room within one chunk")
+            << Chunks{big + "\r\n$OK,1\r\n"} << QByteArrayList{"$OK,1\r\n"} << true;
+        QTest::newRow("a line that just fits within one chunk is kept")
+            << Chunks{fits + "\r\n"} << QByteArrayList{fits + "\r\n"} << false;
     }
 
     void overlongLineIsDroppedToItsEnd()
