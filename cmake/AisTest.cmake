@@ -1,6 +1,6 @@
 # ais_add_test(<name> SOURCES <files...> LIBS <targets...>)
 # One Qt Test executable, registered with CTest, run offscreen in a working directory of its own.
-set(AIS_REFDATA_DIR "${PROJECT_SOURCE_DIR}/../shared/refdata" CACHE PATH "Independent reference traffic and decodes")
+include(${CMAKE_CURRENT_LIST_DIR}/RefData.cmake)
 set(AIS_LSAN_SUPPRESSIONS "${PROJECT_SOURCE_DIR}/tests/lsan.supp")
 set(AIS_TSAN_SUPPRESSIONS "${PROJECT_SOURCE_DIR}/tests/tsan.supp")
 

@@ -9,3 +9,14 @@ if(AIS_TSAN)
     add_compile_options(-fsanitize=thread -O1 -g)
     add_link_options(-fsanitize=thread)
 endif()
+
+# Every library is instrumented for libFuzzer's coverage; only the fuzz executables link its
+# driver (cmake/AisFuzz.cmake).
+if(AIS_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "AIS_FUZZ needs clang: configure with -DCMAKE_CXX_COMPILER=clang++")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+                        -fno-omit-frame-pointer -O1 -g)
+    add_link_options(-fsanitize=address,undefined)
+endif()

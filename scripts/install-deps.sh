@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when any is missing.
-# As root it runs apt-get; otherwise it prints the one line to run and fails.
+# Installs the Debian packages the build and the tests need, when any is missing; with
+# --bench also those of the benchmarks. As root it runs apt-get; otherwise it prints the one
+# line to run and fails.
 set -euo pipefail
 
 packages=(
@@ -8,7 +9,11 @@ packages=(
     qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools
     socat
     locales
+    clang libclang-rt-14-dev
 )
+if [ "${1:-}" = --bench ]; then
+    packages+=(libbenchmark-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
