@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstdint>
+
+// Counts the program's heap allocations (the bench replaces the global operator new), so a
+// benchmark can report allocations per sentence.
+namespace AllocationCount {
+
+uint64_t Total();
+
+} // namespace AllocationCount
