@@ -3,8 +3,9 @@
 # ais_add_fuzzer(<name> SOURCES <files...> LIBS <targets...> SEEDS <kinds...> RUNS <n> MAX_LEN <bytes>
 #                [OPTIONS <libFuzzer options...>])
 #   One libFuzzer executable (part of the target "fuzzers") and its smoke run in CTest: a fixed
-#   seed and RUNS inputs, starting from its seed kinds and its committed regression inputs in
-#   fuzz/regressions/<name>. Any finding fails the run. OPTIONS hold for long runs too.
+#   seed and RUNS inputs, starting from its seed kinds and its committed inputs in
+#   fuzz/inputs/<name> (those of fixed findings, and hand-made ones the seeds do not reach).
+#   Any finding fails the run. OPTIONS hold for long runs too.
 include(${CMAKE_CURRENT_LIST_DIR}/RefData.cmake)
 
 set(AIS_FUZZ_SEED_ROOT "${CMAKE_BINARY_DIR}/fuzz/seeds")
@@ -42,9 +43,9 @@ function(ais_add_fuzzer name)
         add_dependencies(${name} fuzz_seeds_${kind})
         list(APPEND corpora "${AIS_FUZZ_SEED_ROOT}/${kind}")
     endforeach()
-    set(regressions "${PROJECT_SOURCE_DIR}/fuzz/regressions/${name}")
-    if(IS_DIRECTORY "${regressions}")
-        list(APPEND corpora "${regressions}")
+    set(inputs "${PROJECT_SOURCE_DIR}/fuzz/inputs/${name}")
+    if(IS_DIRECTORY "${inputs}")
+        list(APPEND corpora "${inputs}")
     endif()
     list(JOIN corpora ":" corpora)
 

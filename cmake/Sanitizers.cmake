@@ -16,7 +16,14 @@ if(AIS_FUZZ)
     if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
         message(FATAL_ERROR "AIS_FUZZ needs clang: configure with -DCMAKE_CXX_COMPILER=clang++")
     endif()
+    # ccache's way of compiling loses the coverage ignore list.
+    set(CMAKE_CXX_COMPILER_LAUNCHER "")
+    # The ignore list's digest is in the flags, so that changing the list rebuilds.
+    set(AIS_FUZZ_IGNORE "${PROJECT_SOURCE_DIR}/fuzz/coverage.ignore")
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${AIS_FUZZ_IGNORE}")
+    file(MD5 "${AIS_FUZZ_IGNORE}" AIS_FUZZ_IGNORE_DIGEST)
     add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all
+                        -fsanitize-coverage-ignorelist=${AIS_FUZZ_IGNORE} -DAIS_FUZZ_IGNORE_DIGEST=${AIS_FUZZ_IGNORE_DIGEST}
                         -fno-omit-frame-pointer -O1 -g)
     add_link_options(-fsanitize=address,undefined)
 endif()

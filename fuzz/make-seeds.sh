@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # make-seeds.sh <kind> <seed dir> <input files...>
-# Fills the seed directory anew, one file per seed named by its SHA-1 (as libFuzzer names
-# what it finds). Sentences are taken from C++ test sources (their string literals that start
+# Fills the seed directory anew, one file per seed named after its input and its place there.
+# Sentences are taken from C++ test sources (their string literals that start
 # with '$' or '!') and from traffic files (every line). Kinds:
 #   lines    one sentence per seed, ended with CR LF
 #   traffic  raw slices of each input, line ends and junk as they are, 16 lines a slice
@@ -37,24 +37,18 @@ encode_log_lines() {
     done
 }
 
-store() {
-    local file=$1
-    [ -s "$file" ] || return 0
-    mv "$file" "$out/$(sha1sum "$file" | cut -c1-40)"
-}
-
-n=0
 for input in "$@"; do
     [ -f "$input" ] || continue
+    name=$(basename "$input")
     raw_text "$input" > "$scratch/input"
+    n=0
     case "$kind" in
         lines)
             while IFS= read -r line || [ -n "$line" ]; do
                 line=${line%$'\r'}
                 [ -n "$line" ] || continue
                 n=$((n + 1))
-                printf '%s\r\n' "$line" > "$scratch/seed$n"
-                store "$scratch/seed$n"
+                printf '%s\r\n' "$line" > "$out/$name.$n"
             done < "$scratch/input"
             ;;
         traffic | logs)
@@ -62,12 +56,11 @@ for input in "$@"; do
             for slice in "$scratch"/slice.*; do
                 n=$((n + 1))
                 if [ "$kind" = traffic ]; then
-                    mv "$slice" "$scratch/seed$n"
+                    mv "$slice" "$out/$name.$n"
                 else
-                    encode_log_lines < "$slice" > "$scratch/seed$n"
+                    encode_log_lines < "$slice" > "$out/$name.$n"
                     rm -f "$slice"
                 fi
-                store "$scratch/seed$n"
             done
             ;;
         *)
@@ -80,7 +73,6 @@ done
 # The log file may start with a plain head line: a field mask and the record flags.
 if [ "$kind" = logs ]; then
     for seed in $(ls "$out" | head -n 4); do
-        { printf '7f record FC DL\r\n'; cat "$out/$seed"; } > "$scratch/head"
-        store "$scratch/head"
+        { printf '7f record FC DL\r\n'; cat "$out/$seed"; } > "$out/head.$seed"
     done
 fi
