@@ -16,7 +16,7 @@ if(AIS_FUZZ)
     if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
         message(FATAL_ERROR "AIS_FUZZ needs clang: configure with -DCMAKE_CXX_COMPILER=clang++")
     endif()
-    # ccache's way of compiling loses the coverage ignore list.
+    # Without ccache: a cached object built under an older coverage ignore list came back once.
     set(CMAKE_CXX_COMPILER_LAUNCHER "")
     # The ignore list's digest is in the flags, so that changing the list rebuilds.
     set(AIS_FUZZ_IGNORE "${PROJECT_SOURCE_DIR}/fuzz/coverage.ignore")
