@@ -56,7 +56,7 @@ enum I62_APPEND_RESULT
 
 struct I62_ENCAP_STORE
 {
-    Encapsulation_Sentence_Structure slots[I62_ENCAP_KINDS][I62_ENCAP_SLOTS];
+    Encapsulation_Sentence_Structure kindSlots[I62_ENCAP_KINDS][I62_ENCAP_SLOTS]; // not "slots": a Qt keyword
     uint8_t current[I62_ENCAP_KINDS]; // the slot each kind joins into
 };
 

@@ -84,7 +84,7 @@ Encapsulation_Sentence_Structure* I62_EncapSenten_Update(const Encapsulation_Sen
     if (kind < 0 || fragment->sentenceNumber < 1 || fragment->sentenceNumber > fragment->totalSentences)
         return nullptr;
     uint8_t& current = EncapStore.current[kind];
-    Encapsulation_Sentence_Structure& target = EncapStore.slots[kind][current];
+    Encapsulation_Sentence_Structure& target = EncapStore.kindSlots[kind][current];
     if (target.complete)
         return nullptr;
     if (!join(*fragment, target))
@@ -144,7 +144,7 @@ int I62_EncapSenten_CheckProcess()
         return 0;
     }
     for (int kind : {I62_ENCAP_ABM, I62_ENCAP_BBM}) {
-        for (Encapsulation_Sentence_Structure& slot : EncapStore.slots[kind]) {
+        for (Encapsulation_Sentence_Structure& slot : EncapStore.kindSlots[kind]) {
             if (slot.complete) {
                 EncapSentenActive = &slot;
                 return 1;
