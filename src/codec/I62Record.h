@@ -6,6 +6,7 @@
 #include "codec/I62AtoNFields.h"
 #include "codec/I62AisFields.h"
 #include "codec/I62DscLRngFields.h"
+#include "codec/I62DispatchFields.h"
 
 // The per-formatter part of the sentence record: the field set of the formatter just parsed
 // (or about to be composed). Later sentence families add their field sets here.
@@ -76,6 +77,8 @@ union I62_FORMATTER_DATA
     I62_LR2_DATA lr2;
     I62_LR3_DATA lr3;
     I62_AIR_DATA air;
+    I62_RMA_DATA rma;
+    I62_WPL_DATA wpl;
 };
 
 // One sentence, filled anew for every sentence received or composed.
