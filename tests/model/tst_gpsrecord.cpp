@@ -182,6 +182,17 @@ private slots:
         }
     }
 
+    // A GSA without fix type and HDOP leaves no fix and HDOP not available, not the empty markers.
+    void gsaWithoutValues()
+    {
+        CGpsInfo gps;
+        feed(gps, {"$GPGSA,A,3,04,05,,,,,,,,,,,2.5,1.3,2.1", "$GPGSA,A,,,,,,,,,,,,,,,,"});
+        const SGpsStatus s = gps.snapshot();
+        QCOMPARE(s.fixMode, 1);
+        QCOMPARE(s.hdop, 99.9f);
+        QCOMPARE(int(s.usedCount), 2);
+    }
+
     // A jump of the GNSS time spoils that update only; the next one, a second on, is taken.
     void utcTimeJump()
     {
