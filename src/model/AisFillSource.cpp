@@ -9,17 +9,17 @@ SAisFillSource CopyAisFillSource(bool isOther, SENSOR_I62_LISTENER listener)
     SAisFillSource source;
     source.listener = listener;
     switch (listener) {
-    case SENSOR_I62_VDM:
-    case SENSOR_I62_VDO:
-    case SENSOR_I62_VDO_NOT_PRIMARY:
+    case I62_LISTENER_VDM:
+    case I62_LISTENER_VDO:
+    case I62_LISTENER_VDO_NOT_PRIMARY:
         CopyShipData(isOther ? 1 : 0, &source.ship);
         break;
-    case SENSOR_I62_HDT:
-    case SENSOR_I62_HDM:
+    case I62_LISTENER_HDT:
+    case I62_LISTENER_HDM:
         CopyExtGnssData(&source.sensors);
         break;
-    case SENSOR_I62_GSA:
-    case SENSOR_I62_POSITION:
+    case I62_LISTENER_GSA:
+    case I62_LISTENER_POSITION:
         CopyGpsData(&source.gps);
         break;
     default:

@@ -2,7 +2,7 @@
 
 #include "codec/SensorRecords.h"
 #include "codec/ShipTable.h"
-#include "model/SENSOR_I62_LISTENER.h"
+#include "codec/SensorListener.h"
 
 namespace VudaviRirev::Target {
 
@@ -10,7 +10,7 @@ namespace VudaviRirev::Target {
 // lock, and the registry takes its own lock only after the copy has returned.
 struct SAisFillSource
 {
-    SENSOR_I62_LISTENER listener = SENSOR_I62_NONE;
+    SENSOR_I62_LISTENER listener = I62_LISTENER_NONE;
     GENERIC_SHIP_DATA ship{}; // VDM, VDO: entry 1 for another vessel, entry 0 for the own
     GPS_Data gps{};           // GSA, GGA, GLL, RMC: the GNSS slot in use
     GNSS_Data sensors{};      // HDT, HDM

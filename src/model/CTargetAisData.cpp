@@ -7,19 +7,19 @@ namespace VudaviRirev::Target {
 void CTargetAisData::updateData(const SAisFillSource& source)
 {
     switch (source.listener) {
-    case SENSOR_I62_VDM:
-    case SENSOR_I62_VDO:
+    case I62_LISTENER_VDM:
+    case I62_LISTENER_VDO:
         setAisData(source.ship, true);
         break;
-    case SENSOR_I62_VDO_NOT_PRIMARY:
+    case I62_LISTENER_VDO_NOT_PRIMARY:
         setAisData(source.ship, false);
         break;
-    case SENSOR_I62_HDT:
-    case SENSOR_I62_HDM:
+    case I62_LISTENER_HDT:
+    case I62_LISTENER_HDM:
         setCompassData(source.sensors);
         break;
-    case SENSOR_I62_GSA:
-    case SENSOR_I62_POSITION:
+    case I62_LISTENER_GSA:
+    case I62_LISTENER_POSITION:
         setGpsData(source.gps);
         break;
     default:

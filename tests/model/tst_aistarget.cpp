@@ -24,7 +24,7 @@ const QByteArrayList EVER_DIADEM = {"!AIVDM,2,1,1,A,55?MbV02;H;s<HtKR20EHE:0@T4@
 // The record of another vessel as the registry fills it for a decoded VDM.
 void fillOther(CTargetAisData& record)
 {
-    record.updateData(CopyAisFillSource(true, SENSOR_I62_VDM));
+    record.updateData(CopyAisFillSource(true, I62_LISTENER_VDM));
 }
 
 CTargetAisData otherFrom(const QByteArrayList& lines)
@@ -290,18 +290,18 @@ private slots:
         QTest::addColumn<int>("listener");
         QTest::addColumn<bool>("positioned");
         QTest::addColumn<bool>("moving");
-        QTest::newRow("1 VDM") << 1 << int(SENSOR_I62_VDM) << true << true;
-        QTest::newRow("3 VDM") << 3 << int(SENSOR_I62_VDM) << true << true;
-        QTest::newRow("1 VDO") << 1 << int(SENSOR_I62_VDO) << true << true;
-        QTest::newRow("1 VDO, not primary") << 1 << int(SENSOR_I62_VDO_NOT_PRIMARY) << false << false;
-        QTest::newRow("4 base station") << 4 << int(SENSOR_I62_VDM) << true << false;
-        QTest::newRow("5 voyage") << 5 << int(SENSOR_I62_VDM) << false << false;
-        QTest::newRow("9 SAR aircraft") << 9 << int(SENSOR_I62_VDM) << true << true;
-        QTest::newRow("18 class B") << 18 << int(SENSOR_I62_VDM) << true << true;
-        QTest::newRow("19 class B extended") << 19 << int(SENSOR_I62_VDM) << true << true;
-        QTest::newRow("21 AtoN") << 21 << int(SENSOR_I62_VDM) << true << false;
-        QTest::newRow("24 static") << 24 << int(SENSOR_I62_VDM) << false << false;
-        QTest::newRow("8 binary") << 8 << int(SENSOR_I62_VDM) << false << false;
+        QTest::newRow("1 VDM") << 1 << int(I62_LISTENER_VDM) << true << true;
+        QTest::newRow("3 VDM") << 3 << int(I62_LISTENER_VDM) << true << true;
+        QTest::newRow("1 VDO") << 1 << int(I62_LISTENER_VDO) << true << true;
+        QTest::newRow("1 VDO, not primary") << 1 << int(I62_LISTENER_VDO_NOT_PRIMARY) << false << false;
+        QTest::newRow("4 base station") << 4 << int(I62_LISTENER_VDM) << true << false;
+        QTest::newRow("5 voyage") << 5 << int(I62_LISTENER_VDM) << false << false;
+        QTest::newRow("9 SAR aircraft") << 9 << int(I62_LISTENER_VDM) << true << true;
+        QTest::newRow("18 class B") << 18 << int(I62_LISTENER_VDM) << true << true;
+        QTest::newRow("19 class B extended") << 19 << int(I62_LISTENER_VDM) << true << true;
+        QTest::newRow("21 AtoN") << 21 << int(I62_LISTENER_VDM) << true << false;
+        QTest::newRow("24 static") << 24 << int(I62_LISTENER_VDM) << false << false;
+        QTest::newRow("8 binary") << 8 << int(I62_LISTENER_VDM) << false << false;
     }
 
     void kinematicsByMessage()
@@ -310,7 +310,7 @@ private slots:
         QFETCH(int, listener);
         QFETCH(bool, positioned);
         QFETCH(bool, moving);
-        const bool own = listener != SENSOR_I62_VDM;
+        const bool own = listener != I62_LISTENER_VDM;
         QVERIFY(CodecFeed::fileMessage(placedMessage(uint8_t(id), 244123000), own) >= 0);
         CTargetAisData r;
         r.updateData(CopyAisFillSource(!own, SENSOR_I62_LISTENER(listener)));
@@ -469,10 +469,10 @@ private slots:
             QVERIFY(CodecFeed::sensorSentence(body) >= 0);
             own.updateData(CopyAisFillSource(false, listener));
         };
-        fill("$GPRMC,123519,V,4807.038,N,01131.000,E,022.4,084.4,230324,003.1,W", SENSOR_I62_POSITION);
+        fill("$GPRMC,123519,V,4807.038,N,01131.000,E,022.4,084.4,230324,003.1,W", I62_LISTENER_POSITION);
         QVERIFY(!own.positionValid); // no valid fix: nothing taken
         QCOMPARE(own.sog, 102.3f);
-        fill("$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230324,003.1,W", SENSOR_I62_POSITION);
+        fill("$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230324,003.1,W", I62_LISTENER_POSITION);
         QVERIFY(own.positionValid);
         QVERIFY(qAbs(own.position.lat - 48.1173) < 1e-7);
         QVERIFY(qAbs(own.position.lon - 11.516666667) < 1e-7);
@@ -480,11 +480,11 @@ private slots:
         QCOMPARE(own.cog, 84.4f);
 
         QCOMPARE(own.trueHeading, 511.0f);
-        fill("$HEHDM,117.0,M", SENSOR_I62_HDM);
+        fill("$HEHDM,117.0,M", I62_LISTENER_HDM);
         QCOMPARE(own.trueHeading, 117.0f);
-        fill("$HEHDT,123.4,T", SENSOR_I62_HDT);
+        fill("$HEHDT,123.4,T", I62_LISTENER_HDT);
         QCOMPARE(own.trueHeading, 123.4f);
-        fill("$HEHDM,118.0,M", SENSOR_I62_HDM);
+        fill("$HEHDM,118.0,M", I62_LISTENER_HDM);
         QCOMPARE(own.trueHeading, 123.4f); // the true heading goes first
     }
 
