@@ -25,9 +25,15 @@ int64_t signedOf(uint32_t value, uint32_t width)
     return negative ? static_cast<int64_t>(value) - (int64_t(1) << width) : value;
 }
 
-float scaleOf(const AIS_message_formatter& field)
+// The scales are short decimals (0.1, 0.001, 0.0001): taken as written, not as the float
+// nearest to them, whose error would shift a packed position by up to three units.
+double scaleOf(const AIS_message_formatter& field)
 {
-    return field.scale != 0.0f ? field.scale : 1.0f;
+    if (field.scale == 0.0f)
+        return 1.0;
+    const double scale = field.scale;
+    const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(scale))) - 6);
+    return std::round(scale / unit) * unit;
 }
 
 bool putBits(uint8_t* bits, size_t size, uint32_t first, uint32_t width, uint32_t value, bool replace)
@@ -140,11 +146,11 @@ uint32_t unpackField(const AIS_message_formatter& field, const uint8_t* bits, ui
         PackLongData(out, raw);
         return field.width;
     case AIS_FT_SIGNED:
-        PackFloatData(out, static_cast<float>(double(signedOf(raw, field.width)) * double(scaleOf(field))));
+        PackFloatData(out, static_cast<float>(double(signedOf(raw, field.width)) * scaleOf(field)));
         return field.width;
     case AIS_FT_SOG:
     case AIS_FT_COG:
-        PackFloatData(out, static_cast<float>(raw) * scaleOf(field));
+        PackFloatData(out, static_cast<float>(raw * scaleOf(field)));
         return field.width;
     case AIS_FT_ROT:
         PackFloatData(out, rateOfTurn(raw));
@@ -153,7 +159,7 @@ uint32_t unpackField(const AIS_message_formatter& field, const uint8_t* bits, ui
     case AIS_FT_LATITUDE:
     case AIS_FT_AREA_LONGITUDE:
     case AIS_FT_AREA_LATITUDE:
-        PackFloatData(out, static_cast<float>(double(signedOf(raw, field.width)) * double(scaleOf(field)) / 60.0));
+        PackFloatData(out, static_cast<float>(double(signedOf(raw, field.width)) * scaleOf(field) / 60.0));
         return field.width;
     case AIS_FT_TEXT_RUN:
     case AIS_FT_TEXT_TO_END: {
@@ -178,7 +184,7 @@ uint32_t unpackField(const AIS_message_formatter& field, const uint8_t* bits, ui
     case AIS_FT_COORDINATES: {
         AIS_COORDINATE_LIST list{};
         list.count = std::min(available / COORDINATE_BITS, AIS_COORDINATES_MAX);
-        const double unit = double(scaleOf(field)) / 60.0;
+        const double unit = scaleOf(field) / 60.0;
         for (uint32_t i = 0; i < list.count; ++i) {
             const uint32_t at = pos + i * COORDINATE_BITS;
             list.points[i][0]
@@ -256,17 +262,17 @@ bool packField(const AIS_message_formatter& field, const uint8_t* in, size_t roo
     case AIS_FT_ETA:
         return put(field.width, loadLong(in));
     case AIS_FT_SIGNED:
-        return put(field.width, signedRaw(double(UnpackFloatData(in)) / double(scaleOf(field)), field.width));
+        return put(field.width, signedRaw(double(UnpackFloatData(in)) / scaleOf(field), field.width));
     case AIS_FT_SOG:
     case AIS_FT_COG:
-        return put(field.width, unsignedRaw(double(UnpackFloatData(in)) / double(scaleOf(field)), field.width));
+        return put(field.width, unsignedRaw(double(UnpackFloatData(in)) / scaleOf(field), field.width));
     case AIS_FT_ROT:
         return put(field.width, rateOfTurnRaw(UnpackFloatData(in)));
     case AIS_FT_LONGITUDE:
     case AIS_FT_LATITUDE:
     case AIS_FT_AREA_LONGITUDE:
     case AIS_FT_AREA_LATITUDE:
-        return put(field.width, signedRaw(double(UnpackFloatData(in)) * 60.0 / double(scaleOf(field)), field.width));
+        return put(field.width, signedRaw(double(UnpackFloatData(in)) * 60.0 / scaleOf(field), field.width));
     case AIS_FT_TEXT: {
         const size_t length = strnlen(reinterpret_cast<const char*>(in), field.width / 6);
         bool fits = true;
@@ -298,7 +304,7 @@ bool packField(const AIS_message_formatter& field, const uint8_t* in, size_t roo
     case AIS_FT_COORDINATES: {
         AIS_COORDINATE_LIST list;
         std::memcpy(&list, in, sizeof list);
-        const double unit = double(scaleOf(field)) / 60.0;
+        const double unit = scaleOf(field) / 60.0;
         bool fits = true;
         for (uint32_t i = 0; i < std::min(list.count, AIS_COORDINATES_MAX); ++i) {
             fits = put(28, signedRaw(double(list.points[i][0]) / unit, 28)) && fits;

@@ -162,6 +162,27 @@ constexpr uint32_t AisMsgListBits(const AIS_message_formatter (&list)[N])
     return bits;
 }
 
+// Every whole number of the list fits its storage, and every field that runs to the end has
+// room for at least one character or byte and its end.
+template <size_t N>
+constexpr bool AisMsgListFitsStorage(const AIS_message_formatter (&list)[N])
+{
+    for (const AIS_message_formatter& field : list) {
+        const size_t room = AisMsgFieldRoom(field);
+        const bool integer = field.type == AIS_FT_UINT8 || field.type == AIS_FT_TIME_STAMP
+            || field.type == AIS_FT_UINT16 || field.type == AIS_FT_UINT16_B || field.type == AIS_FT_HEADING
+            || field.type == AIS_FT_UINT32 || field.type == AIS_FT_MMSI || field.type == AIS_FT_COMM_STATE
+            || field.type == AIS_FT_DIMENSIONS || field.type == AIS_FT_ETA;
+        if (integer && field.width > room * 8)
+            return false;
+        const bool run
+            = field.type == AIS_FT_TEXT_RUN || field.type == AIS_FT_TEXT_TO_END || field.type == AIS_FT_BINARY;
+        if (run && room < 2)
+            return false;
+    }
+    return true;
+}
+
 constexpr int AIS_CODEC_DONE = 1;
 constexpr int AIS_CODEC_REFUSED = 2;
 

@@ -392,25 +392,6 @@ constexpr F fmt26B[] = {
     {19, AIS_FT_UINT32, 1},                   // communication state
 };
 // Every field's value fits the type that stores it.
-template <size_t N>
-constexpr bool fitsStorage(const F (&list)[N])
-{
-    for (const F& field : list) {
-        const size_t room = AisMsgFieldRoom(field);
-        const bool integer = field.type == AIS_FT_UINT8 || field.type == AIS_FT_TIME_STAMP
-            || field.type == AIS_FT_UINT16 || field.type == AIS_FT_UINT16_B || field.type == AIS_FT_HEADING
-            || field.type == AIS_FT_UINT32 || field.type == AIS_FT_MMSI || field.type == AIS_FT_COMM_STATE
-            || field.type == AIS_FT_DIMENSIONS || field.type == AIS_FT_ETA;
-        if (integer && field.width > room * 8)
-            return false;
-        const bool run
-            = field.type == AIS_FT_TEXT_RUN || field.type == AIS_FT_TEXT_TO_END || field.type == AIS_FT_BINARY;
-        if (run && room < 2)
-            return false;
-    }
-    return true;
-}
-
 // Each record matches its layout in size and each layout has the bits of the message it
 // describes (the binary and text fields that run to the end not counted). A record ends with
 // the layout, or with the data length that the unpacker adds after it.
@@ -418,12 +399,12 @@ constexpr bool fitsStorage(const F (&list)[N])
     static_assert(sizeof(list) / sizeof(list[0]) == fields, #list " field count");                                     \
     static_assert(AisMsgAlignUp(AisMsgListRoom(list), alignof(record)) == sizeof(record), #list " room");              \
     static_assert(AisMsgListBits(list) == bits, #list " bits");                                                        \
-    static_assert(fitsStorage(list), #list " storage")
+    static_assert(AisMsgListFitsStorage(list), #list " storage")
 #define AIS_CHECK_LENGTH(list, record, length, fields, bits)                                                           \
     static_assert(sizeof(list) / sizeof(list[0]) == fields, #list " field count");                                     \
     static_assert(AisMsgAlignUp(AisMsgListRoom(list), alignof(uint16_t)) == offsetof(record, length), #list " room");  \
     static_assert(AisMsgListBits(list) == bits, #list " bits");                                                        \
-    static_assert(fitsStorage(list), #list " storage")
+    static_assert(AisMsgListFitsStorage(list), #list " storage")
 
 AIS_CHECK(fmt01, AIS_MSG_1, 16, 168);
 AIS_CHECK(fmt04, AIS_MSG_4, 16, 168);

@@ -845,6 +845,21 @@ private slots:
         QCOMPARE(message1(0, (1u << 28) - 600000, 0).longitude, -1.0f);
     }
 
+    // Packing divides by the field's scale as written: the not-available position goes out as
+    // exactly 181 and 91 degrees, which a receiver recognises.
+    void notAvailablePositionPacksExactly()
+    {
+        UN_AIS_MESSAGE m;
+        std::memset(&m, 0, sizeof m);
+        setHeader(m.msg1.header, 1, 211000001);
+        m.msg1.longitude = 181.0f;
+        m.msg1.latitude = 91.0f;
+        AIS_raw_message raw;
+        QVERIFY(AisMessagePack(&m, &raw));
+        QCOMPARE(AisMsgCodec_FieldPick(raw.bits, raw.bitCount, 61, 28), 108600000u);
+        QCOMPARE(AisMsgCodec_FieldPick(raw.bits, raw.bitCount, 89, 27), 54600000u);
+    }
+
     void shortAndLongMessages()
     {
         // A message 5 cut to 420 bits: the numbers beyond the end stay zero, the destination
