@@ -80,8 +80,8 @@ bool I62_ProcessData(I61162_Data_Structure* record);
 // is a query, 88 and 0.
 void I62_GetGroupType(int* group, int* subtype, const char* formatter);
 
-// Takes the codec lock. Clears the receive and transmit encapsulation slots and initialises
-// the fragment store. True.
+// Takes the codec lock. Clears the receive and transmit encapsulation slots, empties the
+// outgoing sentence queue and initialises the fragment store. True.
 bool MsgCodecInitial();
 
 // The readers that the dispatcher reaches for a query, RMA and WPL.

@@ -4,6 +4,7 @@
 #include "codec/CodecLock.h"
 #include "codec/I62Encap.h"
 #include "codec/I62FormatterCode.h"
+#include "codec/I62SentenceQueue.h"
 #include "codec/SensorStores.h"
 #include "codec/ShipTable.h"
 
@@ -110,6 +111,7 @@ bool MsgCodecInitial()
     CCodecLock lock;
     RxEncapTuple = Encapsulation_Sentence_Structure{};
     TxEncapTuple = Encapsulation_Sentence_Structure{};
+    I62SentenceQueue.count = 0;
     I62_EncapSenten_Init();
     return true;
 }
