@@ -1,0 +1,251 @@
+#include "SensorRoad.h"
+
+#include "model/AlgorithmGeodesy.h"
+
+#include <QtTest>
+#include <type_traits>
+
+using namespace SensorRoad;
+using VudaviRirev::CSensorTargetBase;
+using VudaviRirev::Target::CSensorInfo;
+using VudaviRirev::Target::CTargetAisData;
+
+static_assert(!std::is_copy_constructible_v<CSensorInfo> && !std::is_copy_assignable_v<CSensorInfo>,
+              "the registry owns its targets");
+
+namespace {
+
+constexpr uint32_t OWN = 211000001;
+constexpr uint32_t OTHER = 211000002;
+constexpr double LAT = 45.0;
+constexpr double LON = 10.0;
+constexpr double ONE_MINUTE = 1.0 / 60.0;
+
+const QByteArray HDT = "$HEHDT,123.4,T";
+// A published RMC: 48 deg 07.038' N, 11 deg 31.000' E.
+const QByteArray RMC = "$GPRMC,123519,A,4807.038,N,01131.000,E,022.4,084.4,230394,003.1,W";
+
+// The own vessel still, a minute of latitude south of where the target is.
+QByteArray ownStill()
+{
+    return positionReport(OWN, LAT, LON, 0.0f, 0.0f, true);
+}
+
+bool measured(const CSensorTargetBase& record)
+{
+    return record.range >= 0.0f && record.bearing < 360.0f;
+}
+
+} // namespace
+
+class TestSensorInfo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void approachingTargetIsMeasured()
+    {
+        Road road;
+        road.receive(ownStill());
+        road.receive(positionReport(OTHER, LAT + ONE_MINUTE, LON, 10.0f, 180.0f));
+        road.tick();
+
+        const CTargetAisData target = road.target(OTHER);
+        // A minute of latitude at 45 N is 1852.2 m.
+        QVERIFY2(qAbs(target.range - 1.0f) < 0.005f, qPrintable(QString::number(target.range)));
+        QCOMPARE(target.bearing, 0.0f);
+        QCOMPARE(target.displayBearing, 0.0f);
+        QVERIFY2(target.cpa >= 0.0f && target.cpa < 0.01f, qPrintable(QString::number(target.cpa)));
+        QVERIFY2(qAbs(target.tcpa - 6.0f) < 0.1f, qPrintable(QString::number(target.tcpa))); // minutes
+    }
+
+    void notAvailableValuesAreNotMeasured_data()
+    {
+        QTest::addColumn<QByteArray>("own");
+        QTest::addColumn<QByteArray>("target");
+        QTest::addColumn<bool>("rangeKnown");
+        QTest::addColumn<bool>("cpaKnown");
+        const QByteArray moving = positionReport(OTHER, LAT + ONE_MINUTE, LON, 10.0f, 180.0f);
+        QTest::newRow("no own vessel") << QByteArray() << moving << false << false;
+        QTest::newRow("own vessel without position")
+            << positionReport(OWN, NoLatitude, NoLongitude, 0.0f, 0.0f, true) << moving << false << false;
+        QTest::newRow("target without position")
+            << ownStill() << positionReport(OTHER, NoLatitude, NoLongitude, 10.0f, 180.0f) << false << false;
+        QTest::newRow("target without speed")
+            << ownStill() << positionReport(OTHER, LAT + ONE_MINUTE, LON, NoSog, 180.0f) << true << false;
+        QTest::newRow("target without course")
+            << ownStill() << positionReport(OTHER, LAT + ONE_MINUTE, LON, 10.0f, NoCog) << true << false;
+        QTest::newRow("own vessel without course")
+            << positionReport(OWN, LAT, LON, 0.0f, NoCog, true) << moving << true << false;
+    }
+    void notAvailableValuesAreNotMeasured()
+    {
+        QFETCH(QByteArray, own);
+        QFETCH(QByteArray, target);
+        QFETCH(bool, rangeKnown);
+        QFETCH(bool, cpaKnown);
+        Road road;
+        if (!own.isEmpty())
+            road.receive(own);
+        road.receive(target);
+        road.tick();
+
+        const CTargetAisData record = road.target(OTHER);
+        QCOMPARE(record.mmsi, OTHER);
+        QCOMPARE(measured(record), rangeKnown);
+        if (!rangeKnown) {
+            QCOMPARE(record.range, -1.0f);
+            QCOMPARE(record.bearing, 361.0f);
+            QCOMPARE(record.displayBearing, 361.0f);
+        }
+        QCOMPARE(record.cpa >= 0.0f, cpaKnown);
+        if (!cpaKnown) {
+            QCOMPARE(record.cpa, -1.0f);
+            QCOMPARE(record.tcpa, 0.0f);
+        }
+    }
+
+    // Single precision rounds a bearing a hair west of north up to 360.
+    void bearingJustWestOfNorthIsZero()
+    {
+        VudaviRirev::CSensorService service;
+        const Unit::SPointG2dD from{LAT, LON};
+        const Unit::SPointG2dD to{LAT + ONE_MINUTE, LON - 1e-9};
+        QCOMPARE(Algorithm::Cal2PointsBearingVincenty(from.lat, from.lon, to.lat, to.lon), 360.0f);
+        Unit::SVectorValueD value;
+        service.calMeasureValue(&value, nullptr, &from, &to);
+        QCOMPARE(value.bearing, 0.0);
+        QCOMPARE(value.bearing2, 0.0);
+    }
+
+    void targetInsertedBetweenPassesWaitsForItsPivot()
+    {
+        Road road;
+        road.receive(ownStill());
+        road.receive(positionReport(OTHER, LAT + ONE_MINUTE, LON, 10.0f, 180.0f));
+        road.registry.updateOwnVslData();
+        road.registry.calTargetSourcePivotScreenPoint(VudaviRirev::Target::TARGET_SOURCE_AIS);
+        const uint32_t late = OTHER + 1;
+        road.receive(positionReport(late, LAT - ONE_MINUTE, LON, 10.0f, 0.0f));
+        road.registry.updateAllTargetMeasureValue();
+        QVERIFY(measured(road.target(OTHER)));
+        QCOMPARE(road.target(late).range, -1.0f);
+        QCOMPARE(road.target(late).bearing, 361.0f);
+
+        road.tick();
+        QVERIFY(qAbs(road.target(late).bearing - 180.0f) < 0.01f);
+    }
+
+    void ownPivotWithoutOwnVesselIsSkipped()
+    {
+        Road road;
+        road.receive(positionReport(OTHER, LAT, LON, 10.0f, 180.0f));
+        road.registry.calTargetSourcePivotScreenPoint(VudaviRirev::Target::TARGET_SOURCE_OWN
+                                                      | VudaviRirev::Target::TARGET_SOURCE_AIS);
+        const auto targets = road.registry.copyTargets();
+        QCOMPARE(targets.at(OTHER)->positionPivot().lat, double(float(LAT)));
+        CTargetAisData own;
+        QVERIFY(!road.registry.copyOwnVessel(&own));
+    }
+
+    void sameMmsiGivesOneTarget()
+    {
+        Road road;
+        road.receive(positionReport(OTHER, LAT, LON, 10.0f, 180.0f));
+        road.receive(positionReport(OTHER, LAT + ONE_MINUTE, LON, 10.0f, 180.0f));
+        QCOMPARE(road.registry.targetCount(), size_t(1));
+        QCOMPARE(road.target(OTHER).position.lat, double(float(LAT + ONE_MINUTE)));
+    }
+
+    // The ship table holds 501 stations; the registry keeps every one it was told of.
+    void everyMmsiIsKeptUntilReset()
+    {
+        Road road;
+        road.receive(ownStill());
+        for (uint32_t i = 0; i < 600; ++i)
+            road.receive(positionReport(OTHER + i, LAT + i * 1e-4, LON, 5.0f, 90.0f));
+        road.tick();
+        const auto targets = road.registry.copyTargets();
+        QCOMPARE(targets.size(), size_t(600));
+        QCOMPARE(targets.begin()->first, OTHER);
+        QCOMPARE(targets.rbegin()->first, OTHER + 599);
+        QCOMPARE(targets.rbegin()->second->aisData()->mmsi, OTHER + 599);
+        QVERIFY(measured(*targets.rbegin()->second->aisData()));
+
+        road.receive(SentenceFixture::closed(HDT));
+        road.registry.reset();
+        QCOMPARE(road.registry.targetCount(), size_t(0));
+        QCOMPARE(road.registry.presenceMask(), 0u);
+        CTargetAisData own;
+        QVERIFY(road.registry.copyOwnVessel(&own));
+        QCOMPARE(own.position.lat, LAT);
+        QCOMPARE(own.position.lon, LON);
+        QVERIFY(own.positionValid);
+        QCOMPARE(own.mmsi, CSensorTargetBase::NoMmsi);
+        QCOMPARE(own.trueHeading, CTargetAisData::NoHeading);
+        QCOMPARE(road.registry.copyOwnNavi().position.lat, 91.0);
+    }
+
+    void hdtAloneSetsOnlyTheHeading()
+    {
+        Road road;
+        road.receive(SentenceFixture::closed(HDT));
+        CTargetAisData own;
+        QVERIFY(road.registry.copyOwnVessel(&own));
+        QCOMPARE(own.trueHeading, 123.4f);
+        QCOMPARE(own.position.lat, 91.0);
+        QCOMPARE(own.position.lon, 181.0);
+        QCOMPARE(own.sog, CSensorTargetBase::NoSog);
+        QCOMPARE(own.cog, CSensorTargetBase::NoCog);
+        QCOMPARE(own.mmsi, CSensorTargetBase::NoMmsi);
+        QCOMPARE(road.registry.presenceMask(), uint32_t(VudaviRirev::Target::SENSOR_SOURCE_HEADING));
+    }
+
+    void presenceFollowsOwnData_data()
+    {
+        QTest::addColumn<QByteArrayList>("lines");
+        QTest::addColumn<uint32_t>("mask");
+        QTest::newRow("heading") << QByteArrayList{SentenceFixture::closed(HDT)} << 0x10u;
+        QTest::newRow("GNSS") << QByteArrayList{SentenceFixture::closed(RMC)} << 0x1u;
+        QTest::newRow("own AIS") << QByteArrayList{ownStill()} << 0x100u;
+        QTest::newRow("all three") << QByteArrayList{SentenceFixture::closed(HDT), SentenceFixture::closed(RMC),
+                                                     ownStill()}
+                                   << 0x111u;
+        QTest::newRow("other vessel only") << QByteArrayList{positionReport(OTHER, LAT, LON, 1.0f, 1.0f)} << 0x0u;
+    }
+    void presenceFollowsOwnData()
+    {
+        QFETCH(QByteArrayList, lines);
+        QFETCH(uint32_t, mask);
+        Road road;
+        for (const QByteArray& line : lines)
+            road.receive(line);
+        QCOMPARE(road.registry.presenceMask(), mask);
+    }
+
+    void gnssGivesTheOwnPosition()
+    {
+        Road road;
+        road.receive(SentenceFixture::closed(RMC));
+        road.registry.updateOwnVslData();
+        const CTargetAisData own = road.registry.copyOwnNavi();
+        QVERIFY(qAbs(own.position.lat - 48.1173) < 1e-6);
+        QVERIFY(qAbs(own.position.lon - 11.516667) < 1e-6);
+        QVERIFY(qAbs(own.sog - 22.4f) < 1e-4f);
+        QVERIFY(qAbs(own.cog - 84.4f) < 1e-4f);
+    }
+
+    // A fill copies ship-table entry 1 after the handler signalled; it must hold that station.
+    void fillOfAnotherStationIsRefused()
+    {
+        Road road;
+        road.receive(positionReport(OTHER, LAT, LON, 10.0f, 180.0f));
+        road.registry.fillAisTargetData(OTHER + 1);
+        road.registry.fillAisTargetData(0);
+        QCOMPARE(road.registry.targetCount(), size_t(1));
+        QCOMPARE(road.registry.copyTargets().begin()->first, OTHER);
+    }
+};
+
+QTEST_MAIN(TestSensorInfo)
+#include "tst_sensorinfo.moc"
