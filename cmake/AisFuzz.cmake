@@ -54,7 +54,9 @@ function(ais_add_fuzzer name)
                      "${AIS_FUZZ_WORK_ROOT}/smoke/${name}" "${corpora}"
                      -seed=${AIS_FUZZ_SMOKE_SEED} -runs=${ARG_RUNS} -max_len=${ARG_MAX_LEN} ${ARG_OPTIONS})
     set_tests_properties(smoke_${name} PROPERTIES LABELS fuzz-smoke TIMEOUT 600)
-    # The long runs of scripts/fuzz.sh start from the same seeds.
+    # The long runs of scripts/fuzz.sh start from the same seeds, with the same options (a
+    # CMake list: joined with blanks, as the shell splits them).
+    list(JOIN ARG_OPTIONS " " options)
     file(GENERATE OUTPUT "${AIS_FUZZ_WORK_ROOT}/${name}.env"
-         CONTENT "fuzzer=$<TARGET_FILE:${name}>\ncorpora=${corpora}\noptions=\"-max_len=${ARG_MAX_LEN} ${ARG_OPTIONS}\"\n")
+         CONTENT "fuzzer=$<TARGET_FILE:${name}>\ncorpora=${corpora}\noptions=\"-max_len=${ARG_MAX_LEN} ${options}\"\n")
 endfunction()
