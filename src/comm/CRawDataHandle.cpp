@@ -21,7 +21,7 @@ void MakeRoom(Queue& queue, size_t limit, const char* operation, const char* tex
 {
     if (queue.size() < limit)
         return;
-    Queue().swap(queue);
+    queue.clear();
     Log()->dbgPrintf(DBG_WARNING, operation, 0, "%s", text);
 }
 
@@ -29,12 +29,7 @@ template <typename Queue, typename Item>
 bool PopFront(std::mutex& mutex, Queue& queue, Item* out)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    if (queue.empty())
-        return false;
-    if (out)
-        *out = std::move(queue.front());
-    queue.pop_front();
-    return true;
+    return queue.popFront(out);
 }
 
 template <typename Queue>
@@ -47,9 +42,28 @@ void Clear(std::mutex& mutex, Queue& queue)
     }
 }
 
-std::string ToStdString(const QByteArray& bytes)
+std::string_view ViewOf(const QByteArray& bytes)
 {
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+    return std::string_view(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+enum class LineEndFix
+{
+    NONE,
+    INSERT_CR_BEFORE_LF,
+    APPEND_LF,
+    APPEND_CR_LF,
+};
+
+LineEndFix LineEndFixOf(std::string_view line)
+{
+    if (line.find("\r\n") != std::string_view::npos)
+        return LineEndFix::NONE;
+    if (!line.empty() && line.back() == '\n')
+        return LineEndFix::INSERT_CR_BEFORE_LF;
+    if (!line.empty() && line.back() == '\r')
+        return LineEndFix::APPEND_LF;
+    return LineEndFix::APPEND_CR_LF;
 }
 
 } // namespace
@@ -95,7 +109,10 @@ void CRawDataHandle::appendToMsgQ(const QByteArray& chunk, bool split)
         m_messageQ.push_back(chunk);
         return;
     }
-    for (std::string& line : cutLines(ToStdString(chunk))) {
+    cutLines(ViewOf(chunk));
+    std::string line;
+    for (size_t i = 0; i < m_cut.count(); ++i) {
+        line.assign(m_cut.line(i));
         completeLineEnd(line);
         if (line == "\r\n")
             continue;
@@ -106,10 +123,10 @@ void CRawDataHandle::appendToMsgQ(const QByteArray& chunk, bool split)
 void CRawDataHandle::appendToSentQ(const QByteArray& chunk)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    std::deque<std::string> lines = cutLines(ToStdString(chunk));
+    cutLines(ViewOf(chunk));
     MakeRoom(m_sentenceQ, SentenceLimit, "appendToSentQ", "many sentence dosn't process in queue");
-    for (std::string& line : lines)
-        m_sentenceQ.push_back(std::move(line));
+    for (size_t i = 0; i < m_cut.count(); ++i)
+        m_sentenceQ.pushSlot().assign(m_cut.line(i));
 }
 
 void CRawDataHandle::appendToBinQ(const QByteArray& chunk)
@@ -129,12 +146,16 @@ void CRawDataHandle::appendToCmdQ(const QByteArray& chunk)
 std::deque<std::string> CRawDataHandle::retrieveString(const std::string& chunk)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return cutLines(chunk);
+    cutLines(chunk);
+    std::deque<std::string> lines;
+    for (size_t i = 0; i < m_cut.count(); ++i)
+        lines.emplace_back(m_cut.line(i));
+    return lines;
 }
 
-std::deque<std::string> CRawDataHandle::cutLines(const std::string& chunk)
+void CRawDataHandle::cutLines(std::string_view chunk)
 {
-    std::deque<std::string> lines;
+    m_cut.clear();
     size_t start = 0;
     if (!chunk.empty()) {
         // A serial read may end between CR and LF: that LF belongs to the line already cut.
@@ -145,12 +166,12 @@ std::deque<std::string> CRawDataHandle::cutLines(const std::string& chunk)
     if (m_discardToLineEnd) {
         start = skipDiscardedLine(chunk, start);
         if (m_discardToLineEnd)
-            return lines;
+            return;
     }
-    m_lineBuffer.append(chunk, start, std::string::npos);
-    const bool brokenLineEndedWithCr = dropLinesBrokenByNul(lines);
+    m_lineBuffer.append(chunk.substr(start));
+    const bool brokenLineEndedWithCr = dropLinesBrokenByNul();
     bool loneCrAtEnd = false;
-    const size_t p = cutText(m_lineBuffer, lines, &loneCrAtEnd);
+    const size_t p = cutText(m_lineBuffer, &loneCrAtEnd);
     if (loneCrAtEnd || brokenLineEndedWithCr)
         m_dropLeadingLf = true;
 
@@ -161,10 +182,9 @@ std::deque<std::string> CRawDataHandle::cutLines(const std::string& chunk)
         m_lineBuffer.clear();
         m_discardToLineEnd = true;
     }
-    return lines;
 }
 
-size_t CRawDataHandle::cutText(std::string_view text, std::deque<std::string>& lines, bool* loneCrAtEnd)
+size_t CRawDataHandle::cutText(std::string_view text, bool* loneCrAtEnd)
 {
     const size_t size = text.size();
     // A CR LF anywhere in the rest wins over an earlier lone LF or CR. Once the rest holds no
@@ -201,12 +221,12 @@ size_t CRawDataHandle::cutText(std::string_view text, std::deque<std::string>& l
             continue;
         }
         matchAwaitedReply(line);
-        lines.emplace_back(line);
+        m_cut.add(line);
     }
     return p;
 }
 
-bool CRawDataHandle::dropLinesBrokenByNul(std::deque<std::string>& lines)
+bool CRawDataHandle::dropLinesBrokenByNul()
 {
     // A NUL byte is never part of a sentence: the whole line it stands in is dropped. The lines
     // before it are cut first, on their own, so that nothing before it can be joined to what
@@ -217,7 +237,7 @@ bool CRawDataHandle::dropLinesBrokenByNul(std::deque<std::string>& lines)
     while ((nul = m_lineBuffer.find('\0', from)) != std::string::npos) {
         const size_t lastEnd = m_lineBuffer.find_last_of("\r\n", nul);
         const size_t lineStart = lastEnd == std::string::npos || lastEnd < from ? from : lastEnd + 1;
-        cutText(std::string_view(m_lineBuffer).substr(from, lineStart - from), lines, nullptr);
+        cutText(std::string_view(m_lineBuffer).substr(from, lineStart - from), nullptr);
         Log()->dbgPrintf(DBG_WARNING, "retrieveString", 0, "line with a NUL byte dropped");
         size_t lineEnd = m_lineBuffer.find_first_of("\r\n", nul);
         if (lineEnd == std::string::npos) {
@@ -234,10 +254,10 @@ bool CRawDataHandle::dropLinesBrokenByNul(std::deque<std::string>& lines)
     return endedWithLoneCr;
 }
 
-size_t CRawDataHandle::skipDiscardedLine(const std::string& chunk, size_t start)
+size_t CRawDataHandle::skipDiscardedLine(std::string_view chunk, size_t start)
 {
     const size_t pos = chunk.find_first_of("\r\n", start);
-    if (pos == std::string::npos)
+    if (pos == std::string_view::npos)
         return chunk.size();
     m_discardToLineEnd = false;
     if (chunk[pos] == '\r') {
@@ -260,15 +280,68 @@ void CRawDataHandle::matchAwaitedReply(std::string_view line)
 
 void CRawDataHandle::completeLineEnd(std::string& line)
 {
-    if (line.find("\r\n") != std::string::npos)
-        return;
-    if (!line.empty() && line.back() == '\n') {
+    switch (LineEndFixOf(line)) {
+    case LineEndFix::NONE:
+        break;
+    case LineEndFix::INSERT_CR_BEFORE_LF:
         line.insert(line.size() - 1, 1, '\r');
-        return;
+        break;
+    case LineEndFix::APPEND_LF:
+        line.push_back('\n');
+        break;
+    case LineEndFix::APPEND_CR_LF:
+        line.append("\r\n");
+        break;
     }
-    if (line.empty() || line.back() != '\r')
-        line.push_back('\r');
-    line.push_back('\n');
+}
+
+size_t CRawDataHandle::completeLineEnd(char* line, size_t length, size_t size)
+{
+    const LineEndFix fix = LineEndFixOf(std::string_view(line, length));
+    const size_t added = fix == LineEndFix::NONE ? 0 : fix == LineEndFix::APPEND_CR_LF ? 2 : 1;
+    if (length + added + 1 > size)
+        return 0;
+    switch (fix) {
+    case LineEndFix::NONE:
+        break;
+    case LineEndFix::INSERT_CR_BEFORE_LF:
+        line[length - 1] = '\r';
+        line[length] = '\n';
+        break;
+    case LineEndFix::APPEND_LF:
+        line[length] = '\n';
+        break;
+    case LineEndFix::APPEND_CR_LF:
+        line[length] = '\r';
+        line[length + 1] = '\n';
+        break;
+    }
+    line[length + added] = '\0';
+    return length + added;
+}
+
+void CRawDataHandle::CCutLines::clear()
+{
+    // The room kept is that of the longest line a chunk may bring, and of as many lines as a
+    // queue holds; one chunk of more gives its larger room back.
+    if (m_text.capacity() > LineBufferLimit + 2)
+        std::string().swap(m_text);
+    if (m_ends.capacity() > SentenceLimit)
+        std::vector<size_t>().swap(m_ends);
+    m_text.clear();
+    m_ends.clear();
+}
+
+void CRawDataHandle::CCutLines::add(std::string_view line)
+{
+    m_text.append(line);
+    m_ends.push_back(m_text.size());
+}
+
+std::string_view CRawDataHandle::CCutLines::line(size_t index) const
+{
+    const size_t start = index == 0 ? 0 : m_ends[index - 1];
+    return std::string_view(m_text).substr(start, m_ends[index] - start);
 }
 
 bool CRawDataHandle::queueNextLogMsg(QByteArray* out) { return PopFront(m_mutex, m_logMsgQ, out); }

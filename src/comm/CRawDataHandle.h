@@ -1,5 +1,6 @@
 #pragma once
 
+#include "comm/CRawDataHandleQueue.h"
 #include "comm/TxPackage.h"
 
 #include <QByteArray>
@@ -8,12 +9,15 @@
 #include <deque>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace COMM {
 
 // The receive queues of one transport, its line cutter and the record of the reply that
 // the transmit side awaits. Every operation takes the handle's mutex itself, so none may be
 // called with it held. A full queue never refuses data: it is emptied with a warning first.
+// Once the queues and buffers have grown to what the traffic needs, receiving sentences and
+// taking them out allocates nothing.
 class CRawDataHandle
 {
 public:
@@ -47,7 +51,11 @@ public:
 
     // Adds the chunk to the carried line and returns the whole lines, in order of arrival.
     std::deque<std::string> retrieveString(const std::string& chunk);
+    // Makes the line end in CR LF, unless it holds CR LF already.
     static void completeLineEnd(std::string& line);
+    // The same on a NUL-terminated line of the given length in a buffer of the given size:
+    // the new length, or 0 (the line unchanged) when the completed line and its NUL do not fit.
+    static size_t completeLineEnd(char* line, size_t length, size_t size);
 
     // Each pops the oldest element; false, leaving the argument as it was, when empty.
     bool queueNextLogMsg(QByteArray* out);
@@ -64,25 +72,41 @@ public:
     SResponseInform getResponsePass() const;
 
 private:
-    std::deque<std::string> cutLines(const std::string& chunk);
-    // Appends the whole lines of the text; returns the bytes they took. The flag tells whether
-    // the last one ended in a lone CR at the end of the text.
-    size_t cutText(std::string_view text, std::deque<std::string>& lines, bool* loneCrAtEnd);
-    size_t skipDiscardedLine(const std::string& chunk, size_t start);
-    // Drops the lines holding a NUL from the buffer, cutting the lines before each into `lines`.
+    // The lines cut from one chunk, back to back in one text that keeps its room.
+    class CCutLines
+    {
+    public:
+        void clear();
+        void add(std::string_view line);
+        size_t count() const { return m_ends.size(); }
+        std::string_view line(size_t index) const;
+
+    private:
+        std::string m_text;
+        std::vector<size_t> m_ends;
+    };
+
+    // Cuts the whole lines of the carried line and the chunk into m_cut.
+    void cutLines(std::string_view chunk);
+    // Appends the whole lines of the text to m_cut; returns the bytes they took. The flag tells
+    // whether the last one ended in a lone CR at the end of the text.
+    size_t cutText(std::string_view text, bool* loneCrAtEnd);
+    size_t skipDiscardedLine(std::string_view chunk, size_t start);
+    // Drops the lines holding a NUL from the buffer, cutting the lines before each into m_cut.
     // Returns true when the last dropped line ended in a lone CR at the end of the buffer.
-    bool dropLinesBrokenByNul(std::deque<std::string>& lines);
+    bool dropLinesBrokenByNul();
     void matchAwaitedReply(std::string_view line);
 
     mutable std::mutex m_mutex;
     std::string m_lineBuffer;
+    CCutLines m_cut;
     bool m_dropLeadingLf = false;      // the last line ended in a CR that ended its chunk
     bool m_discardToLineEnd = false;   // the carried line overran its room or held a NUL
-    std::deque<QByteArray> m_logMsgQ;
-    std::deque<QByteArray> m_messageQ;
-    std::deque<std::string> m_sentenceQ;
-    std::deque<QByteArray> m_binDataQ;
-    std::deque<QByteArray> m_cmdDataQ;
+    CRingQueue<QByteArray> m_logMsgQ;
+    CRingQueue<QByteArray> m_messageQ;
+    CRingQueue<std::string> m_sentenceQ;
+    CRingQueue<QByteArray> m_binDataQ;
+    CRingQueue<QByteArray> m_cmdDataQ;
     SResponseInform m_response;
 };
 

@@ -119,6 +119,29 @@ private slots:
         QCOMPARE(drainSentences(handle), (QByteArrayList{"A\r\n", "\r\n", "B\r"}));
     }
 
+    // Lines come out in the order they came, however appends and takes interleave: the queue
+    // wraps round and grows while wrapped, and long lines pass among short ones.
+    void sentenceQueueKeepsOrder()
+    {
+        CRawDataHandle handle;
+        QByteArrayList expected;
+        QByteArrayList taken;
+        std::string line;
+        int next = 0;
+        for (int round = 0; round < 40; ++round) {
+            QByteArray chunk;
+            for (int i = 0; i <= round % 7; ++i) {
+                const QByteArray filler = round % 3 == 0 ? QByteArray(300, 'x') : QByteArray();
+                expected << "$L," + QByteArray::number(next++) + filler + "\r\n";
+                chunk += expected.last();
+            }
+            handle.appendToSentQ(chunk);
+            for (int i = 0; i < round % 4 && handle.queueNextSentence(&line); ++i)
+                taken << QByteArray::fromStdString(line);
+        }
+        QCOMPARE(taken + drainSentences(handle), expected);
+    }
+
     void messagePath_data()
     {
         QTest::addColumn<bool>("split");
