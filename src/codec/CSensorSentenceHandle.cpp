@@ -13,6 +13,7 @@
 #include "support/Singleton.h"
 #include "support/SysDebug.h"
 
+#include <QMetaMethod>
 #include <cstring>
 #include <ctime>
 #include <string>
@@ -83,9 +84,8 @@ void CSensorSentenceHandle::sentenceProc(COMM::CServiceComm* service, COMM::COMM
     SENSOR_SENTENCE_PACKAGE package;
     package.service = service;
     package.type = type;
-    std::string line;
-    while (handle->queueNextSentence(&line)) {
-        if (!takeLine(line, package) || sensorSentenceProc(package))
+    while (handle->queueNextSentence(&m_line)) {
+        if (!takeLine(m_line, package) || sensorSentenceProc(package))
             continue;
         package.text[SENSOR_SENTENCE_ROOM - 1] = '\0'; // whatever the hook did
         if (package.text[0] != '$' && package.text[0] != '!')
@@ -97,6 +97,13 @@ void CSensorSentenceHandle::sentenceProc(COMM::CServiceComm* service, COMM::COMM
 
 void CSensorSentenceHandle::emitLogText(COMM::CServiceComm* service, COMM::CRawDataHandle* handle)
 {
+    // Nobody to read it: the text is not built, the queue only emptied.
+    static const QMetaMethod logSignal = QMetaMethod::fromSignal(&CSensorSentenceHandle::signalRxLogMsg);
+    if (!isSignalConnected(logSignal)) {
+        while (handle->queueNextLogMsg(nullptr)) {
+        }
+        return;
+    }
     QString text;
     QByteArray chunk;
     while (handle->queueNextLogMsg(&chunk))
@@ -112,20 +119,18 @@ bool CSensorSentenceHandle::takeLine(const std::string& line, SENSOR_SENTENCE_PA
                          static_cast<int>(line.size()), static_cast<int>(SENSOR_SENTENCE_MAX));
         return false;
     }
-    Portal::Str::SafeStrCpy(package.text, line.c_str());
+    std::memcpy(package.text, line.c_str(), line.size() + 1);
     return true;
 }
 
 bool CSensorSentenceHandle::completeLineEnd(SENSOR_SENTENCE_PACKAGE& package)
 {
-    std::string text(package.text, strnlen(package.text, sizeof package.text));
-    COMM::CRawDataHandle::completeLineEnd(text);
-    if (text.size() >= sizeof package.text) {
+    const size_t length = strnlen(package.text, sizeof package.text);
+    if (COMM::CRawDataHandle::completeLineEnd(package.text, length, sizeof package.text) == 0) {
         Log()->dbgPrintf(DBG_WARNING, "sentenceProc", 0, "sentence of %d characters skipped: no room for its line end",
-                         static_cast<int>(text.size()));
+                         static_cast<int>(length));
         return false;
     }
-    std::memcpy(package.text, text.c_str(), text.size() + 1);
     return true;
 }
 
@@ -140,17 +145,8 @@ void CSensorSentenceHandle::getI62DataFormatter(const char* sentence, char (&for
 
 void CSensorSentenceHandle::i62ParserProc(SENSOR_SENTENCE_PACKAGE& package)
 {
-    char formatter[4];
-    getI62DataFormatter(package.text, formatter);
-    int group = I62_GROUP_OTHER;
-    int subtype = I62_SUBTYPE_OTHER;
-    I62_GetGroupType(&group, &subtype, formatter);
-
-    const SENSOR_I62_LISTENER listener = obtainI62ListenerType(subtype);
-    const bool aisReport = group == I62_GROUP_AIS &&
-                           (listener == VudaviRirev::I62_LISTENER_VDM || listener == VudaviRirev::I62_LISTENER_VDO);
     const int64_t now = NowSeconds();
-    const SDecoded decoded = decode(package, aisReport, now);
+    const SDecoded decoded = decode(package, now);
     if (decoded.result == I62_RESULT_CHECKSUM)
         appendToCheckSumErrorQ(package);
     else if (decoded.result == I62_RESULT_UNPACK)
@@ -158,18 +154,18 @@ void CSensorSentenceHandle::i62ParserProc(SENSOR_SENTENCE_PACKAGE& package)
     closeCheckSumWindow(now);
     if (decoded.result != I62_RESULT_OK)
         return;
-    i62DecoderProc(package, group, subtype, listener, decoded.targetMmsi);
+    const SENSOR_I62_LISTENER listener = obtainI62ListenerType(decoded.subtype);
+    i62DecoderProc(package, decoded.group, decoded.subtype, listener, decoded.targetMmsi);
     sensorAisListener(package.text, listener, static_cast<char>(decoded.channel));
 }
 
-CSensorSentenceHandle::SDecoded CSensorSentenceHandle::decode(SENSOR_SENTENCE_PACKAGE& package, bool aisReport,
-                                                              int64_t now)
+CSensorSentenceHandle::SDecoded CSensorSentenceHandle::decode(SENSOR_SENTENCE_PACKAGE& package, int64_t now)
 {
     CCodecLock lock;
     ShipSentenceReset();
     T1msTimerEvent();
     I61162_Data_Structure record{};
-    SDecoded decoded{};
+    SDecoded decoded{I62_RESULT_OK, I62_GROUP_OTHER, I62_SUBTYPE_OTHER, I62_ABSENT_U8, 0};
     decoded.result = Parser(package.text, sizeof package.text, &record);
     // The first sentence of a second runs the once-per-second update, when it decodes.
     if (now > m_lastSecond) {
@@ -177,7 +173,15 @@ CSensorSentenceHandle::SDecoded CSensorSentenceHandle::decode(SENSOR_SENTENCE_PA
         if (decoded.result == I62_RESULT_OK)
             UpdataShipSensorData();
     }
-    decoded.channel = decoded.result == I62_RESULT_OK && aisReport ? record.data.encap.channel : I62_ABSENT_U8;
+    if (decoded.result == I62_RESULT_OK) {
+        // The formatter as the address field gave it (getI62DataFormatter reads it the same way).
+        I62_GetGroupType(&decoded.group, &decoded.subtype, record.formatter);
+        const SENSOR_I62_LISTENER listener = obtainI62ListenerType(decoded.subtype);
+        const bool aisReport = decoded.group == I62_GROUP_AIS &&
+                               (listener == VudaviRirev::I62_LISTENER_VDM || listener == VudaviRirev::I62_LISTENER_VDO);
+        if (aisReport)
+            decoded.channel = record.data.encap.channel;
+    }
     decoded.targetMmsi = static_cast<unsigned int>(ShipData[1].mmsi);
     return decoded;
 }

@@ -70,7 +70,9 @@ private:
     struct SDecoded
     {
         int result;
-        uint8_t channel; // of a VDM or VDO sentence, else 128
+        int group;       // of a decoded sentence
+        int subtype;     // of a decoded sentence
+        uint8_t channel; // of a decoded VDM or VDO sentence, else 128
         unsigned int targetMmsi;
     };
 
@@ -80,9 +82,11 @@ private:
     static bool takeLine(const std::string& line, SENSOR_SENTENCE_PACKAGE& package);
     static bool completeLineEnd(SENSOR_SENTENCE_PACKAGE& package);
     // Under the codec lock: the sentence through the codec, and what its signals need.
-    SDecoded decode(SENSOR_SENTENCE_PACKAGE& package, bool aisReport, int64_t now);
+    SDecoded decode(SENSOR_SENTENCE_PACKAGE& package, int64_t now);
     void closeCheckSumWindow(int64_t now);
 
+    // The line taken out of the queue, kept so that its room serves the next line too.
+    std::string m_line;
     mutable std::mutex m_mutex; // the checksum-error queue and the alarm flag
     std::deque<SETENCE_CHECKSUM_ERROR_INFO> m_checkSumErrorQ;
     bool m_alarm = false;
