@@ -1,5 +1,6 @@
 #include "codec/I62Syntax.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -35,12 +36,15 @@ int I62_Parse_CheckSum(char* sentence, size_t size)
     if (n == size || n < 4)
         return I62_CHECKSUM_BAD;
 
+    // The sum runs from position 1 to the first '*' at a position from 2 to n - 3.
+    unsigned sum = static_cast<unsigned char>(sentence[1]);
     size_t star = 0;
     for (size_t i = 2; i <= n - 3; ++i) {
         if (sentence[i] == '*') {
             star = i;
             break;
         }
+        sum ^= static_cast<unsigned char>(sentence[i]);
     }
     if (star == 0) {
         // The last two characters are the line end; n - 2 + 5 characters and the NUL must fit.
@@ -50,9 +54,6 @@ int I62_Parse_CheckSum(char* sentence, size_t size)
         return I62_CHECKSUM_ADDED;
     }
 
-    unsigned sum = 0;
-    for (size_t i = 1; i < star; ++i)
-        sum ^= static_cast<unsigned char>(sentence[i]);
     const int high = checksumDigit(sentence[star + 1], true);
     const int low = checksumDigit(sentence[star + 2], false);
     if (high < 0 || low < 0)
@@ -106,22 +107,27 @@ bool I62_PreParse(char* sentence, size_t size)
 {
     if (!sentence)
         return false;
-    char work[I62_PREPARSED_MAX + 2];
-    size_t w = 0;
-    size_t r = 0;
-    for (; r < size && sentence[r] != '\0'; ++r) {
-        const bool marks = sentence[r] == ',' && r + 1 < size
-                           && (sentence[r + 1] == ',' || sentence[r + 1] == '*');
-        if (w + (marks ? 2 : 1) > I62_PREPARSED_MAX)
-            return false;
-        work[w++] = sentence[r];
-        if (marks)
-            work[w++] = ' ';
-    }
-    if (r == size || w + 1 > size)
+    const size_t length = strnlen(sentence, size);
+    if (length == size)
         return false;
-    work[w] = '\0';
-    std::memcpy(sentence, work, w + 1);
+    const char* const end = sentence + length;
+    size_t blanks = 0;
+    for (const char* comma = sentence; (comma = static_cast<const char*>(std::memchr(comma, ',', end - comma))); ++comma)
+        blanks += comma + 1 < end && (comma[1] == ',' || comma[1] == '*');
+    const size_t marked = length + blanks;
+    if (marked > I62_PREPARSED_MAX || marked + 1 > size)
+        return false;
+    // From the end, so that every character moves once and lands past what is still to move.
+    size_t w = marked;
+    sentence[w] = '\0';
+    for (size_t r = length; blanks > 0; --r) {
+        const bool marks = sentence[r - 1] == ',' && (sentence[r] == ',' || sentence[r] == '*');
+        if (marks) {
+            sentence[--w] = ' ';
+            --blanks;
+        }
+        sentence[--w] = sentence[r - 1];
+    }
     return true;
 }
 
@@ -129,8 +135,6 @@ bool I62_CalFieldDelimiter(const char* text, int commas)
 {
     if (!text)
         return false;
-    int count = 0;
-    for (; *text; ++text)
-        count += *text == ',';
-    return count == commas;
+    const char* const end = text + std::strlen(text);
+    return std::count(text, end, ',') == commas;
 }

@@ -101,6 +101,7 @@ private slots:
         QTest::newRow("empty last field") << QByteArray("$GPGLL,4916.45,N,12311.12,W,225444,A,*1D\r\n")
                                           << QByteArray("$GPGLL,4916.45,N,12311.12,W,225444,A, *1D\r\n");
         QTest::newRow("comma at the end") << QByteArray("$X,,") << QByteArray("$X, ,");
+        QTest::newRow("empty fields apart") << QByteArray("$X,,b,,,c,*00\r\n") << QByteArray("$X, ,b, , ,c, *00\r\n");
         QTest::newRow("nothing empty") << QByteArray("$X,a,b*00\r\n") << QByteArray("$X,a,b*00\r\n");
     }
     void preParseMarksEmptyFields()
