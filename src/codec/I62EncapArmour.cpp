@@ -32,17 +32,27 @@ bool I62_EncapSentenceDecode(const Encapsulation_Sentence_Structure* slot, AIS_r
     const int bits = static_cast<int>(n) * 6 - slot->fillBits;
     raw->bitCount = static_cast<uint16_t>(bits > 0 ? bits : 0);
     // Each character gives six bits, most significant first; n * 6 bits fit the raw room.
+    uint32_t pending = 0; // bits not yet written, in the low pendingBits bits
+    int pendingBits = 0;
+    size_t byte = 0;
+    bool valid = true;
     for (size_t i = 0; i < n; ++i) {
         const uint8_t value = I62_ConvAscii2Six(static_cast<uint8_t>(slot->payload[i]));
-        if (value == I62_SIXBIT_INVALID)
-            return false;
-        for (int b = 5; b >= 0; --b) {
-            const size_t bit = i * 6 + static_cast<size_t>(5 - b);
-            if (value & (1u << b))
-                raw->bits[bit / 8] |= static_cast<uint8_t>(0x80u >> (bit % 8));
+        if (value == I62_SIXBIT_INVALID) {
+            valid = false;
+            break;
+        }
+        pending = pending << 6 | value;
+        pendingBits += 6;
+        if (pendingBits >= 8) {
+            pendingBits -= 8;
+            raw->bits[byte++] = static_cast<uint8_t>(pending >> pendingBits);
+            pending &= (1u << pendingBits) - 1;
         }
     }
-    return true;
+    if (pendingBits > 0)
+        raw->bits[byte] = static_cast<uint8_t>(pending << (8 - pendingBits));
+    return valid;
 }
 
 bool I62_EncapSentenceEncode(Encapsulation_Sentence_Structure* slot, const AIS_raw_message* raw)

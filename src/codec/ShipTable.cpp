@@ -264,33 +264,49 @@ void stampLastHeard(GENERIC_SHIP_DATA& e)
 
 } // namespace
 
+namespace {
+
+// Made on first use, so that a reset during another file's static start finds it made.
+const GENERIC_SHIP_DATA& blankEntry()
+{
+    static const GENERIC_SHIP_DATA blank = [] {
+        GENERIC_SHIP_DATA e;
+        std::memset(&e, 0, sizeof e);
+        e.stationKind = STATION_NONE;
+        e.distance = SHIP_NO_RANGE;
+        e.bearing = SHIP_NO_RANGE;
+        e.heading = SHIP_NO_HEADING;
+        e.longitude = SHIP_NO_LONGITUDE;
+        e.latitude = SHIP_NO_LATITUDE;
+        e.cog = SHIP_NO_COG;
+        e.flags = SHIP_FLAG_DTE;
+        return e;
+    }();
+    return blank;
+}
+
+} // namespace
+
 bool ShipInitial()
 {
     CCodecLock lock;
     NoStation = 1;
-    const int64_t now = clockSeconds();
-    for (int i = 0; i < SHIP_TABLE_SIZE; ++i) {
-        ResetShipData(i);
-        ShipData[i].distance = 0.0f;
-        ShipData[i].creationTime = now;
+    // Every malformed message received comes here, and mostly finds the entries as the last
+    // reset left them: reading an entry costs less than writing it.
+    GENERIC_SHIP_DATA initial = blankEntry();
+    initial.distance = 0.0f;
+    initial.creationTime = clockSeconds();
+    for (GENERIC_SHIP_DATA& e : ShipData) {
+        if (std::memcmp(&e, &initial, sizeof e) != 0)
+            std::memcpy(&e, &initial, sizeof e);
     }
     return true;
 }
 
 void ResetShipData(int entry)
 {
-    if (!validEntry(entry))
-        return;
-    GENERIC_SHIP_DATA& e = ShipData[entry];
-    std::memset(&e, 0, sizeof e);
-    e.stationKind = STATION_NONE;
-    e.distance = SHIP_NO_RANGE;
-    e.bearing = SHIP_NO_RANGE;
-    e.heading = SHIP_NO_HEADING;
-    e.longitude = SHIP_NO_LONGITUDE;
-    e.latitude = SHIP_NO_LATITUDE;
-    e.cog = SHIP_NO_COG;
-    e.flags = SHIP_FLAG_DTE;
+    if (validEntry(entry))
+        std::memcpy(&ShipData[entry], &blankEntry(), sizeof(GENERIC_SHIP_DATA));
 }
 
 int DeleteOldestShipData()
