@@ -843,6 +843,11 @@ private slots:
         QCOMPARE(message1(0, 108600000, 0).longitude, 181.0f);
         // 28-bit two's complement: -1 degree is -600000 units.
         QCOMPARE(message1(0, (1u << 28) - 600000, 0).longitude, -1.0f);
+        // Near the date line the degrees are as near the sent units as single precision can be
+        // (a scale of a ten-thousandth of a minute held as a float missed by 1.2e-5 degree here).
+        const uint32_t nearDateLine = 107992619; // 179.98769833 degrees
+        QVERIFY(qAbs(double(message1(0, nearDateLine, 0).longitude) - nearDateLine / 600000.0) < 1e-5);
+        QVERIFY(qAbs(double(message1(0, (1u << 28) - nearDateLine, 0).longitude) + nearDateLine / 600000.0) < 1e-5);
     }
 
     // Packing divides by the field's scale as written: the not-available position goes out as
