@@ -8,7 +8,8 @@
 // Cuts a fuzz input into the chunks a serial read could deliver. The chunk sizes come from
 // the end of the input and the bytes from its start, so that plain traffic makes a good seed.
 // Now and then a piece comes many times (2 to 4096), as one chunk or as a run of chunks, so
-// that a small input can overrun the bounds of a line buffer.
+// that a small input can overrun the bounds of a line buffer. The feed is told whether more
+// chunks of the same run follow, as a transport is told of the chunks of one read.
 namespace FuzzChunks {
 
 constexpr size_t MaxPieceLength = 512;
@@ -33,7 +34,7 @@ void ForEach(const uint8_t* data, size_t size, Feed feed)
             chunk += piece;
             if (oneChunk && i + 1 < repeat)
                 continue;
-            feed(chunk);
+            feed(chunk, i + 1 < repeat);
             chunk.clear();
         }
     }

@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     COMM::CRawDataHandle handle;
     std::string fed;
     size_t linesEnd = 0; // in the bytes fed, the end of the last line returned
-    FuzzChunks::ForEach(data, size, [&](const std::string& chunk) {
+    FuzzChunks::ForEach(data, size, [&](const std::string& chunk, bool) {
         fed += chunk;
         for (const std::string& line : handle.retrieveString(chunk)) {
             checkLine(line);

@@ -1,5 +1,7 @@
 #include "AisFixture.h"
 #include "LogCapture.h"
+#include "ReceiveRig.h"
+#include "ReferenceMessages.h"
 #include "SentenceFixture.h"
 #include "TestEnv.h"
 #include "codec/CSensorSentenceHandle.h"
@@ -9,9 +11,6 @@
 #include "comm/CServiceComm.h"
 #include "support/PortalTime.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -40,20 +39,6 @@ QByteArray badChecksum(const QByteArray& body)
     return body + "*" + QByteArray::number(sum ^ 0x55, 16).toUpper().rightJustified(2, '0') + "\r\n";
 }
 
-// A link whose bytes come from the test, through the real receive entry and its queues.
-class TestLink : public CServiceComm
-{
-public:
-    TestLink(PRIMARY_POS_DEV role, COMM_TYPE type)
-        : CServiceComm(BuildConntLink(0, U"test link", role, true), RAWDATA_SENTENCE)
-    {
-        timerSetup(false);
-        setCommType(type);
-    }
-
-    SCommConntProfile getProfile() override { return makeProfile(getCommType()); }
-};
-
 // Records what the subclass hooks see; takes the lines that begin with takePrefix.
 class RecordingHandle : public CSensorSentenceHandle
 {
@@ -79,7 +64,7 @@ public:
 // codec lock, so a handler still holding it would hang here).
 struct Road
 {
-    TestLink link;
+    ReceiveRig::CLink link;
     RecordingHandle handle;
     QStringList events;
     QList<double> gpsLatitudes;
@@ -88,9 +73,7 @@ struct Road
     explicit Road(PRIMARY_POS_DEV role = PRIMARY_POS_YES, COMM_TYPE type = COMM_TYPE_SERIAL)
         : link(role, type)
     {
-        QObject::connect(&link, &CServiceComm::signalRxSentence, [this](void*, char commType) {
-            handle.sentenceProc(&link, COMM_TYPE(commType));
-        });
+        ReceiveRig::Wire(link, handle);
         QObject::connect(&handle, &CSensorSentenceHandle::signalFillAisOwnData, [this](int listener) {
             GENERIC_SHIP_DATA own;
             CopyShipData(0, &own);
@@ -130,55 +113,13 @@ QString target(unsigned mmsi)
     return QString("target %1 entry %1").arg(mmsi);
 }
 
-QByteArrayList fileLines(const QString& path)
+// A message whose fragments are all there, each within the sentence length (82 characters with
+// its CR LF; one reference line is longer).
+bool completeWithinSentenceLength(const ReferenceMessages::SMessage& message)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QByteArrayList lines = file.readAll().split('\n');
-    for (QByteArray& line : lines)
-        line = line.trimmed();
-    lines.removeAll(QByteArray());
-    return lines;
-}
-
-// One AIS message as the reference decoders read it.
-struct Reference
-{
-    QByteArrayList lines;
-    int type;
-    unsigned mmsi;
-
-    bool complete() const { return lines.size() == lines.first().split(',').value(1).toInt(); }
-    // A sentence has at most 82 characters with its CR LF; one reference line is longer.
-    bool withinSentenceLength() const
-    {
-        return std::all_of(lines.begin(), lines.end(), [](const QByteArray& line) { return line.size() <= 80; });
-    }
-};
-
-QList<Reference> referenceMessages(const QString& dir)
-{
-    QList<Reference> all;
-    QFile cases(dir + "/ais-libais/test_data.top_level.json");
-    if (cases.open(QIODevice::ReadOnly)) {
-        for (const QJsonValue& value : QJsonDocument::fromJson(cases.readAll()).array()) {
-            const QJsonObject one = value.toObject();
-            const QJsonObject result = one.value("result").toObject();
-            Reference reference{{}, result.value("id").toInt(), unsigned(result.value("mmsi").toDouble())};
-            for (const QJsonValue& line : one.value("nmea").toArray())
-                reference.lines << AisFixture::sentenceOf(line.toString().toLatin1());
-            all << reference;
-        }
-    }
-    const QByteArrayList nmea = fileLines(dir + "/ais-libais/typeexamples.nmea");
-    const QByteArrayList json = fileLines(dir + "/ais-libais/typeexamples.json");
-    for (int i = 0; i < nmea.size() && i < json.size(); ++i) {
-        const QJsonObject decoded = QJsonDocument::fromJson(json[i]).object();
-        all << Reference{{AisFixture::sentenceOf(nmea[i])}, decoded.value("type").toInt(),
-                         unsigned(decoded.value("mmsi").toDouble())};
-    }
-    return all;
+    const bool complete = message.lines.size() == message.lines.first().split(',').value(1).toInt();
+    return complete && std::all_of(message.lines.begin(), message.lines.end(),
+                                   [](const QByteArray& line) { return line.size() <= 80; });
 }
 
 } // namespace
@@ -405,12 +346,13 @@ private slots:
         const QString dir = TestEnv::refDataDir();
         if (dir.isEmpty())
             QSKIP("reference data not found");
-        const QList<Reference> messages = referenceMessages(dir);
-        const QByteArrayList gnss = fileLines(dir + "/gnss-gpsd/quectel-L70.log") +
-                                    fileLines(dir + "/gnss-gpsd/bu353s4.log") + fileLines(dir + "/gnss-gpsd/mt3339.log") +
-                                    fileLines(dir + "/gnss-gpsd/nmea-fuzzy-cases.log");
+        const QList<ReferenceMessages::SMessage> messages = ReferenceMessages::All(dir);
+        using ReferenceMessages::FileLines;
+        const QByteArrayList gnss = FileLines(dir + "/gnss-gpsd/quectel-L70.log") +
+                                    FileLines(dir + "/gnss-gpsd/bu353s4.log") + FileLines(dir + "/gnss-gpsd/mt3339.log") +
+                                    FileLines(dir + "/gnss-gpsd/nmea-fuzzy-cases.log");
         QByteArrayList junk;
-        for (const QByteArray& line : fileLines(dir + "/ais-live-pyais/mixed.txt")) {
+        for (const QByteArray& line : FileLines(dir + "/ais-live-pyais/mixed.txt")) {
             if (!line.startsWith('$') && !line.startsWith('!'))
                 junk << line;
         }
@@ -424,11 +366,11 @@ private slots:
             content += junk[i % junk.size()] + "\r\n";
             if (i >= messages.size())
                 continue;
-            const Reference& message = messages[i];
+            const ReferenceMessages::SMessage& message = messages[i];
             for (const QByteArray& line : message.lines)
                 content += line + "\r\n";
-            if (message.type != 27 && message.complete() && message.withinSentenceLength())
-                expected << target(message.mmsi);
+            if (message.type() != 27 && completeWithinSentenceLength(message))
+                expected << target(message.mmsi());
         }
         QTemporaryDir files;
         const QString path = files.filePath("mixed.txt");
