@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-// Counts the program's heap allocations (the bench replaces the global operator new), so a
+// Counts the program's heap allocations (the bench replaces malloc and its kin), so a
 // benchmark can report allocations per sentence.
 namespace AllocationCount {
 

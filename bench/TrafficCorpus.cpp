@@ -50,12 +50,45 @@ std::string TrafficCorpus::TrafficBytes()
     return bytes;
 }
 
-std::vector<std::string> TrafficCorpus::GnssSentences()
+std::vector<QByteArray> TrafficCorpus::TrafficChunks(int size)
+{
+    const QByteArray bytes = QByteArray::fromStdString(TrafficBytes());
+    std::vector<QByteArray> chunks;
+    for (int at = 0; at < bytes.size(); at += size)
+        chunks.push_back(bytes.mid(at, size));
+    return chunks;
+}
+
+std::vector<std::string> TrafficCorpus::Sentences()
 {
     std::vector<std::string> sentences;
+    const auto append = [&sentences](const char* file) {
+        for (const std::string& line : linesOf(file)) {
+            if (line[0] != '$' && line[0] != '!')
+                continue;
+            const size_t star = line.find('*');
+            sentences.push_back(star == std::string::npos || star + 3 >= line.size() ? line
+                                                                                  : line.substr(0, star + 3) + "\r\n");
+        }
+    };
+    for (const char* file : AisFiles)
+        append(file);
     for (const char* file : GnssFiles)
-        for (const std::string& line : linesOf(file))
-            if (line[0] == '$')
-                sentences.push_back(line);
+        append(file);
     return sentences;
+}
+
+size_t TrafficCorpus::CountSentences(const std::string& bytes)
+{
+    size_t count = 0;
+    size_t at = 0;
+    while (at < bytes.size()) {
+        if (bytes[at] == '$' || bytes[at] == '!')
+            ++count;
+        const size_t end = bytes.find('\n', at);
+        if (end == std::string::npos)
+            break;
+        at = end + 1;
+    }
+    return count;
 }
