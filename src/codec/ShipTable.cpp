@@ -14,6 +14,12 @@ int NoStation = 1;
 
 namespace {
 
+// Entries from this index on hold what the last ShipInitial wrote, in the second it ran. The
+// handler resets the table after every malformed message, and real traffic carries many (empty
+// payloads): reading all 501 entries each time was the receive path's largest cost.
+int UnwrittenFrom = SHIP_TABLE_SIZE;
+int64_t InitialSecond = -1;
+
 constexpr uint32_t SART_MMSI_FIRST = 970000000;
 constexpr uint32_t SART_MMSI_LAST = 970999999;
 constexpr uint8_t NAV_STATUS_SART_ACTIVE = 14;
@@ -243,6 +249,7 @@ int newStation(uint32_t mmsi)
         entry = NoStation++;
     else
         entry = DeleteOldestShipData();
+    ShipEntryWritten(entry);
     ShipData[entry].mmsi = mmsi;
     return entry;
 }
@@ -291,20 +298,31 @@ bool ShipInitial()
 {
     CCodecLock lock;
     NoStation = 1;
-    // Every malformed message received comes here, and mostly finds the entries as the last
-    // reset left them: reading an entry costs less than writing it.
     GENERIC_SHIP_DATA initial = blankEntry();
     initial.distance = 0.0f;
     initial.creationTime = clockSeconds();
-    for (GENERIC_SHIP_DATA& e : ShipData) {
-        if (std::memcmp(&e, &initial, sizeof e) != 0)
-            std::memcpy(&e, &initial, sizeof e);
+    const int written = initial.creationTime == InitialSecond ? std::max(UnwrittenFrom, SHIP_ENTRIES_WRITTEN_IN_PLACE)
+                                                              : SHIP_TABLE_SIZE;
+    // Mostly the entries are as the last reset left them: reading an entry costs less than
+    // writing it.
+    for (int i = 0; i < written; ++i) {
+        if (std::memcmp(&ShipData[i], &initial, sizeof initial) != 0)
+            std::memcpy(&ShipData[i], &initial, sizeof initial);
     }
+    UnwrittenFrom = 0;
+    InitialSecond = initial.creationTime;
     return true;
+}
+
+void ShipEntryWritten(int entry)
+{
+    if (validEntry(entry))
+        UnwrittenFrom = std::max(UnwrittenFrom, entry + 1);
 }
 
 void ResetShipData(int entry)
 {
+    ShipEntryWritten(entry);
     if (validEntry(entry))
         std::memcpy(&ShipData[entry], &blankEntry(), sizeof(GENERIC_SHIP_DATA));
 }

@@ -110,6 +110,12 @@ extern GENERIC_SHIP_DATA ShipData[SHIP_TABLE_SIZE];
 // Entries in use, at least 1 (entry 0 always counts).
 extern int NoStation;
 
+// Entries below this one may be written in place by anyone; ShipInitial always blanks them.
+constexpr int SHIP_ENTRIES_WRITTEN_IN_PLACE = 4;
+// Code that writes an entry at or past SHIP_ENTRIES_WRITTEN_IN_PLACE, other than through the
+// functions here, says so first: ShipInitial blanks only entries written since it last ran.
+void ShipEntryWritten(int entry);
+
 // Takes the codec lock. Count 1, every entry blank, its creation time now. True.
 bool ShipInitial();
 // Blanks the entry: kind 6, not-available position, course and heading, DTE set, distance

@@ -25,6 +25,7 @@ void CalAllStationDistance(int entry, float ownLongitude, float ownLatitude)
 {
     if (!isInTable(entry))
         return;
+    ShipEntryWritten(entry);
     GENERIC_SHIP_DATA& e = ShipData[entry];
     if (!hasPosition(e.longitude, e.latitude, 0.1f) || !hasPosition(ownLongitude, ownLatitude, 0.1f)) {
         e.distance = SHIP_NO_RANGE;
@@ -37,6 +38,7 @@ void CalAllStationBearing(int entry)
 {
     if (!isInTable(entry))
         return;
+    ShipEntryWritten(entry);
     const GENERIC_SHIP_DATA& own = ShipData[0];
     GENERIC_SHIP_DATA& e = ShipData[entry];
     if (!hasPosition(e.longitude, e.latitude, 0.0f) || !hasPosition(own.longitude, own.latitude, 0.0f)) {

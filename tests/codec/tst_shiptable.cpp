@@ -3,6 +3,7 @@
 #include "codec/AisOwnMessage.h"
 #include "codec/AisRxBuffers.h"
 #include "codec/ShipTable.h"
+#include "codec/StationGeometry.h"
 #include "support/PortalTime.h"
 
 #include <QFile>
@@ -383,6 +384,22 @@ private slots:
         advanceClock(1000);
         QCOMPARE(storeOther(positionReport(300000001, 0)), 3); // then the next oldest
         QCOMPARE(ShipData[1].mmsi, uint64_t(200000001));
+    }
+
+    // A second reset within the same second still blanks every entry written since the first,
+    // by the stores, the station geometry or a recycling.
+    void resetWithinOneSecondBlanksEveryEntryWrittenSince()
+    {
+        const GENERIC_SHIP_DATA initial = ShipData[SHIP_TABLE_SIZE - 1];
+        for (uint32_t i = 1; i <= 40; ++i)
+            QCOMPARE(storeOther(positionReport(200000000 + i, 0)), int(i));
+        CalAllStationDistance(300, 4.0f, 52.0f); // no position: distance not available
+        ResetShipData(200);
+        QVERIFY(ShipData[300].distance != initial.distance);
+        QVERIFY(ShipInitial());
+        for (int i = 0; i < SHIP_TABLE_SIZE; ++i)
+            QVERIFY2(std::memcmp(&ShipData[i], &initial, sizeof initial) == 0, qPrintable(QString::number(i)));
+        QCOMPARE(NoStation, 1);
     }
 
     void fewerThanTwoEntriesRecycleEntryOne()
