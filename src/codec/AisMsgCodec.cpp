@@ -31,6 +31,12 @@ double scaleOf(const AIS_message_formatter& field)
 {
     if (field.scale == 0.0f)
         return 1.0;
+    // Every scaled field received comes here: the tables' own scales are found without
+    // working their decimal out.
+    for (const double decimal : {0.1, 0.0001}) {
+        if (field.scale == static_cast<float>(decimal))
+            return decimal;
+    }
     const double scale = field.scale;
     const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(scale))) - 6);
     return std::round(scale / unit) * unit;
@@ -377,14 +383,17 @@ uint32_t AisMsgCodec_FieldPick(const uint8_t* bits, uint32_t bitCount, uint32_t 
 {
     if (!bits)
         return 0;
-    uint32_t value = 0;
-    for (uint32_t k = 0; k < std::min<uint32_t>(width, 32); ++k) {
-        const uint64_t bit = static_cast<uint64_t>(first) + k;
-        value <<= 1;
-        if (bit < bitCount)
-            value |= (bits[bit / 8] >> (7 - bit % 8)) & 1u;
+    // Whole runs of a byte at a time; bits past the message read as zeros.
+    const uint64_t end = static_cast<uint64_t>(first) + std::min<uint32_t>(width, 32);
+    const uint64_t inside = std::max<uint64_t>(first, std::min<uint64_t>(end, bitCount));
+    uint64_t value = 0;
+    for (uint64_t bit = first; bit < inside;) {
+        const uint32_t offset = bit % 8;
+        const uint32_t take = static_cast<uint32_t>(std::min<uint64_t>(8 - offset, inside - bit));
+        value = value << take | (bits[bit / 8] >> (8 - offset - take) & ((1u << take) - 1u));
+        bit += take;
     }
-    return value;
+    return static_cast<uint32_t>(value << (end - inside));
 }
 
 bool AisMsgCodec_FieldPut(uint8_t* bits, size_t size, uint32_t first, uint32_t width, uint32_t value)
