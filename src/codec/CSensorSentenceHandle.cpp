@@ -27,9 +27,9 @@ SysDebug* Log()
     return Pattern::Singleton<SysDebug>::Instance();
 }
 
-int64_t NowSeconds()
+int64_t SecondsOf(uint64_t clockMs)
 {
-    return static_cast<int64_t>(Portal::Time::Clock() / 1000);
+    return static_cast<int64_t>(clockMs / 1000);
 }
 
 bool IsPrimaryPositionSource(const COMM::CServiceComm* service)
@@ -41,7 +41,7 @@ bool IsPrimaryPositionSource(const COMM::CServiceComm* service)
 
 CSensorSentenceHandle::CSensorSentenceHandle(QObject* parent)
     : QObject(parent)
-    , m_windowStart(NowSeconds())
+    , m_windowStart(SecondsOf(Portal::Time::Clock()))
     , m_lastSecond(m_windowStart)
 {
     qRegisterMetaType<QString>("QStringLog");
@@ -106,8 +106,11 @@ void CSensorSentenceHandle::emitLogText(COMM::CServiceComm* service, COMM::CRawD
     }
     QString text;
     QByteArray chunk;
-    while (handle->queueNextLogMsg(&chunk))
-        text += QString::fromLatin1(chunk.constData(), static_cast<int>(qstrnlen(chunk.constData(), chunk.size())));
+    while (handle->queueNextLogMsg(&chunk)) {
+        const void* nul = std::memchr(chunk.constData(), '\0', static_cast<size_t>(chunk.size()));
+        const int length = nul ? static_cast<int>(static_cast<const char*>(nul) - chunk.constData()) : chunk.size();
+        text += QString::fromLatin1(chunk.constData(), length);
+    }
     if (!text.isEmpty())
         emit signalRxLogMsg(service, text);
 }
@@ -145,8 +148,10 @@ void CSensorSentenceHandle::getI62DataFormatter(const char* sentence, char (&for
 
 void CSensorSentenceHandle::i62ParserProc(SENSOR_SENTENCE_PACKAGE& package)
 {
-    const int64_t now = NowSeconds();
-    const SDecoded decoded = decode(package, now);
+    // One clock reading serves the codec clock and the handler's second.
+    const uint64_t clockMs = Portal::Time::Clock();
+    const int64_t now = SecondsOf(clockMs);
+    const SDecoded decoded = decode(package, clockMs);
     if (decoded.result == I62_RESULT_CHECKSUM)
         appendToCheckSumErrorQ(package);
     else if (decoded.result == I62_RESULT_UNPACK)
@@ -159,11 +164,12 @@ void CSensorSentenceHandle::i62ParserProc(SENSOR_SENTENCE_PACKAGE& package)
     sensorAisListener(package.text, listener, static_cast<char>(decoded.channel));
 }
 
-CSensorSentenceHandle::SDecoded CSensorSentenceHandle::decode(SENSOR_SENTENCE_PACKAGE& package, int64_t now)
+CSensorSentenceHandle::SDecoded CSensorSentenceHandle::decode(SENSOR_SENTENCE_PACKAGE& package, uint64_t clockMs)
 {
     CCodecLock lock;
     ShipSentenceReset();
-    T1msTimerEvent();
+    T1msTimerEventAt(clockMs);
+    const int64_t now = SecondsOf(clockMs);
     I61162_Data_Structure record{};
     SDecoded decoded{I62_RESULT_OK, I62_GROUP_OTHER, I62_SUBTYPE_OTHER, I62_ABSENT_U8, 0};
     decoded.result = Parser(package.text, sizeof package.text, &record);

@@ -82,7 +82,7 @@ private:
     static bool takeLine(const std::string& line, SENSOR_SENTENCE_PACKAGE& package);
     static bool completeLineEnd(SENSOR_SENTENCE_PACKAGE& package);
     // Under the codec lock: the sentence through the codec, and what its signals need.
-    SDecoded decode(SENSOR_SENTENCE_PACKAGE& package, int64_t now);
+    SDecoded decode(SENSOR_SENTENCE_PACKAGE& package, uint64_t clockMs);
     void closeCheckSumWindow(int64_t now);
 
     // The line taken out of the queue, kept so that its room serves the next line too.

@@ -15,9 +15,8 @@ namespace {
 
 uint64_t g_lastClock = 0; // the clock's origin stands for the start of the process
 
-uint64_t elapsedSinceLastCall()
+uint64_t elapsedSinceLastCall(uint64_t now)
 {
-    const uint64_t now = Portal::Time::Clock();
     const uint64_t elapsed = now > g_lastClock ? now - g_lastClock : 0;
     g_lastClock = now;
     return elapsed;
@@ -27,8 +26,13 @@ uint64_t elapsedSinceLastCall()
 
 void T1msTimerEvent()
 {
+    T1msTimerEventAt(Portal::Time::Clock());
+}
+
+void T1msTimerEventAt(uint64_t clockMs)
+{
     // A gap of more than a day keeps its excess, so the day count stays true.
-    const uint64_t total = SysTime.ms + elapsedSinceLastCall();
+    const uint64_t total = SysTime.ms + elapsedSinceLastCall(clockMs);
     SysTime.ms = total % CODEC_MS_PER_DAY;
     SysTime.day = static_cast<uint16_t>(SysTime.day + total / CODEC_MS_PER_DAY);
 

@@ -49,6 +49,8 @@ extern const uint16_t CalendarDays[12];
 // Advances SysTime by the milliseconds gone since the previous call and updates SysDayTime.
 // The caller holds the codec lock (the handler, once per sentence).
 void T1msTimerEvent();
+// The same at a reading of Portal::Time::Clock the caller has taken already.
+void T1msTimerEventAt(uint64_t clockMs);
 SYSTEM_TIME GetSystemTime();
 // Seconds from earlier to later; 0 when later lies before earlier.
 float SysTimeDifference(SYSTEM_TIME earlier, SYSTEM_TIME later);
