@@ -865,6 +865,33 @@ private slots:
         QCOMPARE(AisMsgCodec_FieldPick(raw.bits, raw.bitCount, 89, 27), 54600000u);
     }
 
+    // Bits 10100101 00111100 11111111 00000001, read across bytes and past the message's end.
+    void fieldPickReadsAcrossBytesAndZerosPastTheEnd_data()
+    {
+        QTest::addColumn<uint32_t>("bitCount");
+        QTest::addColumn<uint32_t>("first");
+        QTest::addColumn<uint32_t>("width");
+        QTest::addColumn<uint32_t>("value");
+        QTest::newRow("one byte") << 32u << 0u << 8u << 0xA5u;
+        QTest::newRow("inside a byte") << 32u << 3u << 3u << 1u;
+        QTest::newRow("across a byte boundary") << 32u << 6u << 6u << 19u;
+        QTest::newRow("across three bytes") << 32u << 4u << 20u << 0x53CFFu;
+        QTest::newRow("width capped at 32") << 32u << 0u << 40u << 0xA53CFF01u;
+        QTest::newRow("over the end") << 12u << 8u << 8u << 0x30u;
+        QTest::newRow("past the end") << 12u << 12u << 6u << 0u;
+        QTest::newRow("empty message") << 0u << 0u << 8u << 0u;
+    }
+
+    void fieldPickReadsAcrossBytesAndZerosPastTheEnd()
+    {
+        QFETCH(uint32_t, bitCount);
+        QFETCH(uint32_t, first);
+        QFETCH(uint32_t, width);
+        QFETCH(uint32_t, value);
+        const uint8_t bits[] = {0xA5, 0x3C, 0xFF, 0x01};
+        QCOMPARE(AisMsgCodec_FieldPick(bits, bitCount, first, width), value);
+    }
+
     void shortAndLongMessages()
     {
         // A message 5 cut to 420 bits: the numbers beyond the end stay zero, the destination
