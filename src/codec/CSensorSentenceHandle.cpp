@@ -106,11 +106,9 @@ void CSensorSentenceHandle::emitLogText(COMM::CServiceComm* service, COMM::CRawD
     }
     QString text;
     QByteArray chunk;
-    while (handle->queueNextLogMsg(&chunk)) {
-        const void* nul = std::memchr(chunk.constData(), '\0', static_cast<size_t>(chunk.size()));
-        const int length = nul ? static_cast<int>(static_cast<const char*>(nul) - chunk.constData()) : chunk.size();
-        text += QString::fromLatin1(chunk.constData(), length);
-    }
+    while (handle->queueNextLogMsg(&chunk))
+        text += QString::fromLatin1(chunk.constData(),
+                                    static_cast<int>(strnlen(chunk.constData(), static_cast<size_t>(chunk.size()))));
     if (!text.isEmpty())
         emit signalRxLogMsg(service, text);
 }
