@@ -2,12 +2,18 @@
 
 #include "style/PaletteFont.h"
 #include "style/StyleRecords.h"
+#include "style/WidgetKindRecords.h"
 
 #include <QByteArray>
+#include <QColor>
 #include <QString>
 #include <string>
 
+class QAbstractButton;
+class QLabel;
 class QSettings;
+class QTabWidget;
+class QWidget;
 
 // Composes the program's style sheets from plain records and holds the font setting. Static
 // operations only; GUI thread. A declaration is "name:value;" with nothing between declarations,
@@ -58,4 +64,25 @@ public:
     // sub-control, state.
     static QString compStyleSheetBlock(QString objName, const char* className, const char* subControl,
                                        const char* state, bool descendant, QString declarations);
+
+    // Appliers: each replaces the widget's whole sheet. A block cover needs a widget with an
+    // object name; without one, as without a widget, the sheet is left as it was and a warning is
+    // logged.
+    static void setWidgetBaseStyle(QWidget* widget, WIDGET_STYLE& style, STYLE_SHEET_COVER cover);
+    static void setWidgetColorStyle(QWidget* widget, SWidgetColor& color, STYLE_SHEET_COVER cover);
+    static void setWidgetFontStyle(QWidget* widget, WIDGET_FONT& font, STYLE_SHEET_COVER cover);
+    static void setWidgetBorderStyle(QWidget* widget, WIDGET_BORDER& border, STYLE_SHEET_COVER cover);
+    static void setWidgetGradientColorStyle(QWidget* widget, SWidgetGradientColor& gradient,
+                                            STYLE_SHEET_COVER cover);
+    static void setWidgetTransparentStyle(QWidget* widget, STYLE_SHEET_COVER cover);
+    static void setLabelStyle(QWidget* widget, WIDGET_LABEL& label);
+    static void setCheckBoxStyle(QWidget* widget, WIDGET_CHECK_BOX& checkBox);
+    static void setTabWidgetNoFrameStyle(QTabWidget* tabWidget);
+    static QString compTabWidgetNoFrameStyleSheet();
+
+    // Direct widget operations, without a sheet.
+    static void setWidgetBackground(QWidget* widget, QColor color, bool keepAutoFill);
+    static void setWidgetTransparent(QWidget* widget);
+    static void setWidgetBtnIcon(QAbstractButton* button, QString path);
+    static void setWidgetLblIcon(QLabel* label, QString path);
 };

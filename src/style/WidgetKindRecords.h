@@ -1,0 +1,116 @@
+#pragma once
+
+#include "style/StyleRecords.h"
+
+#include <QString>
+
+// One record per standard widget kind, over the component records. Image members are resource
+// paths held by value. Members that the sheets cannot do without (state colours, button, section
+// and tab sizes, the combo border, the tab record) are still read as "not set" when null.
+
+struct WIDGET_PUSH_BTN
+{
+    SWidgetColor* normal = nullptr;
+    SWidgetColor* pressed = nullptr;
+    SWidgetColor* checked = nullptr;
+    WIDGET_FONT* font = nullptr;
+    SWidgetGradientColor* gradient = nullptr;
+    WIDGET_BORDER* border = nullptr;
+    WIDGET_FOCUS* focus = nullptr;  // the push-button sheet writes a fixed zero outline instead
+};
+
+struct WIDGET_TOOL_BTN
+{
+    SWidgetColor* color = nullptr;
+    SWidgetGradientColor* gradient = nullptr;
+    // The border colour of the checked state, then the background colour of the disabled state.
+    uint32_t (*stateColors)[2] = nullptr;
+    WIDGET_BORDER* border = nullptr;
+    QString backgroundImage;
+};
+
+struct WIDGET_SPIN_BOX
+{
+    SWidgetColor* normal = nullptr;
+    SWidgetColor* disabled = nullptr;
+    SWidgetColor* hover = nullptr;
+    SWidgetColor* pressed = nullptr;
+    WIDGET_BORDER* border = nullptr;
+    WIDGET_FONT* font = nullptr;
+    WIDGET_SIZE* buttonSize = nullptr;
+    QString upImage;
+    QString downImage;
+};
+
+struct WIDGET_COMBO_BOX
+{
+    int16_t itemMinHeight = 0;
+    uint32_t itemTextColor = WG_COLOR_NOT_SET;
+    SWidgetColor* normal = nullptr;
+    SWidgetColor* selected = nullptr;
+    SWidgetColor* disabled = nullptr;
+    SWidgetGradientColor* viewGradient = nullptr;
+    WIDGET_FONT* font = nullptr;
+    WIDGET_BORDER* border = nullptr;  // its corner radii shape the popup's items too
+    WIDGET_PADDING* padding = nullptr;
+    QString downArrowImage;
+};
+
+struct WIDGET_CHECK_BOX
+{
+    SWidgetColor* color = nullptr;
+    SWidgetColor* checked = nullptr;
+    SWidgetColor* unchecked = nullptr;
+    SWidgetColor* disabled = nullptr;
+    WIDGET_FONT* font = nullptr;
+    WIDGET_FOCUS* focus = nullptr;
+    QString checkedImage;
+    QString uncheckedImage;
+};
+
+struct WIDGET_EDIT
+{
+    SWidgetColor* color = nullptr;
+    SWidgetColor* readOnly = nullptr;  // also the disabled look
+    WIDGET_FONT* font = nullptr;
+    WIDGET_BORDER* border = nullptr;
+    WIDGET_PADDING* padding = nullptr;
+    QString downArrowImage;  // date edits only
+};
+
+struct WIDGET_RADIO_BUTTON
+{
+    SWidgetColor* color = nullptr;
+    WIDGET_FONT* font = nullptr;
+};
+
+struct WIDGET_TABLE_VIEW
+{
+    SWidgetColor* color = nullptr;
+    WIDGET_FONT* font = nullptr;
+    WIDGET_BORDER* border = nullptr;
+};
+
+struct WIDGET_HEADER_VIEW
+{
+    WIDGET_SIZE* sectionSize = nullptr;
+    SWidgetColor* sectionColor = nullptr;
+    QString upArrowImage;
+    QString downArrowImage;
+};
+
+struct WIDGET_TAB_ITEM
+{
+    WIDGET_SIZE* tabSize = nullptr;
+    WIDGET_FONT* font = nullptr;
+    SWidgetColor* color = nullptr;
+    SWidgetColor* selectedColor = nullptr;
+    WIDGET_BORDER_SIDES* sides = nullptr;
+    WIDGET_BORDER_SIDES* selectedSides = nullptr;
+};
+
+struct WIDGET_TAB_WIDGET
+{
+    WIDGET_BORDER_SIDES* paneSides = nullptr;
+    WIDGET_TAB_ITEM* tab = nullptr;
+};
