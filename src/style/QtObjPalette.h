@@ -85,4 +85,22 @@ public:
     static void setWidgetTransparent(QWidget* widget);
     static void setWidgetBtnIcon(QAbstractButton* button, QString path);
     static void setWidgetLblIcon(QLabel* label, QString path);
+
+    // Whole sheets per widget kind.
+    static QString compLabelStyleSheet(QString objName, WIDGET_LABEL& style, bool descendant);
+    static QString compPushButtonStyleSheet(QString objName, WIDGET_PUSH_BTN& style, bool descendant);
+    static QString compToolButtonStyleSheet(QString objName, WIDGET_TOOL_BTN& style, bool descendant);
+    static QString compSpinBoxStyleSheet(QString objName, WIDGET_SPIN_BOX& style, bool descendant,
+                                         bool hideButtons);
+    static QString compComboBoxStyleSheet(QString objName, WIDGET_COMBO_BOX& style, bool descendant);
+    static QString compCheckBoxStyleSheet(QString objName, WIDGET_CHECK_BOX& style, bool descendant);
+    // The arrow blocks are added only for the class "QDateEdit".
+    static QString compEditStyleSheet(QString objName, WIDGET_EDIT& style, bool descendant,
+                                      const char* className);
+    static QString compLineEditStyleSheet(QString objName, WIDGET_EDIT& style, bool descendant);
+    static QString compTextEditStyleSheet(QString objName, WIDGET_EDIT& style, bool descendant);
+    static QString compRadioBtnStyleSheet(QString objName, WIDGET_RADIO_BUTTON& style, bool descendant);
+    static QString compTableViewStyleSheet(QString objName, WIDGET_TABLE_VIEW& style, bool descendant);
+    static QString compHeaderViewStyleSheet(QString objName, WIDGET_HEADER_VIEW& style, bool descendant);
+    static QString compTabWidgetStyleSheet(QString objName, WIDGET_TAB_WIDGET& style, bool descendant);
 };

@@ -1,3 +1,4 @@
+#include "SampleStyleRecords.h"
 #include "StyleSheetHarness.h"
 #include "TestEnv.h"
 #include "style/QtObjPalette.h"
@@ -364,8 +365,11 @@ private slots:
     // A decimal comma would be taken by Qt without a word and drawn wrongly.
     void decimalCommaLocale()
     {
-        const SWidgetGradientColor stops{0.5f, 0, 0.5f, 1, 2, {0.25f, 0.75f}, {0xffffff, 0}};
-        const QString gradient = QtObjPalette::getWgGradientStyleStr(&stops);
+        SampleStyleRecords records{QString()};
+        records.gradient = SWidgetGradientColor{0.5f, 0, 0.5f, 1, 2, {0.25f, 0.75f}, {0xffffff, 0}};
+        WIDGET_PUSH_BTN button = records.pushButton();
+        const QString gradient = QtObjPalette::getWgGradientStyleStr(&records.gradient);
+        const QString sheet = QtObjPalette::compPushButtonStyleSheet("obj", button, true);
         QVERIFY(gradient.contains("x1:0.5, y1:0.0, x2:0.5, y2:1.0"));
 
         TestEnv::ScopedDecimalComma comma;
@@ -377,9 +381,11 @@ private slots:
         const QLocale previous;
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
 
-        const QString commaGradient = QtObjPalette::getWgGradientStyleStr(&stops);
+        const QString commaGradient = QtObjPalette::getWgGradientStyleStr(&records.gradient);
+        const QString commaSheet = QtObjPalette::compPushButtonStyleSheet("obj", button, true);
         QLocale::setDefault(previous);
         QCOMPARE(commaGradient, gradient);
+        QCOMPARE(commaSheet, sheet);
     }
 };
 
