@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The simulator's account on stderr, one line each: milliseconds since start, a kind ("in" for a
+// received line, "out" for a sent one, "note" for everything else) and the text. Bytes outside
+// printable ASCII are escaped (\r, \n, \\, \xHH), so a received line shows how it ended.
+namespace Sim::Log {
+
+void in(const QByteArray& line);
+void out(const QByteArray& line);
+// Messages are ASCII; a line inside one is taken as Latin-1, byte for byte.
+void note(const QString& text);
+
+} // namespace Sim::Log
