@@ -1,0 +1,84 @@
+#include "DeviceReplies.h"
+
+#include "DeviceState.h"
+
+namespace Sim {
+
+namespace {
+
+// The query that closes the program's query set; the device answers it with its system data.
+const QByteArray SystemDataQuery = "PTST,,,,,16";
+
+QByteArray number(int value)
+{
+    return QByteArray::number(value);
+}
+
+QByteArrayList configurationItem(const SDeviceState& state, const QByteArrayList& fields)
+{
+    bool itemOk = false;
+    const int item = fields.value(3).toInt(&itemOk);
+    bool subOk = false;
+    const int sub = fields.value(4).toInt(&subOk);
+    QByteArrayList lines;
+    if (!itemOk)
+        return lines;
+    for (const SCfgEntry& entry : state.cfg) {
+        if (entry.item == item && (!subOk || entry.sub == sub))
+            lines += "$PQLX,R,CFG," + number(entry.item) + ',' + number(entry.sub) + ',' + number(entry.value) + ','
+                     + entry.text;
+    }
+    return lines;
+}
+
+QByteArrayList equipmentProperties(const SDeviceState& state)
+{
+    QByteArrayList lines;
+    const QByteArray mmsi = QByteArray::number(state.mmsi).rightJustified(9, '0');
+    for (const SEpvEntry& entry : state.epv)
+        lines += "$AIEPV,R,AI," + mmsi + ',' + number(entry.property) + ',' + number(entry.value);
+    return lines;
+}
+
+// The system-data dump: one key a line, in the order the device prints them.
+QByteArrayList systemDataDump(const SDeviceState& state, bool withEnd)
+{
+    QByteArrayList lines = {
+        "MMSI:(" + QByteArray::number(state.mmsi) + ')',
+        "Ship Name:(" + state.name + ')',
+        "Call Sign:(" + state.callSign + ')',
+        "Ship Cargo Type:(" + number(state.shipType) + ") A:(" + number(state.a) + ") B:(" + number(state.b)
+            + ") C:(" + number(state.c) + ") D:(" + number(state.d) + ')',
+        "S/N:(" + state.serial + ')',
+        "Firmware:" + state.firmware,
+        "Set DSC Monitor:(" + number(state.dsc) + ')',
+        "[FwVersion]=" + state.fwVersion,
+        "[WiFiModule]=" + number(state.hasWiFiModule() ? 2 : 0),
+        "[GPS_OnOff]=" + number(state.gpsOn ? 1 : 0),
+        "[MultipleBaudRate]=" + number(state.multipleBaudRate),
+        "[GPS_RI]=" + number(state.gpsRate),
+        "[GPS_NAV5_dynModel]=" + number(state.dynModel),
+    };
+    if (withEnd)
+        lines += "[SYSTEM DATA END]";
+    return lines;
+}
+
+} // namespace
+
+QByteArrayList AnswerQuery(const SDeviceState& state, const QByteArray& sentence, bool dumpEnd)
+{
+    const QByteArray content = sentence.mid(1);
+    if (content == "AIAIQ,VER")
+        return {"$AIVER," + state.version};
+    if (content == "AIAIQ,EPV")
+        return equipmentProperties(state);
+    if (content == SystemDataQuery)
+        return systemDataDump(state, dumpEnd);
+    const QByteArrayList fields = content.split(',');
+    if (fields.size() == 7 && fields[0] == "PQLX" && fields[1] == "Q" && fields[2] == "CFG")
+        return configurationItem(state, fields);
+    return {};
+}
+
+} // namespace Sim
