@@ -1,0 +1,24 @@
+#pragma once
+
+namespace Sim {
+
+// The faults and paces the simulator can be told to play, from its command line or its stdin.
+struct SSimKnobs
+{
+    // Each line goes out in pieces cut at random bytes, a few milliseconds apart.
+    bool split = false;
+    // Every sentence carries a wrong checksum.
+    bool badChecksums = false;
+    // Nothing goes out; received lines are still read and applied.
+    bool silence = false;
+    // The Wi-Fi switch is not answered, as by a device without a module.
+    bool ignoreSwitch = false;
+    // The system data ends without its end line.
+    bool noDumpEnd = false;
+    // A simulated second of traffic lasts 1/rateFactor real seconds.
+    int rateFactor = 1;
+};
+
+constexpr int MaxRateFactor = 1000;
+
+} // namespace Sim

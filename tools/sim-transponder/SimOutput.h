@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QQueue>
+#include <QRandomGenerator>
+#include <QTimer>
+#include <cstdint>
+
+namespace Sim {
+
+class CSimPort;
+struct SSimKnobs;
+
+// The device's transmitter: finished lines go out in order, whole or, with the split knob, in
+// pieces cut at random bytes (between CR and LF too) with a short gap after each. What the link
+// does not take waits; when nobody reads and too much waits, it is dropped, as on a serial line.
+class CSimOutput : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int GapMs = 5;
+    static constexpr int MaxWaitingBytes = 16384;
+
+    CSimOutput(CSimPort& port, const SSimKnobs& knobs, uint32_t seed);
+
+    void send(const QByteArray& line);
+    void clear();
+    uint64_t sentLines() const { return m_sent; }
+    uint64_t droppedLines() const { return m_dropped; }
+
+private:
+    void pump();
+    void queuePieces(const QByteArray& line);
+
+    CSimPort& m_port;
+    const SSimKnobs& m_knobs;
+    QRandomGenerator m_random;
+    QQueue<QByteArray> m_pieces;
+    int m_waitingBytes = 0;
+    QTimer m_gap;
+    uint64_t m_sent = 0;
+    uint64_t m_dropped = 0;
+};
+
+} // namespace Sim
