@@ -1,3 +1,4 @@
+#include "resources/ResourceCollections.h"
 #include "support/Singleton.h"
 #include "support/SysConfig.h"
 #include "support/SysDebug.h"
@@ -8,6 +9,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    Resources::registerCollections();
 
     SysConfig* config = Pattern::Singleton<SysConfig>::Instance();
     config->initialize(std::string());

@@ -1,0 +1,9 @@
+#pragma once
+
+namespace Resources {
+
+// Registers the compiled-in image collections; a static library's resources are not
+// registered on their own. Call once after the application object exists.
+void registerCollections();
+
+} // namespace Resources
