@@ -1,25 +1,16 @@
 #include "Drawings.h"
 
+#include "Palette.h"
 #include "Shapes.h"
 
 #include <QPainterPath>
 
+using namespace Palette;
 using namespace Shapes;
 
 namespace Drawings {
 
 namespace {
-
-const QColor White(0xFFFFFF);
-const QColor Navy(0x0A246A);
-const QColor Blue(0x1E90FF);
-
-void disc(QPainter& painter, const QColor& colour)
-{
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawEllipse(QRectF(4, 4, 92, 92));
-}
 
 // A plain badge for a brand: a rounded plate and a white mark at its left end.
 void badge(QPainter& painter, const QSizeF& size, const QColor& colour)
@@ -92,21 +83,21 @@ void menuSetting(QPainter& painter, const QSizeF& size, const SInk&)
 void reportGood(QPainter& painter, const QSizeF& size, const SInk&)
 {
     useUnitBox(painter, size);
-    disc(painter, QColor(0x1E9E3A));
+    fillDisc(painter, Green);
     drawCheckMark(painter, roundPen(White, 13), QRectF(26, 30, 48, 38));
 }
 
 void reportFailed(QPainter& painter, const QSizeF& size, const SInk&)
 {
     useUnitBox(painter, size);
-    disc(painter, QColor(0xD02020));
+    fillDisc(painter, Red);
     drawCross(painter, roundPen(White, 13), QRectF(32, 32, 36, 36));
 }
 
 void help(QPainter& painter, const QSizeF& size, const SInk&)
 {
     useUnitBox(painter, size);
-    disc(painter, Blue);
+    fillDisc(painter, Blue);
     QPainterPath hook;
     hook.arcMoveTo(QRectF(32, 18, 36, 34), 160);
     hook.arcTo(QRectF(32, 18, 36, 34), 160, -230);
@@ -120,7 +111,7 @@ void help(QPainter& painter, const QSizeF& size, const SInk&)
 void about(QPainter& painter, const QSizeF& size, const SInk&)
 {
     useUnitBox(painter, size);
-    disc(painter, Blue);
+    fillDisc(painter, Blue);
     painter.setPen(roundPen(White, 12));
     painter.drawPoint(QPointF(50, 27));
     painter.drawLine(QPointF(50, 45), QPointF(50, 76));

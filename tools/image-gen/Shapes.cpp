@@ -87,6 +87,13 @@ void drawCross(QPainter& painter, const QPen& pen, const QRectF& box)
     painter.drawLine(box.topRight(), box.bottomLeft());
 }
 
+void fillDisc(QPainter& painter, const QColor& colour)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(QRectF(5, 5, 90, 90));
+}
+
 void drawLetter(QPainter& painter, const QPen& pen, char letter, const QRectF& box)
 {
     painter.save();

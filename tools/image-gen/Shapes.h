@@ -23,6 +23,8 @@ void fillTriangle(QPainter& painter, const QColor& colour, const QRectF& box, DI
 void drawChevron(QPainter& painter, const QPen& pen, const QRectF& box, DIRECTION direction);
 void drawCheckMark(QPainter& painter, const QPen& pen, const QRectF& box);
 void drawCross(QPainter& painter, const QPen& pen, const QRectF& box);
+// A filled circle just inside the unit box.
+void fillDisc(QPainter& painter, const QColor& colour);
 // A capital A, B, C or D of straight strokes and arcs, filling the box.
 void drawLetter(QPainter& painter, const QPen& pen, char letter, const QRectF& box);
 

@@ -1,17 +1,17 @@
 #include "Drawings.h"
 
+#include "Palette.h"
 #include "Shapes.h"
 
 #include <QPainterPath>
 #include <QRadialGradient>
 
+using namespace Palette;
 using namespace Shapes;
 
 namespace Drawings {
 
 namespace {
-
-const QColor White(0xFFFFFF);
 
 // A lamp lit from the upper left, with a darker rim.
 void led(QPainter& painter, const QSizeF& size, const QColor& colour)
@@ -69,13 +69,6 @@ void eye(QPainter& painter, const QSizeF& size, const SInk& ink)
     painter.drawEllipse(QPointF(50, 50), 16, 16);
 }
 
-void disc(QPainter& painter, const QColor& colour)
-{
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawEllipse(QRectF(6, 6, 88, 88));
-}
-
 } // namespace
 
 void ledRed(QPainter& painter, const QSizeF& size, const SInk&) { led(painter, size, QColor(0xE02020)); }
@@ -118,7 +111,7 @@ void eyeStruck(QPainter& painter, const QSizeF& size, const SInk& ink)
 void handled(QPainter& painter, const QSizeF& size, const SInk& ink)
 {
     useUnitBox(painter, size);
-    disc(painter, ink.main);
+    fillDisc(painter, ink.main);
     drawCheckMark(painter, roundPen(White, 12), QRectF(28, 32, 44, 36));
 }
 

@@ -1,5 +1,6 @@
 #include "Drawings.h"
 
+#include "Palette.h"
 #include "Shapes.h"
 
 #include <QPainterPath>
@@ -13,7 +14,6 @@ namespace {
 const QColor HullLine(0x000080);
 const QColor HullFill(0xDCE6F0);
 const QColor Measure(0xD25A00);
-const QColor Antenna(0xE02020);
 
 // A measured span between two points with an arrowhead at each end.
 void dimensionLine(QPainter& painter, const QPointF& from, const QPointF& to)
@@ -69,7 +69,7 @@ void vesselDimension(QPainter& painter, const QSizeF&, const SInk&)
     dimensionLine(painter, antenna, QPointF(150, antenna.y()));
 
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Antenna);
+    painter.setBrush(Palette::Red);
     painter.drawEllipse(antenna, 6, 6);
 
     const QPen letterPen = roundPen(HullLine, 2.5);

@@ -1,20 +1,18 @@
 #include "Drawings.h"
 
+#include "Palette.h"
 #include "Shapes.h"
 
 #include <QPainterPath>
 
+using namespace Palette;
 using namespace Shapes;
 
 namespace Drawings {
 
 namespace {
 
-const QColor White(0xFFFFFF);
-const QColor Lit(0x1E9E3A);
 const QColor Unlit(0xC8C8C8);
-const QColor Blue(0x1E90FF);
-const QColor Red(0xD02020);
 
 // Five bars rising left to right; the first lit ones tell the strength.
 void signalBars(QPainter& painter, const QSizeF& size, int lit)
@@ -23,7 +21,7 @@ void signalBars(QPainter& painter, const QSizeF& size, int lit)
     painter.setPen(Qt::NoPen);
     for (int bar = 0; bar < 5; ++bar) {
         const qreal height = 18 + bar * 17;
-        painter.setBrush(bar < lit ? Lit : Unlit);
+        painter.setBrush(bar < lit ? Green : Unlit);
         painter.drawRect(QRectF(8 + bar * 18, 90 - height, 12, height));
     }
 }
@@ -62,7 +60,7 @@ void signalBars5(QPainter& painter, const QSizeF& size, const SInk&) { signalBar
 void padlock(QPainter& painter, const QSizeF& size, const SInk&)
 {
     useUnitBox(painter, size);
-    painter.setPen(QPen(QColor(0x505050), 10));
+    painter.setPen(QPen(DarkGray, 10));
     painter.setBrush(Qt::NoBrush);
     painter.drawArc(QRectF(28, 10, 44, 50), 0, 180 * 16);
     painter.drawLine(QPointF(28, 35), QPointF(28, 46));
@@ -70,7 +68,7 @@ void padlock(QPainter& painter, const QSizeF& size, const SInk&)
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0xDAA520));
     painter.drawRoundedRect(QRectF(16, 44, 68, 48), 8, 8);
-    painter.setBrush(QColor(0x505050));
+    painter.setBrush(DarkGray);
     painter.drawEllipse(QPointF(50, 62), 7, 7);
     painter.drawRect(QRectF(47, 64, 6, 16));
 }
@@ -78,8 +76,8 @@ void padlock(QPainter& painter, const QSizeF& size, const SInk&)
 void linkConnected(QPainter& painter, const QSizeF& size, const SInk&)
 {
     useUnitBox(painter, size);
-    chainLink(painter, Lit, QPointF(37, 63), 54);
-    chainLink(painter, Lit, QPointF(63, 37), 54);
+    chainLink(painter, Green, QPointF(37, 63), 54);
+    chainLink(painter, Green, QPointF(63, 37), 54);
 }
 
 // A plug, prongs up, on its cord.
@@ -114,10 +112,10 @@ void nothing(QPainter&, const QSizeF&, const SInk&) {}
 void accessPointMode(QPainter& painter, const QSizeF& size, const SInk&)
 {
     useUnitBox(painter, size);
-    painter.setPen(roundPen(QColor(0x505050), 6));
+    painter.setPen(roundPen(DarkGray, 6));
     painter.drawLine(QPointF(50, 68), QPointF(50, 44));
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x0A246A));
+    painter.setBrush(Navy);
     painter.drawRoundedRect(QRectF(14, 66, 72, 22), 6, 6);
     painter.setBrush(QColor(0x00FF00));
     for (int lamp = 0; lamp < 3; ++lamp)
@@ -128,11 +126,11 @@ void accessPointMode(QPainter& painter, const QSizeF& size, const SInk&)
 void clientMode(QPainter& painter, const QSizeF& size, const SInk&)
 {
     useUnitBox(painter, size);
-    painter.setPen(QPen(QColor(0x0A246A), 5));
+    painter.setPen(QPen(Navy, 5));
     painter.setBrush(White);
     painter.drawRoundedRect(QRectF(20, 44, 60, 36), 3, 3);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0x0A246A));
+    painter.setBrush(Navy);
     painter.drawPolygon(QPolygonF({QPointF(12, 84), QPointF(88, 84), QPointF(94, 92), QPointF(6, 92)}));
     waves(painter, Blue, QPointF(50, 40), 2, 13, 6);
     painter.setBrush(Blue);

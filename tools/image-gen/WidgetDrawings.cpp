@@ -1,16 +1,17 @@
 #include "Drawings.h"
 
+#include "Palette.h"
 #include "Shapes.h"
 
 #include <QPainterPath>
 
+using namespace Palette;
 using namespace Shapes;
 
 namespace Drawings {
 
 namespace {
 
-const QColor White(0xFFFFFF);
 const QColor SuitBlue(0x4169E1);
 
 void plate(QPainter& painter, const QColor& colour)
