@@ -88,7 +88,9 @@ int folderSide(const QString& path)
 void verifyImage(const QString& path)
 {
     QVERIFY2(QFile::exists(path), qPrintable(path));
-    const QPixmap pixmap(path);
+    // As read: converting a large image hands it to Qt's thread pool, whose locks the race
+    // checker cannot see.
+    const QPixmap pixmap(path, nullptr, Qt::NoFormatConversion);
     QVERIFY2(!pixmap.isNull(), qPrintable(path));
     if (const int side = folderSide(path))
         QCOMPARE(pixmap.size(), QSize(side, side));
