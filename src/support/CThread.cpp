@@ -7,6 +7,12 @@ CThread::CThread(QObject* parent, bool running)
     : QThread(parent)
     , m_running(running)
 {
+    // The thread's last act takes our own lock, and so does whoever waited for it: QThread::wait
+    // orders the end through Qt's lock, which ThreadSanitizer cannot see, so without this the
+    // thread's own reads of this object would look unordered with its deletion.
+    connect(
+        this, &QThread::finished, this, [this] { std::lock_guard<std::mutex> lock(m_mutex); },
+        Qt::DirectConnection);
 }
 
 CThread::~CThread()
@@ -23,6 +29,7 @@ CThread::~CThread()
     m_condition.notify_all();
 
     wait();
+    { std::lock_guard<std::mutex> lock(m_mutex); } // after the thread's last act (constructor)
     log->dbgPrintf(DBG_LEAVE, "~CThread", 0, "Name:%s End", name.constData());
 }
 
