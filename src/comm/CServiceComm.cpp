@@ -30,6 +30,7 @@ CServiceComm::CServiceComm(const COMM_CONNT_SETTING& setting, RAWDATA_TYPE rawDa
     : m_rawHandle(std::make_unique<CRawDataHandle>())
     , m_rawDataType(rawDataType)
     , m_conntSetting(setting)
+    , m_primaryPosDev(setting.devPrimaryPos)
     , m_connectTime(std::time(nullptr))
     , m_lastRxTime(m_connectTime)
 {
@@ -85,7 +86,7 @@ void CServiceComm::appendToTxPackageQ(const STxPackage& package, bool atBack)
         return;
     STxPackage bounded = package;
     boundPackage(bounded);
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<std::mutex> lock(m_txQueueMutex);
     if (atBack)
         m_txQueue.push_back(bounded);
     else
@@ -102,13 +103,10 @@ void CServiceComm::onTxDataTimer()
 
 void CServiceComm::txPackageSender()
 {
-    const bool trace = (m_debugConfig.msgOut & SDebugConfig::TraceSent) != 0;
+    const bool trace = (m_traceBits.load() & SDebugConfig::TraceSent) != 0;
     std::lock_guard<std::mutex> lock(m_mutex);
-    while (!m_txQueue.empty()) {
-        if (checkTxWaiting(m_txQueue.front()))
-            return;
-        const STxPackage package = m_txQueue.front();
-        m_txQueue.pop_front();
+    STxPackage package;
+    while (takeDuePackage(&package, Now())) {
         if (failsCheckSame(package))
             continue;  // dropped: not sent, not traced, not timed
         m_lastTxPackage = package;
@@ -121,13 +119,35 @@ void CServiceComm::txPackageSender()
     }
 }
 
+bool CServiceComm::takeDuePackage(STxPackage* package, int64_t now)
+{
+    // The reply is asked for first, outside the queue's lock: the receive handle's lock comes
+    // before it.
+    if (isAwaitingReply(now))
+        return false;
+    std::lock_guard<std::mutex> lock(m_txQueueMutex);
+    if (m_txQueue.empty() || isPacing(m_txQueue.front(), now))
+        return false;
+    *package = m_txQueue.front();
+    m_txQueue.pop_front();
+    return true;
+}
+
 bool CServiceComm::checkTxWaiting(const STxPackage& package)
 {
     const int64_t now = Now();
-    const bool awaiting = m_rawHandle->checkResponseWaiting(now);
+    return isAwaitingReply(now) || isPacing(package, now);
+}
+
+bool CServiceComm::isAwaitingReply(int64_t now)
+{
+    return m_rawHandle->checkResponseWaiting(now);
+}
+
+bool CServiceComm::isPacing(const STxPackage& package, int64_t now) const
+{
     const uint64_t sinceLastSend = static_cast<uint64_t>(now - m_lastSendClock);
-    const bool pacing = sinceLastSend < static_cast<uint64_t>(std::max(package.spacing, 0));
-    return awaiting || pacing;
+    return sinceLastSend < static_cast<uint64_t>(std::max(package.spacing, 0));
 }
 
 void CServiceComm::setResponsePass(const SResponseInform& reply)
@@ -148,7 +168,7 @@ bool CServiceComm::failsCheckSame(const STxPackage& package) const
 void CServiceComm::clearTxPackage()
 {
     std::deque<STxPackage> old;
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<std::mutex> lock(m_txQueueMutex);
     old.swap(m_txQueue);
 }
 
@@ -208,7 +228,7 @@ void CServiceComm::rawDataHandle(const QByteArray& chunk, RAWDATA_TYPE type)
             return;
         }
     }
-    if (m_debugConfig.msgOut & SDebugConfig::TraceReceived)
+    if (m_traceBits.load() & SDebugConfig::TraceReceived)
         printMsg(chunk.constData(), chunk.size(), "receive");
 }
 
@@ -230,7 +250,7 @@ void CServiceComm::printMsg(const char* bytes, int count, const std::string& hea
     if (!bytes)
         return;
     std::string text;
-    if (m_debugConfig.isString) {
+    if (m_traceAsText) {
         if (count > 0)
             text.assign(bytes, strnlen(bytes, static_cast<size_t>(count)));
     } else {
@@ -256,12 +276,33 @@ void CServiceComm::updateConnected()
     connectSetup();
 }
 
+void CServiceComm::setDebugConfig(const SDebugConfig& config)
+{
+    m_traceAsText = config.isString;
+    m_traceBits = config.msgOut;
+}
+
+SDebugConfig CServiceComm::getDebugConfig() const
+{
+    SDebugConfig config;
+    config.isString = m_traceAsText;
+    config.msgOut = m_traceBits;
+    return config;
+}
+
+COMM_CONNT_SETTING CServiceComm::getConntSetting() const
+{
+    COMM_CONNT_SETTING setting = m_conntSetting;
+    setting.devPrimaryPos = m_primaryPosDev;
+    return setting;
+}
+
 SCommConntProfile CServiceComm::makeProfile(COMM_TYPE commType) const
 {
     SCommConntProfile profile;
-    profile.conntSetting = m_conntSetting;
+    profile.conntSetting = getConntSetting();
     profile.commType = commType;
-    profile.debugConfig = m_debugConfig;
+    profile.debugConfig = getDebugConfig();
     return profile;
 }
 
@@ -300,7 +341,7 @@ void CServiceComm::copyToTxPackageQ(const std::deque<STxPackage>& packages, bool
     std::deque<STxPackage> bounded(packages);
     for (STxPackage& package : bounded)
         boundPackage(package);
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<std::mutex> lock(m_txQueueMutex);
     // Either way the copied packages keep their own order.
     if (atBack)
         m_txQueue.insert(m_txQueue.end(), bounded.begin(), bounded.end());
@@ -314,13 +355,13 @@ void CServiceComm::swapTxPackages(std::deque<STxPackage>* packages)
         return;
     for (STxPackage& package : *packages)
         boundPackage(package);
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<std::mutex> lock(m_txQueueMutex);
     m_txQueue.swap(*packages);
 }
 
 bool CServiceComm::queueNextTxPackage(STxPackage* out, bool remove)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<std::mutex> lock(m_txQueueMutex);
     if (m_txQueue.empty())
         return false;
     if (out)
@@ -332,7 +373,7 @@ bool CServiceComm::queueNextTxPackage(STxPackage* out, bool remove)
 
 bool CServiceComm::isTxRequest()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<std::mutex> lock(m_txQueueMutex);
     return !m_txQueue.empty();
 }
 
@@ -348,7 +389,7 @@ bool CServiceComm::checkTxPkg(const STxPackage& package, const STxPackage* next,
 
 bool CServiceComm::queueSerialPackageLast(STxPackage* out)
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    std::lock_guard<std::mutex> lock(m_txQueueMutex);
     while (!m_txQueue.empty() && m_txQueue.front().onlyLast) {
         if (m_txQueue.size() == 1)
             return false;

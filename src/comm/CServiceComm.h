@@ -21,7 +21,13 @@ namespace COMM {
 // The base of every transport. It files received chunks into its receive handle and signals
 // them, sends queued packages paced by their spacing, holding the queue while a sent package
 // awaits its reply, and traces the traffic. It lives in the communication thread; appends
-// may come from any thread. Lock order: this transport's mutex, then the receive handle's.
+// may come from any thread, receive slots included.
+//
+// Lock order of the program, outermost first: transport, receive handle, codec records, target
+// registry, GPS record, Wi-Fi state, transmit queue, log queue. No lock is taken while one
+// further down is held. The transmit queue has a lock of its own, taken only around the
+// queue itself, so that anyone may queue a package whatever they hold: a receive slot, which
+// runs inside the transport's lock, may answer the device at once.
 class CServiceComm : public QObject
 {
     Q_OBJECT
@@ -45,7 +51,6 @@ public:
     // Copies the package to the back (true) or the front of the queue; ignored while disabled.
     void appendToTxPackageQ(const STxPackage& package, bool atBack);
     void txPackageSender();
-    bool checkTxWaiting(const STxPackage& package);
     void setResponsePass(const SResponseInform& reply);
     void clearTxPackage();
     // In the transport's own thread: drop the awaited reply and the queue at once. From any
@@ -64,15 +69,16 @@ public:
     void setContent(const std::string& content) { m_content = content; }
     void setRawDataType(RAWDATA_TYPE type) { m_rawDataType = type; }
     void setCommType(COMM_TYPE type) { m_commType = type; }
-    void setConntPrimaryPosDev(PRIMARY_POS_DEV role) { m_conntSetting.devPrimaryPos = role; }
-    void setDebugConfig(const SDebugConfig& config) { m_debugConfig = config; }
+    // Both may be set from any thread while the communication thread reads them.
+    void setConntPrimaryPosDev(PRIMARY_POS_DEV role) { m_primaryPosDev = role; }
+    void setDebugConfig(const SDebugConfig& config);
 
     bool isEnable() const { return m_enable; }
     const std::string& getContent() const { return m_content; }
     RAWDATA_TYPE getRawDataType() const { return m_rawDataType; }
     COMM_TYPE getCommType() const { return m_commType; }
-    const COMM_CONNT_SETTING& getConntSetting() const { return m_conntSetting; }
-    const SDebugConfig& getDebugConfig() const { return m_debugConfig; }
+    COMM_CONNT_SETTING getConntSetting() const;
+    SDebugConfig getDebugConfig() const;
     CRawDataHandle* getRawDataHandle() const { return m_rawHandle.get(); }
     int64_t getLastRxClock() const { return m_lastRxClock; }
 
@@ -83,6 +89,8 @@ public:
 
     // Kept for completeness; the rest of the system does not call these.
     void initial();
+    // True while the queue must hold: a reply is awaited or the package's spacing has not passed.
+    bool checkTxWaiting(const STxPackage& package);
     void copyToTxPackageQ(const std::deque<STxPackage>& packages, bool atBack);
     void swapTxPackages(std::deque<STxPackage>* packages);
     bool queueNextTxPackage(STxPackage* out, bool remove);
@@ -112,13 +120,18 @@ protected:
 
 private:
     bool isOwnThread() const;
+    bool isAwaitingReply(int64_t now);
+    bool isPacing(const STxPackage& package, int64_t now) const;
+    // Takes the head package when its spacing has passed; false when the queue is empty or holds.
+    bool takeDuePackage(STxPackage* package, int64_t now);
     void releaseTxSide();
     // A checkSame package that is empty or equals the last package sent is dropped.
     bool failsCheckSame(const STxPackage& package) const;
     // Keeps len and the expected text within their fields.
     static void boundPackage(STxPackage& package);
 
-    std::mutex m_mutex;
+    std::mutex m_mutex;        // the transport: receiving, and sending a package
+    std::mutex m_txQueueMutex; // the transmit queue alone
     QTimer* m_txTimer = nullptr;
     std::deque<STxPackage> m_txQueue;
     STxPackage m_lastTxPackage;
@@ -127,7 +140,8 @@ private:
     std::unique_ptr<CRawDataHandle> m_rawHandle;
     std::atomic<RAWDATA_TYPE> m_rawDataType;
     std::atomic<COMM_TYPE> m_commType{COMM_TYPE_NONE};
-    COMM_CONNT_SETTING m_conntSetting;
+    COMM_CONNT_SETTING m_conntSetting;  // its position role is m_primaryPosDev
+    std::atomic<PRIMARY_POS_DEV> m_primaryPosDev;
     std::atomic<bool> m_enable{true};
     std::string m_content;
     std::time_t m_connectTime;
@@ -135,7 +149,9 @@ private:
     int64_t m_lastRxClock = 0;
     uint32_t m_rxDataSize = 0;
     int64_t m_lastSendClock = 0;
-    SDebugConfig m_debugConfig;
+    // The trace setting (SDebugConfig), a field each.
+    std::atomic<bool> m_traceAsText{false};
+    std::atomic<int> m_traceBits{0};
 };
 
 } // namespace COMM

@@ -4,6 +4,7 @@
 
 #include <QSignalSpy>
 #include <QtTest>
+#include <atomic>
 #include <memory>
 #include <thread>
 
@@ -439,6 +440,59 @@ private slots:
         QCOMPARE(link->sent.size(), count);
         for (int i = 0; i < count; ++i)
             QCOMPARE(link->sent[i], QByteArray::number(i));
+    }
+
+    // The device protocol answers the device from its receive slot, which runs inside the
+    // transport's receive entry: queueing the answer there must not wait for the transport
+    // (before the queue had a lock of its own this call never returned).
+    void receiveSlotAnswersTheDevice()
+    {
+        auto link = makeLink();
+        FakeTransport* raw = link.get();
+        connect(
+            raw, &CServiceComm::signalRxSentence, raw,
+            [raw] {
+                std::string line;
+                while (raw->getRawDataHandle()->queueNextSentence(&line)) {
+                    STxPackage answer = package("ack " + QByteArray::fromStdString(line).trimmed(), 0);
+                    raw->appendToTxPackageQ(answer, true);
+                }
+            },
+            Qt::DirectConnection);
+        link->rxPackageProc("$A,1\r\n$B,2\r\n", false);
+        tickAt(*link, 1000);
+        QCOMPARE(link->sent, (QByteArrayList{"ack $A,1", "ack $B,2"}));
+    }
+
+    // The GUI thread sets the trace and the position role while the communication thread
+    // receives, sends and reads the role (a data race for ThreadSanitizer when they were
+    // plain fields).
+    void settingsChangeWhileTheLinkRuns()
+    {
+        auto link = makeLink();
+        std::atomic<bool> done{false};
+        std::thread gui([&] {
+            for (int i = 0; !done; ++i) {
+                link->setDebugConfig({i % 2 == 0, SDebugConfig::TraceReceived | SDebugConfig::TraceSent});
+                link->setConntPrimaryPosDev(i % 2 == 0 ? PRIMARY_POS_YES : PRIMARY_POS_NO);
+            }
+        });
+        for (int i = 0; i < 200; ++i) {
+            link->rxPackageProc("$A,1\r\n", false);
+            STxPackage p = package("$B", 0);
+            link->appendToTxPackageQ(p, true);
+            link->onTxDataTimer();
+            const PRIMARY_POS_DEV role = link->getConntSetting().devPrimaryPos;
+            QVERIFY(role == PRIMARY_POS_YES || role == PRIMARY_POS_NO || role == PRIMARY_POS_UNDEFINED);
+        }
+        done = true;
+        gui.join();
+        link->setConntPrimaryPosDev(PRIMARY_POS_NO);
+        link->setDebugConfig({true, SDebugConfig::TraceSent});
+        QCOMPARE(link->getConntSetting().devPrimaryPos, PRIMARY_POS_NO);
+        QCOMPARE(link->getDebugConfig().msgOut, SDebugConfig::TraceSent);
+        QCOMPARE(link->sent.size(), 200);
+        LogCapture::take();
     }
 
     void timerDrivesTheQueue()
