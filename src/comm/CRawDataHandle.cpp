@@ -104,8 +104,8 @@ void CRawDataHandle::appendToLogMsgQ(const QByteArray& chunk)
 void CRawDataHandle::appendToMsgQ(const QByteArray& chunk, bool split)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    MakeRoom(m_messageQ, MessageLimit, "appendToMsgQ", "many messages dosn't process in queue");
     if (!split) {
+        makeRoomForMessage();
         m_messageQ.push_back(chunk);
         return;
     }
@@ -116,6 +116,8 @@ void CRawDataHandle::appendToMsgQ(const QByteArray& chunk, bool split)
         completeLineEnd(line);
         if (line == "\r\n")
             continue;
+        // Per line: one chunk may bring any number of lines.
+        makeRoomForMessage();
         m_messageQ.push_back(QByteArray(line.c_str()));
     }
 }
@@ -124,9 +126,16 @@ void CRawDataHandle::appendToSentQ(const QByteArray& chunk)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     cutLines(ViewOf(chunk));
-    MakeRoom(m_sentenceQ, SentenceLimit, "appendToSentQ", "many sentence dosn't process in queue");
-    for (size_t i = 0; i < m_cut.count(); ++i)
+    // Per line: one chunk may bring any number of lines.
+    for (size_t i = 0; i < m_cut.count(); ++i) {
+        MakeRoom(m_sentenceQ, SentenceLimit, "appendToSentQ", "many sentence dosn't process in queue");
         m_sentenceQ.pushSlot().assign(m_cut.line(i));
+    }
+}
+
+void CRawDataHandle::makeRoomForMessage()
+{
+    MakeRoom(m_messageQ, MessageLimit, "appendToMsgQ", "many messages dosn't process in queue");
 }
 
 void CRawDataHandle::appendToBinQ(const QByteArray& chunk)

@@ -96,6 +96,7 @@ private:
     // Returns true when the last dropped line ended in a lone CR at the end of the buffer.
     bool dropLinesBrokenByNul();
     void matchAwaitedReply(std::string_view line);
+    void makeRoomForMessage();
 
     mutable std::mutex m_mutex;
     std::string m_lineBuffer;

@@ -242,6 +242,35 @@ private slots:
         QCOMPARE(LogCapture::take(), QStringList{warning});
     }
 
+    void oneChunkOfManyLinesStaysBounded_data()
+    {
+        QTest::addColumn<bool>("sentences");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("sentence") << true << "appendToSentQ [W]many sentence dosn't process in queue";
+        QTest::newRow("message, split") << false << "appendToMsgQ [W]many messages dosn't process in queue";
+    }
+
+    // The limit holds per line: a chunk of 2,500 lines empties the queue each time it is full
+    // and leaves the newest 500.
+    void oneChunkOfManyLinesStaysBounded()
+    {
+        QFETCH(bool, sentences);
+        QFETCH(QString, warning);
+        QByteArray chunk;
+        for (int i = 0; i < 2500; ++i)
+            chunk += "$L," + QByteArray::number(i) + "\r\n";
+        CRawDataHandle handle;
+        if (sentences)
+            handle.appendToSentQ(chunk);
+        else
+            handle.appendToMsgQ(chunk, true);
+        const QByteArrayList left = sentences ? drainSentences(handle) : drainMessages(handle);
+        QCOMPARE(left.size(), 500);
+        QCOMPARE(left.first(), QByteArray("$L,2000\r\n"));
+        QCOMPARE(left.last(), QByteArray("$L,2499\r\n"));
+        QCOMPARE(LogCapture::take(), (QStringList{warning, warning}));
+    }
+
     void overlongLineIsDroppedToItsEnd_data()
     {
         QTest::addColumn<Chunks>("chunks");
