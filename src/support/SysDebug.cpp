@@ -1,6 +1,7 @@
 #include "support/SysDebug.h"
 
 #include "support/PortalQDt.h"
+#include "support/PortalStr.h"
 
 #include <QByteArray>
 #include <QDebug>
@@ -83,7 +84,7 @@ void SysDebug::dbgPrintf(DEBUG_MSG_LEVEL level, const char* classFun, int thread
     char text[MaxNoteLength + 1];
     va_list args;
     va_start(args, format);
-    std::vsnprintf(text, sizeof text, format, args);
+    Portal::Str::SafeFormatV(text, sizeof text, format, args);
     va_end(args);
     SDebugMsgData msg(classFun ? classFun : "", thread, -1, level, text, ' ');
     dbgPushSysMsgQ(msg);
@@ -93,9 +94,25 @@ void SysDebug::dbgPushSysMsgQ(SDebugMsgData& msg)
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_pending.size() >= PendingLimit) {
+            m_pending.pop_front();
+            ++m_droppedPending;
+        }
         m_pending.push_back(msg);
     }
     m_condition.notify_all();
+}
+
+void SysDebug::takePending(std::deque<SDebugMsgData>& batch)
+{
+    batch.swap(m_pending);
+    if (m_droppedPending == 0)
+        return;
+    char note[96];
+    Portal::Str::SafeFormat(note, sizeof note, "%zu log messages dropped: the log thread fell behind",
+                            m_droppedPending);
+    batch.emplace_front("dbgPushSysMsgQ", 0, -1, DBG_WARNING, note, ' ');
+    m_droppedPending = 0;
 }
 
 bool SysDebug::initialize(QString profileIniPath)
@@ -160,7 +177,7 @@ void SysDebug::run()
         {
             std::unique_lock<std::mutex> lock(m_mutex);
             m_condition.wait(lock, [this] { return !m_pending.empty() || m_stop; });
-            batch.swap(m_pending);
+            takePending(batch);
             stopping = m_stop;
         }
         // Formatting and writing happen outside the lock, so callers never wait on output.
@@ -169,7 +186,7 @@ void SysDebug::run()
             // What was queued before the stop is written, then the thread ends.
             {
                 std::lock_guard<std::mutex> lock(m_mutex);
-                batch.swap(m_pending);
+                takePending(batch);
             }
             processBatch(batch);
             return;

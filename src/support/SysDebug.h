@@ -19,6 +19,9 @@ public:
     static constexpr const char* DecryptFilePath = "./loggerDecrypt.log";
     static constexpr int AutoLogRingSize = 1000;
     static constexpr int MaxNoteLength = 2047;
+    // Messages waiting for the log thread; past this the oldest waiting one is dropped and
+    // counted, and the thread says how many before the next messages it writes.
+    static constexpr size_t PendingLimit = 10000;
 
     SysDebug();
     ~SysDebug() override;
@@ -52,11 +55,15 @@ private:
     void pushAutoLogMsgQ(const SDebugMsgData& msg, bool dump);
     void writeText(const QString& text);
     void processBatch(std::deque<SDebugMsgData>& batch);
+    // Takes every waiting message, behind a note of those dropped since the last batch.
+    // The caller holds the queue's lock.
+    void takePending(std::deque<SDebugMsgData>& batch);
 
     std::mutex m_mutex;
     std::condition_variable m_condition;
     bool m_stop = false;
     std::deque<SDebugMsgData> m_pending;
+    size_t m_droppedPending = 0;
     std::deque<SDebugMsgData> m_autoLogRing;
     bool m_autoLogEnable = true;
     int m_autoLogKeepMax = 1000;

@@ -219,6 +219,42 @@ private slots:
         QVERIFY(g_console.contains(QStringLiteral("100% sure")));
     }
 
+    // Messages the log thread has not taken yet are bounded: the oldest make room, and the
+    // thread says how many went before the messages it writes next.
+    void pendingMessagesAreBounded()
+    {
+        writeProfile({{"Enable", true}, {"LogTag", "record"}, {"EncryptionEnable", false}, {"FieldTime", false},
+                      {"FieldThread", false}, {"FieldClassFun", false}});
+        auto log = std::make_unique<SysDebug>();
+        // Before the thread starts everything waits, as when the thread falls behind a flood.
+        const int flood = int(SysDebug::PendingLimit) + 5;
+        for (int i = 0; i < flood; ++i)
+            log->dbgPrintf(DBG_INFO, "flood", 0, "m%d", i);
+        QVERIFY(log->initialize(QStringLiteral("profile.ini")));
+        log.reset();
+
+        QList<QByteArray> lines = readLog().split('\r').last().split('\n');
+        QCOMPARE(lines.takeLast(), QByteArray());
+        QCOMPARE(lines.size(), int(SysDebug::PendingLimit) + 1);
+        QCOMPARE(lines[0], QByteArray("[W]5 log messages dropped: the log thread fell behind"));
+        QCOMPARE(lines[1], QByteArray("m5"));
+        QCOMPARE(lines.last(), QByteArray::number(flood - 1).prepend('m'));
+    }
+
+    // Qt gives the C library the user's locale; the log's numbers keep the decimal point.
+    void numbersIgnoreTheLocale()
+    {
+        writeProfile({{"Enable", true}, {"LogTag", "record"}, {"EncryptionEnable", false}, {"FieldTime", false},
+                      {"FieldThread", false}, {"FieldClassFun", false}});
+        TestEnv::ScopedDecimalComma comma;
+        QVERIFY2(comma.isActive(), "no locale with a decimal comma could be built (localedef, package locales)");
+        auto log = std::make_unique<SysDebug>();
+        QVERIFY(log->initialize(QStringLiteral("profile.ini")));
+        log->dbgPrintf(DBG_INFO, "num", 0, "%.2f %g %.1e", 1.25, 0.5, 1500.0);
+        log.reset();
+        QCOMPARE(readLog().split('\r').last(), QByteArray("1.25 0.5 1.5e+03\n"));
+    }
+
     void namePadding_data()
     {
         QTest::addColumn<int>("length");
