@@ -42,6 +42,9 @@ public slots:
     void onDataReceiver();
     void onError(QSerialPort::SerialPortError code);
 
+protected:
+    QSerialPort* serialPort() const { return m_port; }
+
 private:
     bool configurePort();
     // False for an error identical to the last one logged less than an interval ago.

@@ -148,6 +148,43 @@ private slots:
         QCOMPARE(LogCapture::take(), QStringList{"printMsg failed to send $A"});
     }
 
+    // A write the open port refuses (here: it was opened again for reading only) is a failed
+    // send: traced as such, and no reply is awaited for it.
+    void refusedWriteFailsTheSend()
+    {
+        class CReadOnlyPort : public CSerialPort
+        {
+        public:
+            using CSerialPort::CSerialPort;
+            bool reopenForReadingOnly()
+            {
+                serialPort()->close();
+                return serialPort()->open(QIODevice::ReadOnly);
+            }
+        };
+        const QByteArray name = QFile::encodeName(m_pty->devicePath());
+        CReadOnlyPort port(BuildConntLink(0, U"dev", PRIMARY_POS_UNDEFINED, true),
+                           BuildSerialConfig(name.constData(), 0), RAWDATA_SENTENCE);
+        port.setEnable(true);
+        port.timerSetup(false);
+        QVERIFY(port.connectPort());
+        QVERIFY(port.reopenForReadingOnly());
+        QVERIFY(port.isConnected());
+        port.setDebugConfig({true, SDebugConfig::TraceSent});
+        LogCapture::take();
+
+        STxPackage package;
+        package.setData("$A", 2);
+        package.response.timeout = 20000;
+        package.response.setExpected("+ok");
+        port.appendToTxPackageQ(package, true);
+        Portal::Time::SetFakeClock(100000);
+        port.onTxDataTimer();
+        QCOMPARE(LogCapture::take().filter(QRegularExpression(QStringLiteral("^printMsg "))),
+                 QStringList{"printMsg failed to send $A"});
+        QCOMPARE(port.getRawDataHandle()->getResponsePass().timeout, 0);
+    }
+
     void errors_data()
     {
         QTest::addColumn<int>("code");
