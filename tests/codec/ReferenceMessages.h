@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AisFixture.h"
+#include "TestEnv.h"
 
 #include <QByteArrayList>
 #include <QFile>
@@ -14,10 +15,10 @@
 // of its traffic files.
 namespace ReferenceMessages {
 
-// The lines of a file without their line ends and surrounding blanks, empty ones left out;
-// none when the file is missing.
+// The lines of a file without their line ends and surrounding blanks, empty ones left out.
 inline QByteArrayList FileLines(const QString& path)
 {
+    TestEnv::requireFile(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -45,6 +46,7 @@ struct SMessage
 inline QList<SMessage> All(const QString& dir)
 {
     QList<SMessage> all;
+    TestEnv::requireFile(dir + "/ais-libais/test_data.top_level.json");
     QFile cases(dir + "/ais-libais/test_data.top_level.json");
     if (cases.open(QIODevice::ReadOnly)) {
         const QJsonArray array = QJsonDocument::fromJson(cases.readAll()).array();

@@ -256,8 +256,6 @@ private slots:
     void satellitesInUseOfReferenceLogs()
     {
         const QString dir = TestEnv::refDataDir();
-        if (dir.isEmpty())
-            QSKIP("reference data not found");
         int compared = 0;
         for (const char* log : {"bu353s4", "mt3339", "quectel-L70"}) {
             QFile file(dir + "/gnss-gpsd/" + log + ".log.chk");

@@ -17,7 +17,15 @@ void setTimeZone(const QByteArray& tz)
 QString refDataDir()
 {
     const QString dir = QStringLiteral(AIS_REFDATA_DIR);
-    return QFileInfo(dir).isDir() ? QDir(dir).absolutePath() : QString();
+    if (!QFileInfo(dir).isDir())
+        qFatal("reference data folder %s is missing", qPrintable(dir));
+    return QDir(dir).absolutePath();
+}
+
+void requireFile(const QString& path)
+{
+    if (!QFileInfo(path).isReadable())
+        qFatal("reference file %s is missing or unreadable", qPrintable(path));
 }
 
 ScopedWorkDir::ScopedWorkDir()

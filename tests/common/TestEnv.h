@@ -9,8 +9,11 @@ namespace TestEnv {
 // Sets the process's time zone (TZ) and makes the C library read it again.
 void setTimeZone(const QByteArray& tz);
 
-// Folder of the independent reference traffic; empty when it is not there.
+// Folder of the independent reference traffic (tests/data). Without it the test program ends
+// with a message: a test that cannot read its ground truth fails, it never passes by skipping.
 QString refDataDir();
+// Ends the test program with a message when the file is missing or cannot be read.
+void requireFile(const QString& path);
 
 // Makes a fresh temporary folder the working directory for its lifetime.
 class ScopedWorkDir
