@@ -7,7 +7,7 @@
 #   scripts/fuzz.sh list                the targets
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh test
 
 cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DAIS_FUZZ=ON -DAIS_BUILD_TESTS=OFF > /dev/null
 cmake --build build/fuzz --target fuzzers -j"$(nproc)"
