@@ -4,6 +4,8 @@
 #include "codec/AisRxBuffers.h"
 #include "codec/CodecLock.h"
 #include "codec/AisMsgTables.h"
+#include "support/Singleton.h"
+#include "support/SysDebug.h"
 
 #include <algorithm>
 #include <cstring>
@@ -16,8 +18,11 @@ namespace {
 constexpr uint32_t MSG22_DESTINATION1_BIT = 69;
 constexpr uint32_t MSG22_DESTINATION2_BIT = 104;
 constexpr uint32_t MMSI_BITS = 30;
+constexpr uint32_t MMSI_BIT = 8;
 // Part number of message 24, destination indicator of messages 25 and 26.
 constexpr uint32_t FORM_BIT = 38;
+// Message 24 defines part A (0) and part B (1) only.
+constexpr uint32_t MSG24_LAST_PART = 1;
 
 uint8_t* bytesOf(UN_AIS_MESSAGE* message)
 {
@@ -123,7 +128,15 @@ AIS_UNPACK_RESULT AisMsg_GetFormat_ByMsg(const AIS_raw_message* raw, const AIS_M
     if (id == 27)
         return AIS_UNPACK_NO_LAYOUT;
     const uint32_t formWidth = id == 24 ? 2 : 1;
-    *list = AisMsgFmt[formIndex(id, AisMsgCodec_FieldPick(raw->bits, bitCount, FORM_BIT, formWidth))];
+    const uint32_t form = AisMsgCodec_FieldPick(raw->bits, bitCount, FORM_BIT, formWidth);
+    // Filed as a part A, an undefined part would write its bits over the station's name.
+    if (id == 24 && form > MSG24_LAST_PART) {
+        Pattern::Singleton<SysDebug>::Instance()->dbgPrintf(
+            DBG_WARNING, "AisMsg_GetFormat_ByMsg", 0, "message 24 of MMSI %u with part number %u refused",
+            AisMsgCodec_FieldPick(raw->bits, bitCount, MMSI_BIT, MMSI_BITS), form);
+        return AIS_UNPACK_NO_LAYOUT;
+    }
+    *list = AisMsgFmt[formIndex(id, form)];
     return AIS_UNPACK_DONE;
 }
 

@@ -12,8 +12,8 @@
 enum AIS_UNPACK_RESULT
 {
     AIS_UNPACK_DONE = 0,
-    // A well-formed message of a type that has no layout here (message 27): not decoded, but
-    // nothing is wrong with the input, so the codec keeps its state.
+    // A message without a layout here (message 27, message 24 with a part number other than
+    // 0 or 1): not decoded, and the codec keeps its state: the stations it knows lose nothing.
     AIS_UNPACK_NO_LAYOUT = 1,
     // Malformed: no message, fewer than the 6 bits of the identifier, or identifier 0 or above 27.
     AIS_UNPACK_MALFORMED = 2,

@@ -933,6 +933,11 @@ private slots:
         QTest::addColumn<int>("fill");
         QTest::addColumn<int>("result");
         QTest::newRow("27, long-range broadcast") << QByteArray("KrJN9vb@0?wl20RH") << 0 << int(AIS_UNPACK_NO_LAYOUT);
+        // Real traffic: only parts 0 (A) and 1 (B) are defined.
+        QTest::newRow("24 with part number 3") << QByteArray("H3KLehdt00000000?6ekkjm000000") << 0
+                                               << int(AIS_UNPACK_NO_LAYOUT);
+        QTest::newRow("24 with part number 2") << QByteArray("H3KLeh`t00000000?6ekkjm000000") << 0
+                                               << int(AIS_UNPACK_NO_LAYOUT);
         QTest::newRow("identifier 0") << QByteArray("0000000000") << 0 << int(AIS_UNPACK_MALFORMED);
         QTest::newRow("identifier 28") << QByteArray("L000000000") << 0 << int(AIS_UNPACK_MALFORMED);
         QTest::newRow("identifier 63") << QByteArray("w000000000") << 0 << int(AIS_UNPACK_MALFORMED);

@@ -1,3 +1,4 @@
+#include "LogCapture.h"
 #include "SensorRoad.h"
 
 #include "model/AlgorithmGeodesy.h"
@@ -43,6 +44,8 @@ class TestSensorInfo : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { LogCapture::start(); }
+
     void approachingTargetIsMeasured()
     {
         Road road;
@@ -233,6 +236,19 @@ private slots:
         QVERIFY(qAbs(own.position.lon - 11.516667) < 1e-6);
         QVERIFY(qAbs(own.sog - 22.4f) < 1e-4f);
         QVERIFY(qAbs(own.cog - 84.4f) < 1e-4f);
+    }
+
+    // Real traffic: a part A names the vessel, then a message 24 with part number 3, which is
+    // not defined, comes from the same MMSI; its bits must not land in the name.
+    void undefinedPartOfMessage24KeepsTheName()
+    {
+        Road road;
+        LogCapture::take();
+        road.receive("!AIVDM,1,1,,A,H3KLehQ=DtddT00000000000000,2*5D\r\n");
+        QCOMPARE(QByteArray(road.target(230108610).name), QByteArray("SUOKKI"));
+        road.receive("!AIVDM,1,1,,A,H3KLehdt00000000?6ekkjm000000,0*2C\r\n");
+        QCOMPARE(QByteArray(road.target(230108610).name), QByteArray("SUOKKI"));
+        QCOMPARE(LogCapture::take().filter("MMSI 230108610 with part number 3 refused").size(), 1);
     }
 
     // A fill copies ship-table entry 1 after the handler signalled; it must hold that station.
