@@ -9,11 +9,10 @@
 // An IEC 61162-1 sentence has at most 82 characters, so no field text is longer than this.
 constexpr size_t I62_SENTENCE_TEXT_ROOM = 80;
 
-constexpr size_t I62_ENCAP_TEXT_ROOM = 64;
-// Encapsulated six-bit text of one fragment: 63 characters with a sequential message
-// identifier, 62 without (or with identifier 0).
-constexpr size_t I62_ENCAP_TEXT_MAX = 63;
-constexpr size_t I62_ENCAP_TEXT_MAX_UNNUMBERED = 62;
+// Encapsulated six-bit text of one fragment. Receivers send fragments longer than a sentence
+// of 82 characters would allow, so a fragment may hold what a whole message may: 175
+// characters (1050 bits) and the NUL.
+constexpr size_t I62_ENCAP_TEXT_ROOM = 176;
 
 // VDM, VDO, ABM and BBM. The parsers clear the whole set first.
 struct I62_ENCAP_DATA

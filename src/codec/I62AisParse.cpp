@@ -14,12 +14,10 @@ bool inRange(int64_t value, int64_t low, int64_t high)
     return value >= low && value <= high;
 }
 
-// The encapsulated text, refused whole when it is longer than a fragment may carry.
+// The encapsulated text, refused whole when it is longer than a whole message may be.
 bool takePayload(I62_ENCAP_DATA& f, const char* field)
 {
-    const bool numbered = f.sequenceId != I62_ABSENT_U8 && f.sequenceId >= 1;
-    const size_t limit = numbered ? I62_ENCAP_TEXT_MAX : I62_ENCAP_TEXT_MAX_UNNUMBERED;
-    if (!I62_IsEmptyField(field) && std::strlen(field) > limit)
+    if (!I62_IsEmptyField(field) && std::strlen(field) >= sizeof f.payload)
         return false;
     I62_FieldTextOrEmpty(f.payload, field);
     return true;

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "codec/CodecClock.h"
 #include "codec/I62Record.h"
 
 #include <cstddef>
 #include <cstdint>
 
-// Encapsulated sentences: the fragment store that joins the fragments of one AIS message, and
+// Encapsulated sentences: the fragment store that joins the fragments of AIS messages, and
 // the six-bit armour between the joined payload and the message bits.
 
-constexpr size_t I62_ENCAP_PAYLOAD_ROOM = 176; // 175 armour characters and the NUL
+constexpr size_t I62_ENCAP_PAYLOAD_ROOM = I62_ENCAP_TEXT_ROOM; // 175 armour characters and the NUL
 constexpr size_t AIS_RAW_MSG_ROOM = 170;
 constexpr uint32_t AIS_RAW_MSG_BITS = AIS_RAW_MSG_ROOM * 8;
 
@@ -54,10 +55,28 @@ enum I62_APPEND_RESULT
     I62_APPEND_COMPLETE = 2, // a VDM or VDO message is complete and copied into the receive slot
 };
 
+// Messages of one kind being joined at the same time: receivers interleave the fragments of
+// messages heard on the two channels.
+constexpr int I62_ENCAP_PARTIALS = 4;
+// A message whose last fragment has not come this long after its first never will.
+constexpr float I62_ENCAP_PARTIAL_TIMEOUT_S = 10.0f;
+
+// A message being joined, found by its sequential identifier and channel; free when its
+// sentence number is 0.
+struct I62_ENCAP_PARTIAL
+{
+    Encapsulation_Sentence_Structure message;
+    SYSTEM_TIME started; // the codec clock at its first fragment
+    uint32_t arrival;    // the count of first fragments before its own
+};
+
 struct I62_ENCAP_STORE
 {
+    // Whole messages; ABM and BBM ones wait here until they are handled.
     Encapsulation_Sentence_Structure kindSlots[I62_ENCAP_KINDS][I62_ENCAP_SLOTS]; // not "slots": a Qt keyword
-    uint8_t current[I62_ENCAP_KINDS]; // the slot each kind joins into
+    uint8_t current[I62_ENCAP_KINDS]; // the slot the next whole message of each kind goes to
+    I62_ENCAP_PARTIAL partials[I62_ENCAP_KINDS][I62_ENCAP_PARTIALS];
+    uint32_t firstFragments; // ages are differences of this count, so its wrapping does no harm
 };
 
 extern I62_ENCAP_STORE EncapStore;
@@ -75,12 +94,15 @@ void I62_EncapSenten_Init();
 // Files one parsed VDM, VDO, ABM or BBM sentence (record->data.encap).
 int I62_AppendEncapSentence(const I61162_Data_Structure* record, Encapsulation_Sentence_Structure* receiveSlot);
 
-// Joins one fragment into its kind's current slot. A first fragment replaces whatever was
-// being joined there. A later fragment must continue that message: same sequential identifier
-// and channel (else it is refused and the message it does not belong to is kept), and the same
-// message identifier, total and destination, numbered one above the last fragment, with room
-// for its payload (else the partial message is dropped too). Returns the slot holding the
-// message, or null when the fragment was refused.
+// Joins one fragment into the message of its kind with its sequential identifier and channel;
+// the caller holds the codec lock (its clock times the messages). A first fragment starts a
+// message, replacing one of the same identifier and channel, else taking a free place, else
+// the place of the oldest message, which is dropped with a log line. A later fragment must
+// continue its message: the same message identifier, total and destination, numbered one above
+// the last fragment, with room for its payload; else it is refused and its message dropped. A
+// fragment of no message is refused and touches none. Messages older than the time-out are
+// dropped first. A message whose last fragment is in moves to its kind's current slot. Returns
+// the slot holding the message, or null when the fragment was refused.
 Encapsulation_Sentence_Structure* I62_EncapSenten_Update(const Encapsulation_Sentence_Structure* fragment);
 
 // Armoured payload to message bits; false for a null argument or a character outside the armour.

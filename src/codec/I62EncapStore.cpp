@@ -1,7 +1,10 @@
 #include "codec/I62Encap.h"
 
 #include "support/PortalStr.h"
+#include "support/Singleton.h"
+#include "support/SysDebug.h"
 
+#include <cctype>
 #include <cstring>
 
 I62_ENCAP_STORE EncapStore;
@@ -12,6 +15,11 @@ Encapsulation_Sentence_Structure TxEncapTuple;
 AIS_raw_message RxAisRawMsgTuple;
 
 namespace {
+
+SysDebug* Log()
+{
+    return Pattern::Singleton<SysDebug>::Instance();
+}
 
 int kindOf(const char* formatter)
 {
@@ -28,43 +36,125 @@ bool isBinaryKind(int kind)
     return kind == I62_ENCAP_ABM || kind == I62_ENCAP_BBM;
 }
 
-// A message whose first fragments are in and whose last is still to come.
-bool isJoining(const Encapsulation_Sentence_Structure& slot)
+using Partials = I62_ENCAP_PARTIAL[I62_ENCAP_PARTIALS];
+
+bool isFree(const I62_ENCAP_PARTIAL& partial)
 {
-    return slot.sentenceNumber >= 1 && slot.sentenceNumber < slot.totalSentences;
+    return partial.message.sentenceNumber == 0;
 }
 
-bool belongsTo(const Encapsulation_Sentence_Structure& fragment, const Encapsulation_Sentence_Structure& slot)
+// The channel as the sentence gave it: a letter for VDM and VDO, a digit for ABM and BBM.
+char channelOf(const Encapsulation_Sentence_Structure& message)
 {
-    return isJoining(slot) && fragment.sequenceId == slot.sequenceId && fragment.channel == slot.channel;
+    if (message.channel < 10)
+        return static_cast<char>('0' + message.channel);
+    return std::isalnum(message.channel) ? static_cast<char>(message.channel) : '-';
 }
 
-bool continues(const Encapsulation_Sentence_Structure& fragment, const Encapsulation_Sentence_Structure& slot)
+void drop(I62_ENCAP_PARTIAL& partial, const char* why)
 {
-    return fragment.messageId == slot.messageId && fragment.totalSentences == slot.totalSentences
-        && fragment.sentenceNumber == slot.sentenceNumber + 1 && fragment.destMmsi == slot.destMmsi;
+    const Encapsulation_Sentence_Structure& m = partial.message;
+    Log()->dbgPrintf(DBG_INFO, "I62_EncapSenten_Update", 0,
+                     "%.3s message of sequential identifier %u on channel %c dropped after fragment %u of %u: %s",
+                     m.formatter, static_cast<unsigned>(m.sequenceId), channelOf(m),
+                     static_cast<unsigned>(m.sentenceNumber), static_cast<unsigned>(m.totalSentences), why);
+    partial = I62_ENCAP_PARTIAL{};
 }
 
-Encapsulation_Sentence_Structure* join(const Encapsulation_Sentence_Structure& fragment,
-                                       Encapsulation_Sentence_Structure& target)
+void dropExpired(Partials& partials, SYSTEM_TIME now)
+{
+    for (I62_ENCAP_PARTIAL& partial : partials) {
+        if (!isFree(partial) && SysTimeDifference(partial.started, now) >= I62_ENCAP_PARTIAL_TIMEOUT_S)
+            drop(partial, "its next fragment did not come in time");
+    }
+}
+
+I62_ENCAP_PARTIAL* messageOf(Partials& partials, const Encapsulation_Sentence_Structure& fragment)
+{
+    for (I62_ENCAP_PARTIAL& partial : partials) {
+        if (!isFree(partial) && partial.message.sequenceId == fragment.sequenceId
+            && partial.message.channel == fragment.channel)
+            return &partial;
+    }
+    return nullptr;
+}
+
+// Where a first fragment starts its message: in place of the message it supersedes, else a
+// free place, else the place of the oldest message.
+I62_ENCAP_PARTIAL& placeFor(Partials& partials, const Encapsulation_Sentence_Structure& fragment, uint32_t arrivals)
+{
+    if (I62_ENCAP_PARTIAL* same = messageOf(partials, fragment)) {
+        drop(*same, "a new message of its sequential identifier and channel began");
+        return *same;
+    }
+    // Many sentences share a millisecond of the clock: the order of arrival tells the oldest.
+    I62_ENCAP_PARTIAL* oldest = &partials[0];
+    for (I62_ENCAP_PARTIAL& partial : partials) {
+        if (isFree(partial))
+            return partial;
+        if (arrivals - partial.arrival > arrivals - oldest->arrival)
+            oldest = &partial;
+    }
+    drop(*oldest, "more messages are being joined than there is room for");
+    return *oldest;
+}
+
+bool continues(const Encapsulation_Sentence_Structure& fragment, const Encapsulation_Sentence_Structure& message)
+{
+    return fragment.messageId == message.messageId && fragment.totalSentences == message.totalSentences
+        && fragment.sentenceNumber == message.sentenceNumber + 1 && fragment.destMmsi == message.destMmsi;
+}
+
+// The message the fragment now belongs to, or null when the fragment was refused.
+Encapsulation_Sentence_Structure* join(const Encapsulation_Sentence_Structure& fragment, Partials& partials,
+                                       SYSTEM_TIME now)
 {
     if (fragment.sentenceNumber == 1) {
-        target = fragment;
-        return &target;
+        uint32_t& arrivals = EncapStore.firstFragments;
+        I62_ENCAP_PARTIAL& place = placeFor(partials, fragment, arrivals);
+        place.message = fragment;
+        place.started = now;
+        place.arrival = arrivals++;
+        return &place.message;
     }
-    if (!belongsTo(fragment, target))
+    I62_ENCAP_PARTIAL* partial = messageOf(partials, fragment);
+    if (!partial)
         return nullptr;
-    const size_t joined = strnlen(target.payload, sizeof target.payload);
+    Encapsulation_Sentence_Structure& message = partial->message;
+    const size_t joined = strnlen(message.payload, sizeof message.payload);
     const size_t added = strnlen(fragment.payload, sizeof fragment.payload);
-    if (!continues(fragment, target) || joined + added >= sizeof target.payload) {
-        target = Encapsulation_Sentence_Structure{};
+    if (!continues(fragment, message)) {
+        drop(*partial, "the next fragment does not continue it");
         return nullptr;
     }
-    std::memcpy(target.payload + joined, fragment.payload, added);
-    target.payload[joined + added] = '\0';
-    target.sentenceNumber = fragment.sentenceNumber;
-    target.fillBits = fragment.fillBits;
-    return &target;
+    if (joined + added >= sizeof message.payload) {
+        drop(*partial, "the joined payload is longer than a message may be");
+        return nullptr;
+    }
+    std::memcpy(message.payload + joined, fragment.payload, added);
+    message.payload[joined + added] = '\0';
+    message.sentenceNumber = fragment.sentenceNumber;
+    message.fillBits = fragment.fillBits;
+    return &message;
+}
+
+// Moves a whole message to its kind's current slot; null when that slot still holds a
+// message waiting to be handled.
+Encapsulation_Sentence_Structure* complete(int kind, const Encapsulation_Sentence_Structure& message)
+{
+    uint8_t& current = EncapStore.current[kind];
+    Encapsulation_Sentence_Structure& whole = EncapStore.kindSlots[kind][current];
+    if (whole.complete)
+        return nullptr;
+    whole = message;
+    whole.complete = 1;
+    current = static_cast<uint8_t>((current + 1) % I62_ENCAP_SLOTS);
+    if (isBinaryKind(kind)) {
+        whole.reserved = 0;
+        ++EncapSentenCount;
+        EncapSentenActive = &whole;
+    }
+    return &whole;
 }
 
 } // namespace
@@ -83,22 +173,17 @@ Encapsulation_Sentence_Structure* I62_EncapSenten_Update(const Encapsulation_Sen
     const int kind = kindOf(fragment->formatter);
     if (kind < 0 || fragment->sentenceNumber < 1 || fragment->sentenceNumber > fragment->totalSentences)
         return nullptr;
-    uint8_t& current = EncapStore.current[kind];
-    Encapsulation_Sentence_Structure& target = EncapStore.kindSlots[kind][current];
-    if (target.complete)
-        return nullptr;
-    if (!join(*fragment, target))
-        return nullptr;
-    if (target.sentenceNumber == target.totalSentences) {
-        current = static_cast<uint8_t>((current + 1) % I62_ENCAP_SLOTS);
-        target.complete = 1;
-        if (isBinaryKind(kind)) {
-            target.reserved = 0;
-            ++EncapSentenCount;
-            EncapSentenActive = &target;
-        }
-    }
-    return &target;
+    if (fragment->totalSentences == 1)
+        return complete(kind, *fragment);
+    Partials& partials = EncapStore.partials[kind];
+    const SYSTEM_TIME now = GetSystemTime();
+    dropExpired(partials, now);
+    Encapsulation_Sentence_Structure* message = join(*fragment, partials, now);
+    if (!message || message->sentenceNumber < message->totalSentences)
+        return message;
+    Encapsulation_Sentence_Structure* whole = complete(kind, *message);
+    *message = Encapsulation_Sentence_Structure{};
+    return whole;
 }
 
 int I62_AppendEncapSentence(const I61162_Data_Structure* record, Encapsulation_Sentence_Structure* receiveSlot)

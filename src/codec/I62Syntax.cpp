@@ -115,7 +115,9 @@ bool I62_PreParse(char* sentence, size_t size)
     for (const char* comma = sentence; (comma = static_cast<const char*>(std::memchr(comma, ',', end - comma))); ++comma)
         blanks += comma + 1 < end && (comma[1] == ',' || comma[1] == '*');
     const size_t marked = length + blanks;
-    if (marked > I62_PREPARSED_MAX || marked + 1 > size)
+    // An encapsulation sentence may carry a fragment as long as a whole AIS message.
+    const size_t limit = sentence[0] == '!' ? size - 1 : I62_PREPARSED_MAX;
+    if (marked > limit || marked + 1 > size)
         return false;
     // From the end, so that every character moves once and lands past what is still to move.
     size_t w = marked;

@@ -24,7 +24,8 @@ bool I62_Compose_CheckSum(char* sentence, size_t size);
 char* StrToken(char* text, const char* delimiter);
 
 // Writes one blank into every empty field. False (sentence unchanged) when the result would
-// be longer than 98 characters or would not fit the buffer.
+// not fit the buffer, or, unless it is an encapsulation sentence ("!"), would be longer than
+// 98 characters.
 bool I62_PreParse(char* sentence, size_t size);
 
 // True exactly when the text holds that many commas.

@@ -17,7 +17,7 @@ using Composer = bool (*)(char*, size_t, I61162_Data_Structure*);
 // False when any step refuses it.
 inline bool parseLine(Parser parser, const QByteArray& line, I61162_Data_Structure* record)
 {
-    char buffer[128] = {};
+    char buffer[256] = {};
     if (line.size() + 3 > int(sizeof buffer))
         return false;
     std::memcpy(buffer, line.constData(), size_t(line.size()));

@@ -74,20 +74,26 @@ private slots:
     {
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<bool>("accepted");
-        const QByteArray t62(62, '1'), t63(63, '1');
+        const QByteArray t63(63, '1'), t175(175, '1'), t176(176, '1');
         QTest::newRow("fill bits 5") << QByteArray("!AIVDM,1,1,,A,1,5") << true;
         QTest::newRow("fill bits 6") << QByteArray("!AIVDM,1,1,,A,1,6") << false;
         QTest::newRow("fill bits empty") << QByteArray("!AIVDM,1,1,,A,1,") << false;
         QTest::newRow("63 characters, identifier 1") << "!AIVDM,2,1,1,A," + t63 + ",0" << true;
-        QTest::newRow("63 characters, identifier 0") << "!AIVDM,2,1,0,A," + t63 + ",0" << false;
-        QTest::newRow("63 characters, no identifier") << "!AIVDM,1,1,,A," + t63 + ",0" << false;
-        QTest::newRow("62 characters, no identifier") << "!AIVDM,1,1,,A," + t62 + ",0" << true;
+        QTest::newRow("63 characters, no identifier") << "!AIVDM,1,1,,A," + t63 + ",0" << true;
+        // Receivers send longer fragments than a sentence of 82 characters holds (real traffic).
+        QTest::newRow("66 characters, first of two")
+            << QByteArray("!AIVDM,2,1,6,,85362R1Kp@HpL07cebNpkUqR`O`0USQh17CvENUfI6@0002n>703wA937cmJ<N0000,4") << true;
+        QTest::newRow("71 characters, whole message 5")
+            << QByteArray("!AIVDM,1,1,1,B,53eaFL02?;fwTPm7V219E@R1@PE8E<622222221@9hG1A7?@NCPSlm3kc5DhH8888888880,2")
+            << true;
+        QTest::newRow("175 characters: what a message may hold") << "!AIVDM,1,1,,A," + t175 + ",0" << true;
+        QTest::newRow("176 characters") << "!AIVDM,1,1,,A," + t176 + ",0" << false;
         QTest::newRow("sentence number 10") << QByteArray("!AIVDM,9,10,1,A,1,0") << false;
         QTest::newRow("total 10") << QByteArray("!AIVDM,10,1,1,A,1,0") << false;
         QTest::newRow("identifier 10") << QByteArray("!AIVDM,2,1,10,A,1,0") << false;
         QTest::newRow("total 257, 1 in a byte") << QByteArray("!AIVDM,257,1,1,A,1,0") << false;
         QTest::newRow("a field too many") << QByteArray("!AIVDM,1,1,,A,1,0,0") << false;
-        QTest::newRow("BBM 63 characters, identifier 0") << "!AIBBM,2,1,0,0,8," + t63 + ",0" << false;
+        QTest::newRow("BBM 176 characters") << "!AIBBM,2,1,0,0,8," + t176 + ",0" << false;
         QTest::newRow("BBM identifier 10") << QByteArray("!AIBBM,2,1,10,0,8,1,0") << false;
         QTest::newRow("ABM") << QByteArray("!AIABM,1,1,0,999999999,3,6,1,0") << true;
         QTest::newRow("ABM to 1000000000") << QByteArray("!AIABM,1,1,0,1000000000,3,6,1,0") << false;

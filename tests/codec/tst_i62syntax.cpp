@@ -127,6 +127,18 @@ private slots:
         QVERIFY(!I62_PreParse(buffer, sizeof buffer));
         QCOMPARE(QByteArray(buffer), tooLong);
 
+        // An encapsulation sentence may carry a fragment as long as a whole message: only its
+        // buffer bounds it.
+        char wide[140];
+        const QByteArray longFragment = "!AIVDM,1,1,,A," + QByteArray(110, '1') + ",0*00\r\n"; // 131, one blank
+        std::strcpy(wide, longFragment.constData());
+        QVERIFY(I62_PreParse(wide, sizeof wide));
+        QCOMPARE(std::strlen(wide), size_t(132));
+        const QByteArray pastBuffer = "!AIVDM,1,1,,A," + QByteArray(116, '1') + ",,0*00\r\n"; // 138, two blanks
+        std::strcpy(wide, pastBuffer.constData());
+        QVERIFY(!I62_PreParse(wide, sizeof wide));
+        QCOMPARE(QByteArray(wide), pastBuffer);
+
         // The caller's buffer bounds the result as well.
         char small[7] = "$X,,a";
         QVERIFY(!I62_PreParse(small, 6));

@@ -37,11 +37,7 @@ const SKnownDifference KNOWN_DIFFERENCES[] = {
     {"gpsd line 11 type 27", "refused",
      "message 27 (long-range broadcast) has no layout in the field codec: not decoded, the codec keeps its state"},
     {"libais case 41 type 8", "refused",
-     "the first of two fragments carries 66 payload characters, more than the 63 that fit a sentence of at most "
-     "82 characters; and the case holds no second fragment, so the message is not whole anyway"},
-    {"gpsd line 3 type 5", "refused",
-     "a single sentence of 91 characters with a 71-character payload: a sentence holds at most 82 characters, "
-     "CR LF included, so a message 5 takes two sentences; the encapsulation parser refuses it"},
+     "the case holds the first of two fragments only, so the message is not whole"},
 };
 
 // The decoder's field names for the common names type, mmsi, lon, lat, speed, course, heading,
@@ -186,8 +182,8 @@ QByteArrayList fragmentFields(const QByteArray& line)
     return {fields[0].right(3), fields[1], fields[2], fields[3], fields[4]};
 }
 
-// Whether the lines before and up to `last` of the same kind are the fragments 1 to n of one
-// message: same total, consecutive numbers, same sequential identifier and channel.
+// Whether the latest lines up to `last` of the same kind, sequential identifier and channel are
+// the fragments 1 to n of one message: same total, consecutive numbers.
 bool endsWholeMessage(const QByteArrayList& lines, int last)
 {
     const QByteArrayList final = fragmentFields(lines[last]);
@@ -196,9 +192,10 @@ bool endsWholeMessage(const QByteArrayList& lines, int last)
     int expected = final[2].toInt();
     for (int i = last; i >= 0 && expected > 0; --i) {
         const QByteArrayList fields = fragmentFields(lines[i]);
-        if (fields.isEmpty() || fields[0] != final[0])
-            continue; // other sentences may come between the fragments of a kind
-        if (fields[1] != final[1] || fields[2].toInt() != expected || fields[3] != final[3] || fields[4] != final[4])
+        // Other sentences, and the fragments of other messages, may come between.
+        if (fields.isEmpty() || fields[0] != final[0] || fields[3] != final[3] || fields[4] != final[4])
+            continue;
+        if (fields[1] != final[1] || fields[2].toInt() != expected)
             return false;
         --expected;
     }
