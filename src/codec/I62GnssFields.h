@@ -67,6 +67,7 @@ struct I62_GSA_DATA
     float hdop;
     float vdop;
     uint16_t satellitesGiven; // bit n: satellites[n] was given, so a real 128 stays one
+    uint8_t systemId;         // GNSS system identifier of the longer form; 128 when not carried
 };
 
 constexpr int I62_GSV_SATELLITES = 4;
@@ -76,12 +77,13 @@ struct I62_GSV_DATA
     uint8_t totalSentences;
     uint8_t sentenceNumber;
     uint8_t satellitesInView;
-    uint8_t satellitesInSentence; // 1 to 4; 0 when the field count was refused
+    uint8_t satellitesInSentence; // 0 to 4; 0 also when the field count was refused
     uint8_t prn[I62_GSV_SATELLITES];        // 128 when empty
     uint8_t elevation[I62_GSV_SATELLITES];  // 128 when empty
     uint16_t azimuth[I62_GSV_SATELLITES];   // 65535 when empty
     uint8_t snr[I62_GSV_SATELLITES];        // 128 when empty
     uint8_t prnGiven;                       // bit n: prn[n] was given, so a real 128 stays one
+    uint8_t signalId;                       // of the longer form; 128 when not carried
 };
 
 struct I62_VTG_DATA
@@ -130,6 +132,8 @@ struct I62_GBS_DATA
     float probability;
     float bias;
     float biasStdDev;
+    uint8_t systemId; // both of the longer form; 128 when not carried
+    uint8_t signalId;
 };
 
 constexpr int I62_GRS_RESIDUALS = 12;

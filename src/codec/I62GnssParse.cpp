@@ -13,6 +13,8 @@ namespace {
 constexpr uint8_t BLANK = ' ';
 // A field that a shorter form of a sentence does not carry.
 constexpr uint8_t NOT_CARRIED = I62_ABSENT_U8;
+// The satellites-in-use field of GGA has two digits; receivers of several systems use more than 12.
+constexpr int64_t GGA_MAX_SATELLITES = 99;
 
 bool outside(uint8_t value, int limit)
 {
@@ -30,6 +32,20 @@ void twoCharacters(uint8_t (&out)[2], const char* field)
     const bool empty = I62_IsEmptyField(field);
     out[0] = empty ? BLANK : static_cast<uint8_t>(field[0]);
     out[1] = empty || field[1] == '\0' ? BLANK : static_cast<uint8_t>(field[1]);
+}
+
+// A GNSS system or signal identifier of the longer sentence forms: one hexadecimal number,
+// 128 when empty. False for a field that is no hexadecimal number.
+bool readIdentifier(const char* field, uint8_t& identifier)
+{
+    identifier = NOT_CARRIED;
+    return I62_IsEmptyField(field) || HexStrToHexValue_Byte(field, &identifier) == 1;
+}
+
+// The next field, or the last one, which ends at the checksum.
+const char* fieldOrLast(bool last)
+{
+    return last ? I62_LastField() : I62_NextField();
 }
 
 // A coordinate offset of DTM; 0 when empty, negated by the hemisphere field that follows.
@@ -136,9 +152,10 @@ bool I62_FMT_GGA(char* sentence, I61162_Data_Structure* record)
     I62_SkipAddressField(sentence);
     I62_GetTime(I62_NextField(), &f.utcTime);
     f.quality = I62_FieldU8(I62_GetDegree(I62_NextField(), &f.position), I62_ABSENT_U8);
-    f.satellitesInUse = I62_FieldU8(I62_NextField(), I62_ABSENT_U8);
-    if (outside(f.satellitesInUse, 13))
+    const int64_t satellites = I62_FieldInt(I62_NextField(), I62_ABSENT_U8);
+    if (satellites != I62_ABSENT_U8 && (satellites < 0 || satellites > GGA_MAX_SATELLITES))
         return false;
+    f.satellitesInUse = static_cast<uint8_t>(satellites);
     f.hdop = I62_FieldFloat(I62_NextField(), I62_ABSENT_FLOAT);
     if (isHdopOutOfRange(f.hdop))
         return false;
@@ -205,7 +222,8 @@ bool I62_FMT_GNS(char* sentence, I61162_Data_Structure* record)
 
 bool I62_FMT_GSA(char* sentence, I61162_Data_Structure* record)
 {
-    if (!I62_CalFieldDelimiter(sentence, 17))
+    const bool withSystem = I62_CalFieldDelimiter(sentence, 18);
+    if (!withSystem && !I62_CalFieldDelimiter(sentence, 17))
         return false;
     I62_GSA_DATA& f = record->data.gsa;
     I62_SkipAddressField(sentence);
@@ -220,8 +238,9 @@ bool I62_FMT_GSA(char* sentence, I61162_Data_Structure* record)
     }
     f.pdop = I62_FieldFloat(I62_NextField(), I62_ABSENT_FLOAT);
     f.hdop = I62_FieldFloat(I62_NextField(), I62_ABSENT_FLOAT);
-    f.vdop = I62_FieldFloat(I62_LastField(), I62_ABSENT_FLOAT);
-    return true;
+    f.vdop = I62_FieldFloat(fieldOrLast(!withSystem), I62_ABSENT_FLOAT);
+    f.systemId = NOT_CARRIED;
+    return !withSystem || readIdentifier(I62_LastField(), f.systemId);
 }
 
 bool I62_FMT_GSV(char* sentence, I61162_Data_Structure* record)
@@ -235,10 +254,16 @@ bool I62_FMT_GSV(char* sentence, I61162_Data_Structure* record)
     }
     f.satellitesInSentence = 0;
     f.prnGiven = 0;
-    int count = 0;
-    for (int n = 1; n <= I62_GSV_SATELLITES && count == 0; ++n)
-        count = I62_CalFieldDelimiter(sentence, 3 + 4 * n) ? n : 0;
-    if (count == 0)
+    f.signalId = NOT_CARRIED;
+    // None to four satellites, and in the longer form a signal identifier after them.
+    int count = -1;
+    bool withSignal = false;
+    for (int n = 0; n <= I62_GSV_SATELLITES && count < 0; ++n) {
+        withSignal = I62_CalFieldDelimiter(sentence, 4 + 4 * n);
+        if (withSignal || I62_CalFieldDelimiter(sentence, 3 + 4 * n))
+            count = n;
+    }
+    if (count < 0)
         return false;
     f.satellitesInSentence = static_cast<uint8_t>(count);
 
@@ -249,7 +274,7 @@ bool I62_FMT_GSV(char* sentence, I61162_Data_Structure* record)
     f.sentenceNumber = I62_FieldU8(I62_NextField(), 0);
     if (f.sentenceNumber > 9)
         return false;
-    f.satellitesInView = I62_FieldU8(I62_NextField(), 0);
+    f.satellitesInView = I62_FieldU8(fieldOrLast(count == 0 && !withSignal), 0);
     for (int i = 0; i < count; ++i) {
         const char* prnField = I62_NextField();
         f.prn[i] = I62_FieldU8(prnField, I62_ABSENT_U8);
@@ -261,11 +286,11 @@ bool I62_FMT_GSV(char* sentence, I61162_Data_Structure* record)
         f.azimuth[i] = I62_FieldU16(I62_NextField(), I62_ABSENT_ANGLE);
         if (f.azimuth[i] >= 360 && f.azimuth[i] != I62_ABSENT_ANGLE)
             return false;
-        f.snr[i] = I62_FieldU8(i == count - 1 ? I62_LastField() : I62_NextField(), I62_ABSENT_U8);
+        f.snr[i] = I62_FieldU8(fieldOrLast(i == count - 1 && !withSignal), I62_ABSENT_U8);
         if (outside(f.snr[i], 100))
             return false;
     }
-    return true;
+    return !withSignal || readIdentifier(I62_LastField(), f.signalId);
 }
 
 bool I62_FMT_VTG(char* sentence, I61162_Data_Structure* record)
@@ -317,7 +342,8 @@ bool I62_FMT_DTM(char* sentence, I61162_Data_Structure* record)
 
 bool I62_FMT_GBS(char* sentence, I61162_Data_Structure* record)
 {
-    if (!I62_CalFieldDelimiter(sentence, 8))
+    const bool withIdentifiers = I62_CalFieldDelimiter(sentence, 10);
+    if (!withIdentifiers && !I62_CalFieldDelimiter(sentence, 8))
         return false;
     I62_GBS_DATA& f = record->data.gbs;
     I62_SkipAddressField(sentence);
@@ -329,8 +355,11 @@ bool I62_FMT_GBS(char* sentence, I61162_Data_Structure* record)
     f.failedSatellite = I62_IsEmptyField(failed) ? -1 : static_cast<int8_t>(I62_Atoi(failed));
     f.probability = I62_FieldFloat(I62_NextField(), I62_ABSENT_FLOAT);
     f.bias = I62_FieldFloat(I62_NextField(), I62_ABSENT_FLOAT);
-    f.biasStdDev = I62_FieldFloat(I62_LastField(), I62_ABSENT_FLOAT);
-    return true;
+    f.biasStdDev = I62_FieldFloat(fieldOrLast(!withIdentifiers), I62_ABSENT_FLOAT);
+    f.systemId = NOT_CARRIED;
+    f.signalId = NOT_CARRIED;
+    return !withIdentifiers
+        || (readIdentifier(I62_NextField(), f.systemId) && readIdentifier(I62_LastField(), f.signalId));
 }
 
 bool I62_FMT_GRS(char* sentence, I61162_Data_Structure* record)

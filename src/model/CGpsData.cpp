@@ -212,10 +212,13 @@ void CGpsData::storeGsvRelay(const GPS_SATELLITES_IN_VIEW& message)
     }
 }
 
+// A GSV group that ended with no satellite is a sky without satellites: it is published too,
+// so the last sky view does not stay on screen.
 void CGpsData::publishSatellites()
 {
     SGpsStatus& s = m_status;
-    if (s.work.count < 1)
+    const bool groupEnded = s.work.messageCount > 0 && s.work.lastMessage == s.work.messageCount;
+    if (s.work.count < 1 && !groupEnded)
         return;
     s.view = s.work;
     std::fill(std::begin(s.used), std::end(s.used), uint8_t{0});

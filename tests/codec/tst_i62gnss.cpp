@@ -185,7 +185,11 @@ private slots:
         QTest::newRow("GGA 13 commas") << gga + "08,0.9,545.4,M,46.9,M,0133" << false;
         QTest::newRow("GGA 15 commas") << gga + "08,0.9,545.4,M,46.9,M,,0133," << false;
         QTest::newRow("GGA 12 satellites") << gga + "12,0.9,545.4,M,46.9,M,,0133" << true;
-        QTest::newRow("GGA 13 satellites") << gga + "13,0.9,545.4,M,46.9,M,,0133" << false;
+        // Receivers of several systems use more than 12; the field has two digits.
+        QTest::newRow("GGA 19 satellites") << gga + "19,0.9,545.4,M,46.9,M,,0133" << true;
+        QTest::newRow("GGA 99 satellites") << gga + "99,0.9,545.4,M,46.9,M,,0133" << true;
+        QTest::newRow("GGA 100 satellites") << gga + "100,0.9,545.4,M,46.9,M,,0133" << false;
+        QTest::newRow("GGA 300 satellites, 44 in a byte") << gga + "300,0.9,545.4,M,46.9,M,,0133" << false;
         QTest::newRow("GGA HDOP 99.9") << gga + "08,99.9,545.4,M,46.9,M,," << true;
         QTest::newRow("GGA HDOP 100") << gga + "08,100,545.4,M,46.9,M,," << false;
         QTest::newRow("GGA HDOP negative") << gga + "08,-0.1,545.4,M,46.9,M,," << false;
@@ -211,12 +215,20 @@ private slots:
                                       << false;
 
         QTest::newRow("GSA 17 commas") << QByteArray("$GPGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1") << true;
-        QTest::newRow("GSA 18 commas") << QByteArray("$GNGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1,1") << false;
+        QTest::newRow("GSA 18 commas, system identifier") << QByteArray("$GNGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1,1")
+                                                          << true;
+        QTest::newRow("GSA system identifier no number") << QByteArray("$GNGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1,X")
+                                                         << false;
+        QTest::newRow("GSA 19 commas") << QByteArray("$GNGSA,A,3,04,05,,09,12,,,24,,,,,2.5,1.3,2.1,1,") << false;
 
         const QByteArray gsv = "$GPGSV,3,1,11,";
         QTest::newRow("GSV one satellite") << gsv + "03,03,111,00" << true;
-        QTest::newRow("GSV signal field") << gsv + "03,03,111,00,1" << false;
-        QTest::newRow("GSV no satellite") << QByteArray("$GPGSV,1,1,00") << false;
+        QTest::newRow("GSV signal identifier") << gsv + "03,03,111,00,1" << true;
+        QTest::newRow("GSV signal identifier no number") << gsv + "03,03,111,00,Z" << false;
+        QTest::newRow("GSV no satellite") << QByteArray("$GPGSV,1,1,00") << true;
+        QTest::newRow("GSV no satellite, signal identifier") << QByteArray("$GPGSV,1,1,00,1") << true;
+        QTest::newRow("GSV 5 commas") << QByteArray("$GPGSV,1,1,01,03,03") << false;
+        QTest::newRow("GSV 21 commas") << gsv + "03,03,111,00,04,15,270,10,05,15,270,10,06,15,270,10,1," << false;
         QTest::newRow("GSV 10 sentences") << QByteArray("$GPGSV,10,1,11,03,03,111,00") << false;
         QTest::newRow("GSV sentence 10") << QByteArray("$GPGSV,9,10,11,03,03,111,00") << false;
         QTest::newRow("GSV elevation 90") << gsv + "03,90,111,00" << true;
@@ -250,8 +262,10 @@ private slots:
         QTest::newRow("DTM") << QByteArray("$GPDTM,W84,,0.0,N,0.0,E,0.0,W84") << true;
         QTest::newRow("DTM 7 commas") << QByteArray("$GPDTM,W84,,0.0,N,0.0,E,0.0") << false;
         QTest::newRow("GBS") << QByteArray("$GPGBS,015509.00,-0.031,-0.186,0.219,19,0.000,-0.354,6.972") << true;
-        QTest::newRow("GBS signal fields") << QByteArray("$GPGBS,015509.00,-0.031,-0.186,0.219,19,0.000,-0.354,6.972,1,1")
-                                           << false;
+        QTest::newRow("GBS system and signal identifiers")
+            << QByteArray("$GPGBS,015509.00,-0.031,-0.186,0.219,19,0.000,-0.354,6.972,1,1") << true;
+        QTest::newRow("GBS 9 commas") << QByteArray("$GPGBS,015509.00,-0.031,-0.186,0.219,19,0.000,-0.354,6.972,1")
+                                      << false;
         QTest::newRow("GRS 13 commas") << QByteArray("$GPGRS,150119.000,1,-0.33,-2.59,3.03,-0.09,-2.98,7.12,-15.6,17.0,,,")
                                        << false;
         QTest::newRow("GST 9 commas") << QByteArray("$GPGST,150119.000,004.0,008.7,004.7,132.3,006.8,007.2,00014,")
@@ -394,6 +408,52 @@ private slots:
             QCOMPARE(value, ABSENT);
     }
 
+    // The longer forms of current receivers: the fields before the identifiers read as in the
+    // shorter forms, the identifiers are kept; a sky with no satellites is a sentence too.
+    void systemAndSignalIdentifiers()
+    {
+        I61162_Data_Structure record = staleRecord();
+        QVERIFY(parseBody("$GNGSA,A,3,80,71,73,79,69,,,,,,,,1.83,1.09,1.47,2", &record));
+        const I62_GSA_DATA& gsa = record.data.gsa;
+        QCOMPARE(int(gsa.satellites[0]), 80);
+        QCOMPARE(int(gsa.satellites[4]), 69);
+        QCOMPARE(gsa.satellites[5], I62_ABSENT_U8);
+        QCOMPARE(gsa.vdop, 1.47f);
+        QCOMPARE(int(gsa.systemId), 2);
+        QVERIFY(parseBody("$GNGSA,A,3,80,71,73,79,69,,,,,,,,1.83,1.09,1.47", &record));
+        QCOMPARE(gsa.systemId, I62_ABSENT_U8);
+
+        record = staleRecord();
+        QVERIFY(parseBody("$GPGSV,3,1,09,09,,,17,10,,,40,12,,,49,13,,,35,1", &record));
+        const I62_GSV_DATA& gsv = record.data.gsv;
+        QCOMPARE(int(gsv.satellitesInView), 9);
+        QCOMPARE(int(gsv.satellitesInSentence), 4);
+        QCOMPARE(int(gsv.prn[3]), 13);
+        QCOMPARE(int(gsv.snr[3]), 35);
+        QCOMPARE(gsv.elevation[3], I62_ABSENT_U8);
+        QCOMPARE(int(gsv.signalId), 1);
+
+        for (const QByteArray& empty : {QByteArray("$GAGSV,1,1,00,7"), QByteArray("$GPGSV,1,1,00")}) {
+            record = staleRecord();
+            QVERIFY(parseBody(empty, &record));
+            QCOMPARE(int(gsv.totalSentences), 1);
+            QCOMPARE(int(gsv.sentenceNumber), 1);
+            QCOMPARE(int(gsv.satellitesInView), 0);
+            QCOMPARE(int(gsv.satellitesInSentence), 0);
+            QCOMPARE(gsv.prn[0], I62_ABSENT_U8);
+            QCOMPARE(int(gsv.signalId), empty.endsWith(",7") ? 7 : int(I62_ABSENT_U8));
+        }
+
+        record = staleRecord();
+        QVERIFY(parseBody("$GNGBS,170556.00,3.0,2.9,8.3,,,,,3,B", &record));
+        const I62_GBS_DATA& gbs = record.data.gbs;
+        QCOMPARE(gbs.errAltitude, 8.3f);
+        QCOMPARE(int(gbs.failedSatellite), -1);
+        QCOMPARE(gbs.biasStdDev, ABSENT);
+        QCOMPARE(int(gbs.systemId), 3);
+        QCOMPARE(int(gbs.signalId), 11);
+    }
+
     void fieldsOfTheRarerSentences()
     {
         I61162_Data_Structure record = staleRecord();
@@ -469,10 +529,7 @@ private slots:
             const QJsonObject tpv = findReport(entries, i, 1, "TPV", "lat");
             const QJsonObject sky = findReport(entries, i, 1, "SKY", "hdop");
             if (formatter == "GGA") {
-                // More than 12 satellites in use refuse the sentence.
-                QVERIFY2(parsed == (sky.value("uSat").toInt() < 13), context);
-                if (!parsed)
-                    continue;
+                QVERIFY2(parsed, context);
                 const I62_GGA_DATA& gga = record.data.gga;
                 if (!tpv.isEmpty()) {
                     verifyPosition(gga.position, tpv.value("lat").toDouble(), tpv.value("lon").toDouble());
@@ -592,18 +649,20 @@ private slots:
         verifyRmc(parsed.data.rmc, rmc.data.rmc);
 
         I61162_Data_Structure gbs = composable("GP", "GBS");
-        gbs.data.gbs = I62_GBS_DATA{{1, 55, 9, 0}, 1.25f, 2.5f, -3.75f, 17, 0.5f, -1.25f, 0.75f};
+        gbs.data.gbs = I62_GBS_DATA{{1, 55, 9, 0}, 1.25f, 2.5f, -3.75f, 17, 0.5f, -1.25f, 0.75f, I62_ABSENT_U8, I62_ABSENT_U8};
         QCOMPARE(composeLine(I62_FMT_GBS_Compose, &gbs), closed("$GPGBS,015509.00,1.25,2.50,-3.75,17,0.50,-1.25,0.75"));
         parsed = staleRecord();
         QVERIFY(parseLine(I62_FMT_GBS, composeLine(I62_FMT_GBS_Compose, &gbs), &parsed));
         verifyGbs(parsed.data.gbs, gbs.data.gbs);
-        gbs.data.gbs = I62_GBS_DATA{{24, 60, 60, 0}, ABSENT, ABSENT, ABSENT, -1, ABSENT, ABSENT, ABSENT};
+        gbs.data.gbs = I62_GBS_DATA{{24, 60, 60, 0}, ABSENT, ABSENT, ABSENT, -1, ABSENT, ABSENT, ABSENT, I62_ABSENT_U8,
+                                    I62_ABSENT_U8};
         QCOMPARE(composeLine(I62_FMT_GBS_Compose, &gbs), closed("$GPGBS,,,,,,,,"));
         QVERIFY(parseLine(I62_FMT_GBS, composeLine(I62_FMT_GBS_Compose, &gbs), &parsed));
         verifyGbs(parsed.data.gbs, gbs.data.gbs);
 
         I61162_Data_Structure gsa = composable("GN", "GSA");
-        gsa.data.gsa = I62_GSA_DATA{'A', 3, {4, 5, 128, 9, 12, 131, 128, 24, 128, 128, 128, 128}, 2.5f, 1.3f, 2.1f, 0};
+        gsa.data.gsa = I62_GSA_DATA{'A', 3, {4, 5, 128, 9, 12, 131, 128, 24, 128, 128, 128, 128}, 2.5f, 1.3f, 2.1f, 0,
+                                    I62_ABSENT_U8};
         QCOMPARE(composeLine(I62_FMT_GSA_Compose, &gsa), closed("$GNGSA,A,3,04,05,,09,12,131,,24,,,,,2.50,1.30,2.10"));
         parsed = staleRecord();
         QVERIFY(parseLine(I62_FMT_GSA, composeLine(I62_FMT_GSA_Compose, &gsa), &parsed));
@@ -614,6 +673,7 @@ private slots:
         QCOMPARE(parsed.data.gsa.pdop, gsa.data.gsa.pdop);
         QCOMPARE(parsed.data.gsa.hdop, gsa.data.gsa.hdop);
         QCOMPARE(parsed.data.gsa.vdop, gsa.data.gsa.vdop);
+        QCOMPARE(parsed.data.gsa.systemId, gsa.data.gsa.systemId);
 
         I61162_Data_Structure zda = composable("GP", "ZDA");
         zda.data.zda = I62_ZDA_DATA{{15, 1, 19, 0}, 2022, 3, 9, 243, 30};
@@ -705,6 +765,8 @@ private:
         QCOMPARE(parsed.probability, expected.probability);
         QCOMPARE(parsed.bias, expected.bias);
         QCOMPARE(parsed.biasStdDev, expected.biasStdDev);
+        QCOMPARE(parsed.systemId, expected.systemId);
+        QCOMPARE(parsed.signalId, expected.signalId);
     }
 };
 

@@ -127,6 +127,30 @@ private slots:
             QVERIFY(s.view.prn[j] != 0 && s.view.prn[j] != 128);
     }
 
+    // A receiver that loses the sky says so with a GSV of no satellites (here in the longer form
+    // with its signal identifier): the next epoch shows an empty sky, not the last one.
+    void gsvWithoutSatellitesEmptiesTheSky_data()
+    {
+        QTest::addColumn<QByteArray>("emptySky");
+        QTest::newRow("shorter form") << QByteArray("$GPGSV,1,1,00");
+        QTest::newRow("with signal identifier") << QByteArray("$GPGSV,1,1,00,1");
+    }
+    void gsvWithoutSatellitesEmptiesTheSky()
+    {
+        QFETCH(QByteArray, emptySky);
+        CGpsInfo gps;
+        feed(gps, GNSS_EPOCH);
+        QCOMPARE(int(gps.snapshot().view.count), 8);
+        feed(gps, {emptySky, "$GPRMC,123521,V,,,,,,,230324,,"});
+        const SGpsStatus s = gps.snapshot();
+        QCOMPARE(int(s.view.count), 0);
+        QCOMPARE(int(s.view.inView), 0);
+        // An epoch with no GSV since keeps what was shown.
+        feed(gps, GNSS_EPOCH);
+        feed(gps, {"$GPRMC,123522,A,4807.038,N,01131.000,E,022.4,084.4,230324,003.1,W"});
+        QCOMPARE(int(gps.snapshot().view.count), 8);
+    }
+
     // Thirty used PRNs over three GSA sentences: the first 24 count.
     void usedListKeepsTheFirst24()
     {
