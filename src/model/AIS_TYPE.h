@@ -15,4 +15,11 @@ enum AIS_TYPE : uint32_t {
     AIS_TYPE_NONE = 6,
 };
 
+// The speed over ground from which on a station's SOG means "not available": SAR aircraft
+// report whole knots up to 1022, every other station tenths of a knot up to 102.2.
+constexpr float NoSogFrom(AIS_TYPE kind)
+{
+    return kind == AIS_TYPE_SAR_AIRCRAFT ? 1023.0f : 102.3f;
+}
+
 } // namespace VudaviRirev

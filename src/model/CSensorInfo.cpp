@@ -52,9 +52,14 @@ void setNotMeasured(CSensorTargetBase& record)
     record.tcpa = 0.0f;
 }
 
-bool hasMotion(const CSensorTargetBase& record)
+bool hasMotion(const CSensorTargetBase& record, AIS_TYPE kind)
 {
-    return record.cog < CSensorTargetBase::NoCog && record.sog < CSensorTargetBase::NoSog;
+    return record.cog < CSensorTargetBase::NoCog && record.sog < NoSogFrom(kind);
+}
+
+AIS_TYPE kindOf(const CTargetMetaData& target)
+{
+    return target.aisData() ? target.aisData()->stationKind : AIS_TYPE_NONE;
 }
 
 SHIP_INFO_TO_CPA cpaInfoOf(const Unit::SPointG2dD& pivot, const CSensorTargetBase& record)
@@ -213,7 +218,7 @@ void CSensorInfo::updateMeasureValue(CTargetMetaData& target)
 
     record->cpa = -1.0f;
     record->tcpa = 0.0f;
-    if (hasMotion(own) && hasMotion(*record))
+    if (hasMotion(own, own.stationKind) && hasMotion(*record, kindOf(target)))
         cpa_distance_time(cpaInfoOf(from, own), cpaInfoOf(to, *record), &record->cpa, &record->tcpa);
 }
 

@@ -64,7 +64,7 @@ void NaviStrConvt::formatStrSOG(CTextBuffer buffer, AIS_TYPE kind, float knots, 
 {
     if (!hasCourse(kind))
         buffer.assign(NotApplicable);
-    else if (!(knots < 102.3f))
+    else if (!(knots < VudaviRirev::NoSogFrom(kind)))
         buffer.assign(NotAvailable);
     else
         Unit::formatStrSpeedValue(buffer, knots, unit, withUnit);

@@ -54,6 +54,17 @@ inline QByteArray positionReport(uint32_t mmsi, double latitude, double longitud
     return aisLine(m, own);
 }
 
+// A SAR aircraft position report (message 9): speed in whole knots.
+inline QByteArray aircraftReport(uint32_t mmsi, double latitude, double longitude, float sog, float cog)
+{
+    UN_AIS_MESSAGE m = CodecFeed::blankMessage(9, mmsi);
+    m.msg9.latitude = static_cast<float>(latitude);
+    m.msg9.longitude = static_cast<float>(longitude);
+    m.msg9.sog = sog;
+    m.msg9.cog = cog;
+    return aisLine(m);
+}
+
 // A base station report (message 4).
 inline QByteArray baseStationReport(uint32_t mmsi, double latitude, double longitude)
 {

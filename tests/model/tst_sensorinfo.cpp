@@ -109,6 +109,37 @@ private slots:
     }
 
     // Single precision rounds a bearing a hair west of north up to 360.
+    // Aircraft fly faster than any ship: their speed is in whole knots with 1023 as "not
+    // available", and a real speed above 102.2 knots gets its CPA.
+    void aircraftSpeedIsInWholeKnots_data()
+    {
+        QTest::addColumn<float>("sog");
+        QTest::addColumn<bool>("withCpa");
+        QTest::newRow("150 knots") << 150.0f << true;
+        QTest::newRow("1022 knots") << 1022.0f << true;
+        QTest::newRow("not available") << 1023.0f << false;
+    }
+    void aircraftSpeedIsInWholeKnots()
+    {
+        QFETCH(float, sog);
+        QFETCH(bool, withCpa);
+        Road road;
+        road.receive(ownStill());
+        road.receive(aircraftReport(OTHER, LAT + 0.1, LON, sog, 180.0f));
+        road.tick();
+        const CTargetAisData target = road.target(OTHER);
+        QCOMPARE(target.stationKind, VudaviRirev::AIS_TYPE_SAR_AIRCRAFT);
+        QCOMPARE(target.sog, sog);
+        QVERIFY(measured(target));
+        if (!withCpa) {
+            QCOMPARE(target.cpa, -1.0f);
+            return;
+        }
+        QVERIFY2(target.cpa >= 0.0f && target.cpa < 0.01f, qPrintable(QString::number(target.cpa)));
+        const float minutes = target.range / sog * 60.0f;
+        QVERIFY2(qAbs(target.tcpa - minutes) < 0.01f, qPrintable(QString::number(target.tcpa)));
+    }
+
     void bearingJustWestOfNorthIsZero()
     {
         VudaviRirev::CSensorService service;
