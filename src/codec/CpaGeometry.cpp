@@ -26,10 +26,11 @@ float dot(VECTOR a, VECTOR b)
     return a.x * b.x + a.y * b.y + a.z * b.z;
 }
 
-VECTOR velocityOf(const SHIP_INFO_TO_CPA& ship)
+// Degrees of longitude east from `from` to `to` the short way round, within +-180: a target
+// across the date line lies a little east or west, not most of the way round the world.
+double longitudeEastOf(float from, float to)
 {
-    const double theta = (90.0 - ship.cog) * PI / 180.0; // counter-clockwise from east
-    return VECTOR{static_cast<float>(std::cos(theta) * ship.sog), static_cast<float>(std::sin(theta) * ship.sog), 0.0f};
+    return std::remainder(static_cast<double>(to) - from, 360.0);
 }
 
 float signedBy(float value, bool negative)
@@ -60,6 +61,12 @@ VECTOR Vector_Scale(VECTOR v, float factor)
     return VECTOR{v.x * factor, v.y * factor, v.z * factor};
 }
 
+VECTOR Vector_Polar(float length, double degreesTrue)
+{
+    const double theta = (90.0 - degreesTrue) * PI / 180.0; // counter-clockwise from east
+    return VECTOR{static_cast<float>(std::cos(theta) * length), static_cast<float>(std::sin(theta) * length), 0.0f};
+}
+
 void CalLonLatScale(float longitude, float latitude, float* lonScale, float* latScale, float span)
 {
     if (!lonScale || !latScale)
@@ -82,11 +89,11 @@ void CalVector(SHIP_INFO_TO_CPA own, SHIP_INFO_TO_CPA other, TRACK* ownTrack, TR
     float lonScale = 0.0f;
     float latScale = 0.0f;
     CalLonLatScale(own.longitude, own.latitude, &lonScale, &latScale, 1.0f);
-    ownTrack->velocity = velocityOf(own);
+    ownTrack->velocity = Vector_Polar(own.sog, own.cog);
     ownTrack->position = VECTOR{0.0f, 0.0f, 0.0f};
-    otherTrack->velocity = velocityOf(other);
-    otherTrack->position
-        = VECTOR{(other.longitude - own.longitude) * lonScale, (other.latitude - own.latitude) * latScale, 0.0f};
+    otherTrack->velocity = Vector_Polar(other.sog, other.cog);
+    otherTrack->position = VECTOR{static_cast<float>(longitudeEastOf(own.longitude, other.longitude) * lonScale),
+                                  (other.latitude - own.latitude) * latScale, 0.0f};
 }
 
 float cpa_time(TRACK first, TRACK second)
@@ -103,6 +110,11 @@ void cpa_distance_time(SHIP_INFO_TO_CPA own, SHIP_INFO_TO_CPA target, float* cpa
     TRACK ownTrack;
     TRACK targetTrack;
     CalVector(own, target, &ownTrack, &targetTrack);
+    CalTrackCpa(ownTrack, targetTrack, cpa, tcpa);
+}
+
+void CalTrackCpa(TRACK ownTrack, TRACK targetTrack, float* cpa, float* tcpa)
+{
     const float hours = cpa_time(ownTrack, targetTrack);
     const VECTOR ownThen = Vector_ADD(ownTrack.position, Vector_Scale(ownTrack.velocity, hours));
     const VECTOR targetThen = Vector_ADD(targetTrack.position, Vector_Scale(targetTrack.velocity, hours));

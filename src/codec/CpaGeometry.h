@@ -42,10 +42,12 @@ extern CPA_SETTING CPA_Setting;
 // Takes the codec lock; writes 5, 10, 1, 1.
 void CpaInitial();
 
-// CPA in nautical miles and TCPA in minutes of the target from the own ship; both outputs are
-// always written. A closest approach in the past gives a negative TCPA; equal velocities give
-// TCPA 0 and the present distance.
+// CPA in nautical miles and TCPA in minutes of the target from the own ship, on the plane of
+// CalVector; both outputs are always written. A closest approach in the past gives a negative
+// TCPA; equal velocities give TCPA 0 and the present distance.
 void cpa_distance_time(SHIP_INFO_TO_CPA own, SHIP_INFO_TO_CPA target, float* cpa, float* tcpa);
+// The same for two tracks already on a plane centred on the own ship.
+void CalTrackCpa(TRACK ownTrack, TRACK targetTrack, float* cpa, float* tcpa);
 // Nautical miles per degree along the parallel and along the meridian, measured over a span of
 // degrees centred on the point (the start clamped at -180 and -90); 0 for a span that is not
 // positive.
@@ -54,7 +56,10 @@ void CalLonLatScale(float longitude, float latitude, float* lonScale, float* lat
 VECTOR Vector_ADD(VECTOR a, VECTOR b);
 VECTOR Vector_Sub(VECTOR a, VECTOR b);
 VECTOR Vector_Scale(VECTOR v, float factor);
-// Both tracks on the plane centred on the own ship.
+// The vector of that length in that direction (degrees true): x east, y north.
+VECTOR Vector_Polar(float length, double degreesTrue);
+// Both tracks on the plane centred on the own ship; the longitude difference is taken the
+// short way round, so across the date line too.
 void CalVector(SHIP_INFO_TO_CPA own, SHIP_INFO_TO_CPA other, TRACK* ownTrack, TRACK* otherTrack);
 // Hours to the closest approach; 0 when the relative speed is (almost) nil.
 float cpa_time(TRACK first, TRACK second);

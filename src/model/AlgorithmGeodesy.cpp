@@ -23,6 +23,7 @@ struct InverseResult
     bool found = false; // false: coincident points or no convergence
     double distanceM = 0.0;
     double initialBearingRad = 0.0;
+    double finalBearingRad = 0.0; // the direction of the line where it reaches point 2
 };
 
 double coefficientA(double uSquared)
@@ -88,6 +89,7 @@ InverseResult solveInverse(double lat1, double lon1, double lat2, double lon2)
             result.found = true;
             result.distanceM = B * a * (sigma - deltaSigma(b, sinSigma, cosSigma, cos2SigmaM));
             result.initialBearingRad = std::atan2(east, north);
+            result.finalBearingRad = std::atan2(cosU1 * sinLambda, -sinU1 * cosU2 + cosU1 * sinU2 * cosLambda);
             return result;
         }
         lambda = next;
@@ -105,16 +107,29 @@ float Cal2PointsDistVincenty(double lat1, double lon1, double lat2, double lon2)
     return static_cast<float>(r.distanceM) / static_cast<float>(MetresPerNm);
 }
 
-float Cal2PointsBearingVincenty(double lat1, double lon1, double lat2, double lon2)
+namespace {
+
+float bearingDegrees(double radiansTrue)
 {
-    const InverseResult r = solveInverse(lat1, lon1, lat2, lon2);
-    if (!r.found)
-        return 0.0f;
-    const float radians = static_cast<float>(r.initialBearingRad);
+    const float radians = static_cast<float>(radiansTrue);
     float degrees = static_cast<float>(static_cast<double>(radians) * RadToDeg);
     if (degrees < 0.0f)
         degrees += 360.0f;
     return degrees;
+}
+
+} // namespace
+
+float Cal2PointsBearingVincenty(double lat1, double lon1, double lat2, double lon2)
+{
+    const InverseResult r = solveInverse(lat1, lon1, lat2, lon2);
+    return r.found ? bearingDegrees(r.initialBearingRad) : 0.0f;
+}
+
+float Cal2PointsFinalBearingVincenty(double lat1, double lon1, double lat2, double lon2)
+{
+    const InverseResult r = solveInverse(lat1, lon1, lat2, lon2);
+    return r.found ? bearingDegrees(r.finalBearingRad) : 0.0f;
 }
 
 void CalDestPointVincenty(double* destLon, double* destLat, double lon, double lat, float distanceM,

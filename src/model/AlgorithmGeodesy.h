@@ -10,6 +10,9 @@ float Cal2PointsDistVincenty(double lat1, double lon1, double lat2, double lon2)
 // Vincenty inverse solution: initial bearing from point 1 to point 2 in degrees true,
 // in [0, 360); 0 for coincident points and when the iteration does not converge.
 float Cal2PointsBearingVincenty(double lat1, double lon1, double lat2, double lon2);
+// Vincenty inverse solution: the bearing of the line from point 1 where it reaches point 2, in
+// degrees true, in [0, 360); 0 for coincident points and when the iteration does not converge.
+float Cal2PointsFinalBearingVincenty(double lat1, double lon1, double lat2, double lon2);
 // Vincenty direct solution: the position reached from (lat, lon) after the distance in
 // metres on the initial bearing; the longitude comes back in [-180, 180).
 void CalDestPointVincenty(double* destLon, double* destLat, double lon, double lat, float distanceM,

@@ -1,6 +1,7 @@
 #include "model/CSensorInfo.h"
 
 #include "codec/CpaGeometry.h"
+#include "model/AlgorithmGeodesy.h"
 #include "model/CAbstractSensorService.h"
 #include "support/Singleton.h"
 #include "support/SysDebug.h"
@@ -62,10 +63,16 @@ AIS_TYPE kindOf(const CTargetMetaData& target)
     return target.aisData() ? target.aisData()->stationKind : AIS_TYPE_NONE;
 }
 
-SHIP_INFO_TO_CPA cpaInfoOf(const Unit::SPointG2dD& pivot, const CSensorTargetBase& record)
+// CPA and TCPA on the plane of the own ship: the target where the measured range and bearing
+// put it, its course turned by the change of azimuth along the line between the two, so that
+// the plane agrees with the range (a target that keeps its distance has its range as CPA).
+void measureCpa(CSensorTargetBase& record, const CSensorTargetBase& own, const Unit::SPointG2dD& from,
+                const Unit::SPointG2dD& to)
 {
-    return SHIP_INFO_TO_CPA{static_cast<float>(pivot.lat), static_cast<float>(pivot.lon), record.sog,
-                            static_cast<double>(record.cog)};
+    const double turn = Algorithm::Cal2PointsFinalBearingVincenty(from.lat, from.lon, to.lat, to.lon) - record.bearing;
+    const TRACK ownTrack{Vector_Polar(own.sog, own.cog), VECTOR{0.0f, 0.0f, 0.0f}};
+    const TRACK targetTrack{Vector_Polar(record.sog, record.cog - turn), Vector_Polar(record.range, record.bearing)};
+    CalTrackCpa(ownTrack, targetTrack, &record.cpa, &record.tcpa);
 }
 
 } // namespace
@@ -218,8 +225,8 @@ void CSensorInfo::updateMeasureValue(CTargetMetaData& target)
 
     record->cpa = -1.0f;
     record->tcpa = 0.0f;
-    if (hasMotion(own, own.stationKind) && hasMotion(*record, kindOf(target)))
-        cpa_distance_time(cpaInfoOf(from, own), cpaInfoOf(to, *record), &record->cpa, &record->tcpa);
+    if (record->range >= 0.0f && hasMotion(own, own.stationKind) && hasMotion(*record, kindOf(target)))
+        measureCpa(*record, own, from, to);
 }
 
 // Clearing -----------------------------------------------------------------------------------

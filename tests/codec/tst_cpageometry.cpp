@@ -46,6 +46,11 @@ private slots:
             << 0.0f << 0.0f << 10.0f << 45.0 << 0.01f << 0.0f << 10.0f << 45.0 << 0.6f << 0.0f;
         QTest::newRow("moving apart: closest 6 minutes ago")
             << 0.0f << 0.0f << 5.0f << 180.0 << ONE_NM_OF_LONGITUDE_AT_EQUATOR << 0.0f << 5.0f << 0.0 << 0.0f << -6.0f;
+        // 0.01 degree of longitude at the equator is 0.6 NM on the plane, across the date line too.
+        QTest::newRow("target 0.6 NM east across the date line, closing at 10 knots")
+            << 0.0f << 179.995f << 0.0f << 0.0 << 0.0f << -179.995f << 10.0f << 270.0 << 0.0f << 3.6f;
+        QTest::newRow("target 0.6 NM west across the date line, closing at 10 knots")
+            << 0.0f << -179.995f << 0.0f << 0.0 << 0.0f << 179.995f << 10.0f << 90.0 << 0.0f << 3.6f;
         QTest::newRow("at 60 N a degree of longitude is 30 NM")
             << 60.0f << 10.0f << 0.0f << 0.0 << 60.0f << 10.0f + 1.0f / 30.0f << 2.0f << 270.0 << 0.0f << 30.0f;
     }

@@ -20,6 +20,8 @@ const double BuninyongLat = dms(-37, 39, 10.15610);
 const double BuninyongLon = dms(143, 55, 35.38390);
 constexpr double PublishedDistanceM = 54972.271;
 const double PublishedBearing = dms(306, 52, 5.37);
+// Its reverse azimuth at Buninyong is 127 10 25.07: the line arrives heading the other way.
+const double PublishedFinalBearing = dms(307, 10, 25.07);
 
 constexpr double MetresPerNm = 1852.0;
 constexpr double ArcSecond = 1.0 / 3600.0;
@@ -37,6 +39,8 @@ private slots:
         QVERIFY2(std::fabs(distanceM - PublishedDistanceM) < 0.02, qPrintable(QString::number(distanceM, 'f', 4)));
         const double bearing = Cal2PointsBearingVincenty(FlindersLat, FlindersLon, BuninyongLat, BuninyongLon);
         QVERIFY2(std::fabs(bearing - PublishedBearing) < 0.5 * ArcSecond, qPrintable(QString::number(bearing, 'f', 6)));
+        const double final = Cal2PointsFinalBearingVincenty(FlindersLat, FlindersLon, BuninyongLat, BuninyongLon);
+        QVERIFY2(std::fabs(final - PublishedFinalBearing) < 0.5 * ArcSecond, qPrintable(QString::number(final, 'f', 6)));
     }
 
     void publishedDirect()

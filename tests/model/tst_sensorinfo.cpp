@@ -4,6 +4,7 @@
 #include "model/AlgorithmGeodesy.h"
 
 #include <QtTest>
+#include <cmath>
 #include <type_traits>
 
 using namespace SensorRoad;
@@ -109,6 +110,58 @@ private slots:
     }
 
     // Single precision rounds a bearing a hair west of north up to 360.
+    // CPA and TCPA against the geodesic between the two, from an independent solution of it
+    // (GeographicLib's GeodSolve, for the positions as single-precision floats carry them):
+    // distance and the line's azimuth where it reaches the target. A target that lies still has
+    // its range as CPA; one steered back along the line comes within the distance its course,
+    // sent in tenths of a degree, misses the line by: s |sin d|, after s cos d / speed.
+    void cpaAlongTheGeodesic_data()
+    {
+        QTest::addColumn<double>("ownLat");
+        QTest::addColumn<double>("ownLon");
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<double>("lon");
+        QTest::addColumn<double>("distance");     // NM
+        QTest::addColumn<double>("finalAzimuth"); // degrees
+        QTest::addColumn<float>("sog");
+
+        QTest::newRow("still, 45 N") << 45.0 << 10.0 << 45.2 << 10.2 << 14.706645334 << 35.378469730 << 0.0f;
+        QTest::newRow("still, 75 N east") << 75.0 << 20.0 << 75.0 << 21.3 << 20.287167146 << 90.627853224 << 0.0f;
+        QTest::newRow("still, 80 N") << 80.0 << -30.0 << 80.2 << -29.0 << 15.902265007 << 41.183220309 << 0.0f;
+        QTest::newRow("still, across the date line")
+            << 60.0 << 179.9 << 60.1 << -179.8 << 10.846439625 << 56.445012290 << 0.0f;
+        QTest::newRow("closing, 75 N east") << 75.0 << 20.0 << 75.0 << 21.3 << 20.287167146 << 90.627853224 << 12.0f;
+        QTest::newRow("closing, 80 N") << 80.0 << -30.0 << 80.2 << -29.0 << 15.902265007 << 41.183220309 << 12.0f;
+        QTest::newRow("closing across the date line, 60 N")
+            << 60.0 << 179.9 << 60.1 << -179.8 << 10.846439625 << 56.445012290 << 12.0f;
+        QTest::newRow("closing across the date line, 10 S")
+            << -10.0 << 179.95 << -9.9 << -179.9 << 10.703194268 << 56.069697388 << 20.0f;
+    }
+    void cpaAlongTheGeodesic()
+    {
+        QFETCH(double, ownLat);
+        QFETCH(double, ownLon);
+        QFETCH(double, lat);
+        QFETCH(double, lon);
+        QFETCH(double, distance);
+        QFETCH(double, finalAzimuth);
+        QFETCH(float, sog);
+        const double back = std::fmod(finalAzimuth + 180.0, 360.0);
+        const double course = sog > 0.0f ? std::round(back * 10.0) / 10.0 : 0.0;
+        Road road;
+        road.receive(positionReport(OWN, ownLat, ownLon, 0.0f, 0.0f, true));
+        road.receive(positionReport(OTHER, lat, lon, sog, float(course)));
+        road.tick();
+
+        const CTargetAisData target = road.target(OTHER);
+        QVERIFY2(qAbs(target.range - distance) < 5e-4, qPrintable(QString::number(target.range, 'f', 6)));
+        const double miss = (course - back) * M_PI / 180.0;
+        const double cpa = sog > 0.0f ? distance * std::fabs(std::sin(miss)) : distance;
+        const double tcpa = sog > 0.0f ? distance * std::cos(miss) / sog * 60.0 : 0.0;
+        QVERIFY2(qAbs(target.cpa - cpa) < 1e-3, qPrintable(QString("%1, not %2").arg(target.cpa, 0, 'f', 6).arg(cpa)));
+        QVERIFY2(qAbs(target.tcpa - tcpa) < 0.01, qPrintable(QString("%1, not %2").arg(target.tcpa, 0, 'f', 4).arg(tcpa)));
+    }
+
     // Aircraft fly faster than any ship: their speed is in whole knots with 1023 as "not
     // available", and a real speed above 102.2 knots gets its CPA.
     void aircraftSpeedIsInWholeKnots_data()
