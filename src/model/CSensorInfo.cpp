@@ -3,6 +3,7 @@
 #include "codec/CpaGeometry.h"
 #include "model/AlgorithmGeodesy.h"
 #include "model/CAbstractSensorService.h"
+#include "support/PortalTime.h"
 #include "support/Singleton.h"
 #include "support/SysDebug.h"
 
@@ -13,6 +14,12 @@ namespace VudaviRirev::Target {
 namespace {
 
 constexpr int LISTENER_OTHER_SOURCE = 34;
+constexpr uint64_t MS_PER_SECOND = 1000;
+
+uint64_t ageMs(uint64_t nowMs, const CTargetMetaData& target)
+{
+    return nowMs > target.heardClockMs() ? nowMs - target.heardClockMs() : 0;
+}
 
 SysDebug* Log()
 {
@@ -131,12 +138,17 @@ void CSensorInfo::fillAisTargetData(unsigned mmsi)
                          mmsi, static_cast<unsigned long long>(source.ship.mmsi));
         return;
     }
+    const uint64_t now = Portal::Time::Clock();
     std::lock_guard<std::mutex> lock(m_mutex);
+    if (now - m_agedAtMs >= MS_PER_SECOND)
+        dropAgedTargets(now);
     const auto found = m_targets.find(mmsi);
     if (found != m_targets.end()) {
         found->second->updateAisData(source);
         return;
     }
+    if (m_targets.size() >= TargetCap)
+        makeRoomForTarget(now);
     auto target = std::make_unique<CTargetMetaData>();
     target->assignTargetModel(SENSOR_TARGET_AIS, true, source);
     m_targets.emplace(mmsi, std::move(target));
@@ -194,7 +206,9 @@ void CSensorInfo::updateTargetPivotData(CTargetMetaData& target, TARGET_SOURCE s
 
 void CSensorInfo::updateAllTargetMeasureValue()
 {
+    const uint64_t now = Portal::Time::Clock();
     std::lock_guard<std::mutex> lock(m_mutex);
+    dropAgedTargets(now);
     updateAisMeasureValue();
 }
 
@@ -235,6 +249,38 @@ void CSensorInfo::clearAllTargets()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     clearTargets();
+}
+
+void CSensorInfo::dropAgedTargets(uint64_t nowMs)
+{
+    m_agedAtMs = nowMs;
+    const uint64_t ageingMs = static_cast<uint64_t>(m_targetSetting.timeOut().deleteSeconds) * MS_PER_SECOND;
+    size_t dropped = 0;
+    for (auto it = m_targets.begin(); it != m_targets.end();) {
+        if (ageMs(nowMs, *it->second) >= ageingMs) {
+            it = m_targets.erase(it);
+            ++dropped;
+        } else {
+            ++it;
+        }
+    }
+    if (dropped > 0)
+        Log()->dbgPrintf(DBG_INFO, "dropAgedTargets", 0, "%zu vessel(s) not heard for %d s forgotten", dropped,
+                         static_cast<int>(m_targetSetting.timeOut().deleteSeconds));
+}
+
+void CSensorInfo::makeRoomForTarget(uint64_t nowMs)
+{
+    auto oldest = m_targets.begin();
+    for (auto it = m_targets.begin(); it != m_targets.end(); ++it) {
+        if (it->second->heardClockMs() < oldest->second->heardClockMs())
+            oldest = it;
+    }
+    Log()->dbgPrintf(DBG_WARNING, "fillAisTargetData", 0,
+                     "%zu vessels kept already: MMSI %u, not heard for %llu s, forgotten for a new one",
+                     m_targets.size(), oldest->first,
+                     static_cast<unsigned long long>(ageMs(nowMs, *oldest->second) / MS_PER_SECOND));
+    m_targets.erase(oldest);
 }
 
 void CSensorInfo::clearTargets()

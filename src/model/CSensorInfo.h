@@ -40,6 +40,9 @@ class CSensorInfo
 {
 public:
     using TargetMap = std::map<uint32_t, std::unique_ptr<CTargetMetaData>>;
+    // A vessel not heard for the target setting's delete time-out is forgotten; beyond this
+    // many vessels, the one heard longest ago makes room for a new one.
+    static constexpr size_t TargetCap = 2000;
 
     explicit CSensorInfo(CAbstractSensorService* service);
     ~CSensorInfo();
@@ -55,6 +58,7 @@ public:
     void fillAisOwnData(SENSOR_I62_LISTENER listener);
     // A decoded VDM: the station in ship-table entry 1 under its MMSI. Ignored when the entry
     // holds another station by the time it is copied (the ship table was reset meanwhile).
+    // Vessels not heard for the ageing time are forgotten first, once a second at most.
     void fillAisTargetData(unsigned mmsi);
 
     // GUI thread, once a second, in this order: the own vessel, the pivots (TARGET_SOURCE
@@ -62,7 +66,7 @@ public:
     void updateOwnVslData();
     void calTargetSourcePivotScreenPoint(int mask);
     // Targets whose pivot is not yet set (inserted since the pivot pass) are shown as not
-    // measured until the next pass.
+    // measured until the next pass. Vessels not heard for the ageing time are forgotten first.
     void updateAllTargetMeasureValue();
 
     // Forgets the other vessels and the presence mask; the own vessel keeps only its position.
@@ -83,6 +87,8 @@ public:
 
 private:
     void clearTargets();
+    void dropAgedTargets(uint64_t nowMs);
+    void makeRoomForTarget(uint64_t nowMs);
     void updateTargetPivotData(CTargetMetaData& target, TARGET_SOURCE source);
     void updateAisMeasureValue();
     void updateMeasureValue(CTargetMetaData& target);
@@ -95,6 +101,7 @@ private:
     const COwnVslSetting m_ownVslSetting;
     const CTargetSetting m_targetSetting;
     uint32_t m_presence = 0;
+    uint64_t m_agedAtMs = 0; // the monotonic clock at the last ageing pass
 };
 
 } // namespace Target

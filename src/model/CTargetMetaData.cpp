@@ -1,5 +1,7 @@
 #include "model/CTargetMetaData.h"
 
+#include "support/PortalTime.h"
+
 #include <ctime>
 
 namespace VudaviRirev::Target {
@@ -31,7 +33,7 @@ void CTargetMetaData::assignTargetModel(SENSOR_TARGET_TYPE model, bool isOther, 
             setColor(AisColor);
         if (!m_ais)
             m_ais = std::make_unique<CTargetAisData>();
-        updateTime(now());
+        stampReport();
         m_ais->updateData(source);
         break;
     default:
@@ -43,8 +45,14 @@ void CTargetMetaData::updateAisData(const SAisFillSource& source)
 {
     if (m_model != SENSOR_TARGET_AIS || !m_ais)
         return;
-    updateTime(now());
+    stampReport();
     m_ais->updateData(source);
+}
+
+void CTargetMetaData::stampReport()
+{
+    updateTime(now());
+    m_heardClockMs = Portal::Time::Clock();
 }
 
 bool CTargetMetaData::assignData(const CTargetMetaData* from)
@@ -57,6 +65,7 @@ bool CTargetMetaData::assignData(const CTargetMetaData* from)
     else
         m_arpa = std::make_unique<CTargetArpaData>(*from->m_arpa);
     assignNavi(*from);
+    m_heardClockMs = from->m_heardClockMs;
     return true;
 }
 

@@ -39,6 +39,9 @@ public:
     void assignTargetModel(SENSOR_TARGET_TYPE model, bool isOther, const SAisFillSource& source);
     // For the AIS model: stamps the update time and takes the source.
     void updateAisData(const SAisFillSource& source);
+    // When the last report was taken, on the monotonic clock (milliseconds): what the registry
+    // ages targets by.
+    uint64_t heardClockMs() const { return m_heardClockMs; }
     // Copies the model, its record and the navigation state; false when from has no record of
     // its model.
     bool assignData(const CTargetMetaData* from);
@@ -57,10 +60,13 @@ public:
     const NaviScope::CTrackItem& track() const { return m_track; }
 
 private:
+    void stampReport();
+
     SENSOR_TARGET_TYPE m_model = SENSOR_TARGET_NONE;
     std::unique_ptr<CTargetAisData> m_ais;
     std::unique_ptr<CTargetArpaData> m_arpa;
     NaviScope::CTrackItem m_track;
+    uint64_t m_heardClockMs = 0;
 };
 
 } // namespace Target

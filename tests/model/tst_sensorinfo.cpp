@@ -11,6 +11,7 @@ using namespace SensorRoad;
 using VudaviRirev::CSensorTargetBase;
 using VudaviRirev::Target::CSensorInfo;
 using VudaviRirev::Target::CTargetAisData;
+using VudaviRirev::Target::CTargetSetting;
 
 static_assert(!std::is_copy_constructible_v<CSensorInfo> && !std::is_copy_assignable_v<CSensorInfo>,
               "the registry owns its targets");
@@ -244,7 +245,8 @@ private slots:
         QCOMPARE(road.target(OTHER).position.lat, double(float(LAT + ONE_MINUTE)));
     }
 
-    // The ship table holds 501 stations; the registry keeps every one it was told of.
+    // The ship table holds 501 stations; the registry keeps every one it was told of (heard within
+    // the ageing time, below its cap).
     void everyMmsiIsKeptUntilReset()
     {
         Road road;
@@ -271,6 +273,61 @@ private slots:
         QCOMPARE(own.mmsi, CSensorTargetBase::NoMmsi);
         QCOMPARE(own.trueHeading, CTargetAisData::NoHeading);
         QCOMPARE(road.registry.copyOwnNavi().position.lat, 91.0);
+    }
+
+    // A vessel not heard for the ageing time, the target setting's delete time-out, is forgotten
+    // at the next refresh, or at the next fill when no refresh runs.
+    void vesselsNotHeardAreForgotten()
+    {
+        constexpr uint64_t start = 1000000;
+        const uint64_t ageing = uint64_t(CTargetSetting().timeOut().deleteSeconds) * 1000;
+        QCOMPARE(ageing, uint64_t(600000));
+        Portal::Time::SetFakeClock(start);
+        Road road;
+        road.receive(ownStill());
+        road.receive(positionReport(OTHER, LAT, LON, 5.0f, 90.0f));
+        Portal::Time::SetFakeClock(start + 300000);
+        road.receive(positionReport(OTHER + 1, LAT, LON, 5.0f, 90.0f));
+        Portal::Time::SetFakeClock(start + ageing - 1);
+        road.tick();
+        QCOMPARE(road.registry.targetCount(), size_t(2));
+
+        LogCapture::take();
+        Portal::Time::SetFakeClock(start + ageing);
+        road.tick();
+        QCOMPARE(road.registry.copyTargets().begin()->first, OTHER + 1);
+        QCOMPARE(road.registry.targetCount(), size_t(1));
+        QCOMPARE(LogCapture::take().filter("1 vessel(s) not heard for 600 s forgotten").size(), 1);
+
+        Portal::Time::SetFakeClock(start + 300000 + ageing);
+        road.receive(positionReport(OTHER + 2, LAT, LON, 5.0f, 90.0f));
+        QCOMPARE(road.registry.copyTargets().begin()->first, OTHER + 2);
+        QCOMPARE(road.registry.targetCount(), size_t(1));
+        Portal::Time::ClearFakeClock();
+    }
+
+    // However many vessels are heard at once, the registry keeps its cap: the vessel heard longest
+    // ago makes room, with a log line.
+    void registryKeepsAtMostItsCap()
+    {
+        constexpr uint64_t start = 5000000;
+        const uint32_t cap = uint32_t(CSensorInfo::TargetCap);
+        Road road;
+        for (uint32_t i = 0; i < cap; ++i) {
+            Portal::Time::SetFakeClock(start + i);
+            road.receive(positionReport(OTHER + i, LAT, LON, 5.0f, 90.0f));
+        }
+        Portal::Time::SetFakeClock(start + cap);
+        road.receive(positionReport(OTHER, LAT, LON, 5.0f, 90.0f)); // heard again: the newest now
+        LogCapture::take();
+        road.receive(positionReport(OTHER + cap, LAT, LON, 5.0f, 90.0f));
+        const auto targets = road.registry.copyTargets();
+        QCOMPARE(targets.size(), size_t(cap));
+        QVERIFY(targets.count(OTHER) == 1 && targets.count(OTHER + cap) == 1);
+        QCOMPARE(targets.count(OTHER + 1), size_t(0));
+        const QString line = QString("%1 vessels kept already: MMSI %2").arg(cap).arg(OTHER + 1);
+        QCOMPARE(LogCapture::take().filter(line).size(), 1);
+        Portal::Time::ClearFakeClock();
     }
 
     void hdtAloneSetsOnlyTheHeading()
