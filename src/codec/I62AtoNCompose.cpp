@@ -224,9 +224,9 @@ bool ATON_FMT_VER_Compose(char* out, size_t size, I61162_Data_Structure* record)
     I62_FIELD_TEXT total, number, sequence;
     I62_PresentText(total, ATON_HasField(p, 1), "%d", f.totalSentences);
     I62_PresentText(number, ATON_HasField(p, 2), "%d", f.sentenceNumber);
-    I62_PresentText(sequence, ATON_HasField(p, 3), "%d", f.sequentialId);
-    return I62_Print(out, size, "$%.2s%.3s,%s,%s,%s,%.2s,%.5s,%.15s,%.32s,%.32s,%.32s,%.32s", record->talker,
-                     record->formatter, total, number, sequence, textOf(p, 4, f.deviceType),
-                     textOf(p, 5, f.vendorId), textOf(p, 6, f.uniqueId), textOf(p, 7, f.serialNumber),
-                     textOf(p, 8, f.modelCode), textOf(p, 9, f.softwareRevision), textOf(p, 10, f.hardwareRevision));
+    I62_PresentText(sequence, ATON_HasField(p, 10), "%d", f.sequentialId);
+    return I62_Print(out, size, "$%.2s%.3s,%s,%s,%.2s,%.5s,%.15s,%.32s,%.32s,%.32s,%.32s,%s", record->talker,
+                     record->formatter, total, number, textOf(p, 3, f.deviceType), textOf(p, 4, f.vendorId),
+                     textOf(p, 5, f.uniqueId), textOf(p, 6, f.serialNumber), textOf(p, 7, f.modelCode),
+                     textOf(p, 8, f.softwareRevision), textOf(p, 9, f.hardwareRevision), sequence);
 }

@@ -186,11 +186,11 @@ struct ATON_TSP_DATA
     uint16_t present;
 };
 
+// Devices send the sequential message identifier last, after the hardware revision.
 struct ATON_VER_DATA
 {
     uint8_t totalSentences;
     uint8_t sentenceNumber;
-    uint8_t sequentialId;
     char deviceType[3];       // its first two characters
     char vendorId[6];         // at most 5 characters
     char uniqueId[16];        // at most 15
@@ -198,5 +198,6 @@ struct ATON_VER_DATA
     char modelCode[33];       // at most 32
     char softwareRevision[33];
     char hardwareRevision[33];
+    uint8_t sequentialId;
     uint16_t present;
 };

@@ -315,13 +315,13 @@ bool ATON_FMT_VER(char* sentence, I61162_Data_Structure* record)
     f.present = 0;
     number(f.totalSentences, fields, 1, f.present);
     number(f.sentenceNumber, fields, 2, f.present);
-    number(f.sequentialId, fields, 3, f.present);
-    text(f.deviceType, fields, 4, f.present);
-    text(f.vendorId, fields, 5, f.present);
-    text(f.uniqueId, fields, 6, f.present);
-    text(f.serialNumber, fields, 7, f.present);
-    text(f.modelCode, fields, 8, f.present);
-    text(f.softwareRevision, fields, 9, f.present);
-    text(f.hardwareRevision, fields, 10, f.present);
+    text(f.deviceType, fields, 3, f.present);
+    text(f.vendorId, fields, 4, f.present);
+    text(f.uniqueId, fields, 5, f.present);
+    text(f.serialNumber, fields, 6, f.present);
+    text(f.modelCode, fields, 7, f.present);
+    text(f.softwareRevision, fields, 8, f.present);
+    text(f.hardwareRevision, fields, 9, f.present);
+    number(f.sequentialId, fields, 10, f.present);
     return true;
 }

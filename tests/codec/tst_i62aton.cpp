@@ -170,7 +170,8 @@ private slots:
         QCOMPARE(tsp.field13, uint8_t('B'));
         QCOMPARE(unsigned(tsp.present), allBits(13));
 
-        QVERIFY(parseBody("$AIVER,2,1,7,AT,VEND1,UNIQUE-ID-0001,SN-1234,MODEL-X,SW 1.2.3,HW B", &record));
+        // The sequential message identifier comes last, as devices send it.
+        QVERIFY(parseBody("$AIVER,2,1,AT,VEND1,UNIQUE-ID-0001,SN-1234,MODEL-X,SW 1.2.3,HW B,7", &record));
         const ATON_VER_DATA& ver = record.data.ver;
         QCOMPARE(int(ver.totalSentences) * 100 + ver.sentenceNumber * 10 + ver.sequentialId, 217);
         QCOMPARE(QByteArray(ver.deviceType), QByteArray("AT"));
@@ -180,6 +181,15 @@ private slots:
         QCOMPARE(QByteArray(ver.modelCode), QByteArray("MODEL-X"));
         QCOMPARE(QByteArray(ver.softwareRevision), QByteArray("SW 1.2.3"));
         QCOMPARE(QByteArray(ver.hardwareRevision), QByteArray("HW B"));
+        QCOMPARE(unsigned(ver.present), allBits(10));
+        // A transponder's answer to the version query reads the same way.
+        QVERIFY(parseBody("$AIVER,1,1,AI,SIM,0000001,123456789,1,UNIT-K-42,1.00,0", &record));
+        QCOMPARE(QByteArray(ver.deviceType), QByteArray("AI"));
+        QCOMPARE(QByteArray(ver.serialNumber), QByteArray("123456789"));
+        QCOMPARE(QByteArray(ver.modelCode), QByteArray("1"));
+        QCOMPARE(QByteArray(ver.softwareRevision), QByteArray("UNIT-K-42"));
+        QCOMPARE(QByteArray(ver.hardwareRevision), QByteArray("1.00"));
+        QCOMPARE(int(ver.sequentialId), 0);
         QCOMPARE(unsigned(ver.present), allBits(10));
     }
 
@@ -200,7 +210,7 @@ private slots:
         QTest::newRow("TSP") << QByteArray("$AITSP,,,,,,,,,,,,,") << 0u;
         QTest::newRow("VER") << QByteArray("$AIVER,,,,,,,,,,") << 0u;
         QTest::newRow("AAR some given") << QByteArray("$AIAAR,992351234,,10,,,0360,0,,,,,,C") << bits({1, 3, 6, 7, 13});
-        QTest::newRow("VER some given") << QByteArray("$AIVER,1,,,,VEND1,,,,,HW") << bits({1, 5, 10});
+        QTest::newRow("VER some given") << QByteArray("$AIVER,1,,,VEND1,,,,,HW,") << bits({1, 4, 9});
     }
     void emptyFieldsClearTheirBits()
     {
@@ -269,7 +279,7 @@ private slots:
         QTest::newRow("ACF X") << QByteArray("$AIACF,992351234,2,,,,,1,,,,,9,31,2,X") << true;
         QTest::newRow("MPR 7 commas") << QByteArray("$AIMPR,992351234,01,02,3,04,05,TEXT") << false;
         QTest::newRow("TSP 14 commas") << QByteArray("$AITSP,992351234,1,2,123519,100,200,3,400,5,600,7,A,B,") << false;
-        QTest::newRow("VER 9 commas") << QByteArray("$AIVER,2,1,7,AT,VEND1,UNIQUE,SN,MODEL,SW") << false;
+        QTest::newRow("VER 9 commas") << QByteArray("$AIVER,2,1,AT,VEND1,UNIQUE,SN,MODEL,SW,7") << false;
     }
     void sentenceStatus()
     {
@@ -360,11 +370,11 @@ private slots:
     void textsAreCutToTheirRoom()
     {
         I61162_Data_Structure record = staleRecord();
-        QVERIFY(parseBody("$AIVER,1,1,1,ATON,VENDOR7,UNIQUE-IDENTIFIER-17,S,M,SW,HW", &record));
+        QVERIFY(parseBody("$AIVER,1,1,ATON,VENDOR7,UNIQUE-IDENTIFIER-17,S,M,SW,HW,1", &record));
         QCOMPARE(QByteArray(record.data.ver.deviceType), QByteArray("AT"));
         QCOMPARE(QByteArray(record.data.ver.vendorId), QByteArray("VENDO"));
         QCOMPARE(QByteArray(record.data.ver.uniqueId), QByteArray("UNIQUE-IDENTIFI"));
-        QVERIFY(parseBody("$AIVER,1,1,1,A,V,U," + QByteArray(40, 'S') + ",M,SW,HW", &record));
+        QVERIFY(parseBody("$AIVER,1,1,A,V,U," + QByteArray(40, 'S') + ",M,SW,HW,1", &record));
         QCOMPARE(QByteArray(record.data.ver.deviceType), QByteArray("A"));
         QCOMPARE(QByteArray(record.data.ver.serialNumber), QByteArray(32, 'S'));
         QCOMPARE(QByteArray(record.data.ver.hardwareRevision), QByteArray("HW"));
@@ -389,7 +399,7 @@ private slots:
         QCOMPARE(record.data.mpr.field8, uint8_t('E'));
         QVERIFY(parseLong("$AIAKE,992351234," + hundred + "," + hundred + ",Z", &record));
         QCOMPARE(QByteArray(record.data.ake.secondText), hundred.left(32));
-        QVERIFY(parseLong("$AIVER,1,1,1,A,V,U,S,M," + hundred + "," + hundred, &record));
+        QVERIFY(parseLong("$AIVER,1,1,A,V,U,S,M," + hundred + "," + hundred + ",1", &record));
         QCOMPARE(QByteArray(record.data.ver.hardwareRevision), hundred.left(32));
     }
 
@@ -411,7 +421,7 @@ private slots:
         QTest::newRow("MCR") << "$AIMCR," + mmsi + ",MESSAGE TEXT,B";
         QTest::newRow("MPR") << "$AIMPR," + mmsi + ",01,02,3,04,05,PAYLOAD TEXT,E";
         QTest::newRow("TSP") << "$AITSP," + mmsi + ",1,2,123519.50,100,200,3,400,5,600,7,A,B";
-        QTest::newRow("VER") << QByteArray("$AIVER,2,1,7,AT,VEND1,UNIQUE-ID-0001,SN-1234,MODEL-X,SW 1.2.3,HW B");
+        QTest::newRow("VER") << QByteArray("$AIVER,2,1,AT,VEND1,UNIQUE-ID-0001,SN-1234,MODEL-X,SW 1.2.3,HW B,7");
     }
     void composeThenParse()
     {

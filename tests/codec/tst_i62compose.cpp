@@ -141,7 +141,7 @@ private slots:
         row("MCR", "$AIMCR," + m + ",MESSAGE TEXT,B");
         row("MPR", "$AIMPR," + m + ",01,02,3,04,05,PAYLOAD TEXT,E");
         row("TSP", "$AITSP," + m + ",1,2,123519.50,100,200,3,400,5,600,7,A,B");
-        row("VER", "$AIVER,2,1,7,AT,VEND1,UNIQUE-ID-0001,SN-1234,MODEL-X,SW 1.2.3,HW B");
+        row("VER", "$AIVER,2,1,AT,VEND1,UNIQUE-ID-0001,SN-1234,MODEL-X,SW 1.2.3,HW B,7");
     }
     void storedSentenceReadsBack()
     {
