@@ -1,6 +1,7 @@
 #pragma once
 
 #include "style/PaletteFont.h"
+#include "style/SelectorSwitchRecord.h"
 #include "style/StyleRecords.h"
 #include "style/WidgetKindRecords.h"
 
@@ -103,4 +104,8 @@ public:
     static QString compTableViewStyleSheet(QString objName, WIDGET_TABLE_VIEW& style, bool descendant);
     static QString compHeaderViewStyleSheet(QString objName, WIDGET_HEADER_VIEW& style, bool descendant);
     static QString compTabWidgetStyleSheet(QString objName, WIDGET_TAB_WIDGET& style, bool descendant);
+
+    // The on/off switch: "QFrame", "QFrame::disabled", "QLabel" and "QPushButton" blocks.
+    static QString getSelectorSwitchStyleSheet(WIDGET_SELECTOR_SWITCH& style);
+    static QString compSelectorSwitchStyleSheet(WIDGET_SELECTOR_SWITCH& style);
 };
