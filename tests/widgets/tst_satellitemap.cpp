@@ -107,7 +107,9 @@ private slots:
         map.updateSatelliteSymbol(-1, 5, 45, 45, 40, true);
         map.updateSatelliteSymbolDisp(true, 24);
         QVERIFY(shownSymbols(map).isEmpty());
-        QCOMPARE(LogCapture::take().size(), 3);
+        const QStringList logged = LogCapture::take();
+        QCOMPARE(logged.size(), 3);
+        QVERIFY2(logged.first().contains("Satellite slot 24 is outside 0 to 23"), qPrintable(logged.first()));
 
         map.updateSatelliteSymbol(0, 5, 45, 45, 1, false);
         QCOMPARE(shownSymbols(map).size(), 1);
