@@ -76,3 +76,15 @@ std::string LibraryImage::getReportStatusIconPath(int index) const
     return groupEntryPath("getReportStatusIconPath", RES_IMAGES, "ReportStatus", NoSizeFolder, IMG_REPORT_STATUS,
                           IMG_THEME_FUN - IMG_REPORT_STATUS, index);
 }
+
+std::string LibraryImage::getWiFiModeIconPath(WIFI_MODE mode) const
+{
+    return groupEntryPath("getWiFiModeIconPath", RES_IMAGES, "WiFiMode", NoSizeFolder, IMG_WIFI_MODE,
+                          IMG_ENTRY_COUNT - IMG_WIFI_MODE, mode);
+}
+
+std::string LibraryImage::getVesselDimensionIconPath() const
+{
+    return groupEntryPath("getVesselDimensionIconPath", RES_IMAGES, "Vessel", NoSizeFolder, IMG_VESSEL,
+                          IMG_WIFI_STATUS - IMG_VESSEL, 0);
+}

@@ -19,6 +19,8 @@ public:
         IMG_ENTRY_COUNT = 56
     };
 
+    enum WIFI_MODE : int { WIFI_MODE_AP = 0, WIFI_MODE_CLIENT = 1 };
+
     LibraryImage();
     ~LibraryImage() override;
 
@@ -31,4 +33,6 @@ public:
     // The LEDs come in one size, 0.
     std::string getLedIconPath(int size, int index) const;
     std::string getReportStatusIconPath(int index) const;
+    std::string getWiFiModeIconPath(WIFI_MODE mode) const;
+    std::string getVesselDimensionIconPath() const;
 };

@@ -106,11 +106,60 @@ std::string ResourceImage::buildImagePath(int root, const std::string& group, co
 }
 
 std::string ResourceImage::groupEntryPath(const char* operation, int root, const std::string& group,
-                                          const std::string& folder, int first, int count, int index) const
+                                          const std::string& folder, int first, int count, int index, int state) const
 {
     if (index < 0 || index >= count) {
         logRefusal(operation, "Image index", index);
         return std::string();
     }
-    return buildImagePath(root, group, folder, getThemeFolder(m_entries[first + index]), 0);
+    return buildImagePath(root, group, folder, getThemeFolder(m_entries[first + index]), state);
+}
+
+// Only the rows that have a size folder exist: a further row would read the next group's entries.
+std::string ResourceImage::rowEntryPath(const char* operation, const SRowGroup& images, int row, int index,
+                                        int state) const
+{
+    if (row < 0 || row >= static_cast<int>(images.rowFolders.size())) {
+        logRefusal(operation, "Image row", row);
+        return std::string();
+    }
+    return groupEntryPath(operation, RES_WIDGET, images.group, images.rowFolders[row], images.first + row * images.perRow,
+                          images.perRow, index, state);
+}
+
+// The window controls' entries carry the symbol kind, but their files lie under the widget root.
+std::string ResourceImage::getWinCtrlIconPath(int row, WG_WINCTRL_S control, int state) const
+{
+    static const SRowGroup images{"WinCtrl", IMG_WIN_CTRL, 2, {"/A20/"}};
+    return rowEntryPath("getWinCtrlIconPath", images, row, control, state);
+}
+
+std::string ResourceImage::getSpinBoxIconPath(int row, int index) const
+{
+    static const SRowGroup images{"SpinBox", IMG_SPIN_BOX, 2, {"/A12Gray/"}};
+    return rowEntryPath("getSpinBoxIconPath", images, row, index);
+}
+
+std::string ResourceImage::getComboBoxIconPath(int row, int index) const
+{
+    static const SRowGroup images{"ComboBox", IMG_COMBO_BOX, 1, {"/A16Gray/"}};
+    return rowEntryPath("getComboBoxIconPath", images, row, index);
+}
+
+std::string ResourceImage::getCheckBoxIconPath(int row, int index) const
+{
+    static const SRowGroup images{"CheckBox", IMG_CHECK_BOX, 2, {"/A20Gray/", "/B32Blue/"}};
+    return rowEntryPath("getCheckBoxIconPath", images, row, index);
+}
+
+std::string ResourceImage::getEditIconPath(int row, int index) const
+{
+    static const SRowGroup images{"Edit", IMG_EDIT, 1, {"/A16Gray/"}};
+    return rowEntryPath("getEditIconPath", images, row, index);
+}
+
+std::string ResourceImage::getHeaderViewIconPath(int row, int index) const
+{
+    static const SRowGroup images{"HeaderView", IMG_HEADER_VIEW, 2, {"/A16Gray/"}};
+    return rowEntryPath("getHeaderViewIconPath", images, row, index);
 }

@@ -113,6 +113,18 @@ private slots:
     {
         QCOMPARE(pathOf(library().getWiFiStatusIconPath(0)), QStringLiteral(":/WiFiStatus/Images/WiFiStatus/0.RSSI1.png"));
         QCOMPARE(pathOf(library().getLedIconPath(0, 4)), QStringLiteral(":/Led/Symbol/Led/A30/Gray.png"));
+        QCOMPARE(pathOf(library().getWinCtrlIconPath(0, ResourceImage::WG_WINCTRL_MINI, ResourceImage::StateHover)),
+                 QStringLiteral(":/WinCtrl/Widget/WinCtrl/A20/1.Mini_Hover.png"));
+        QCOMPARE(pathOf(library().getSpinBoxIconPath(0, 0)), QStringLiteral(":/SpinBox/Widget/SpinBox/A12Gray/Add.png"));
+        QCOMPARE(pathOf(library().getCheckBoxIconPath(0, 0)),
+                 QStringLiteral(":/CheckBox/Widget/CheckBox/A20Gray/Checked.png"));
+        QCOMPARE(pathOf(library().getCheckBoxIconPath(1, 1)),
+                 QStringLiteral(":/CheckBox/Widget/CheckBox/B32Blue/Unchecked.png"));
+        QCOMPARE(pathOf(library().getHeaderViewIconPath(0, 1)),
+                 QStringLiteral(":/HeaderView/Widget/HeaderView/A16Gray/Down.png"));
+        QCOMPARE(pathOf(library().getWiFiModeIconPath(LibraryImage::WIFI_MODE_AP)),
+                 QStringLiteral(":/WiFiMode/Images/WiFiMode/0.AP Mode.png"));
+        QCOMPARE(pathOf(library().getVesselDimensionIconPath()), QStringLiteral(":/Vessel/Images/Vessel/Dimension.png"));
 
         const std::string closeName = ResourceImage::getThemeFolder(library().entry(0));
         QCOMPARE(pathOf(ResourceImage::buildImagePath(RES_WIDGET, "WinCtrl", "/A20/", closeName, ResourceImage::StateHover)),
@@ -142,6 +154,21 @@ private slots:
             {"getThemeFunIconPath", 3, [](int i) { return library().getThemeFunIconPath(i); }},
             {"getLedIconPath", 5, [](int i) { return library().getLedIconPath(0, i); }},
             {"getReportStatusIconPath", 2, [](int i) { return library().getReportStatusIconPath(i); }},
+            {"getWinCtrlIconPath normal", 2,
+             [](int i) { return library().getWinCtrlIconPath(0, ResourceImage::WG_WINCTRL_S(i), 0); }},
+            {"getWinCtrlIconPath hover", 2,
+             [](int i) {
+                 return library().getWinCtrlIconPath(0, ResourceImage::WG_WINCTRL_S(i), ResourceImage::StateHover);
+             }},
+            {"getSpinBoxIconPath", 2, [](int i) { return library().getSpinBoxIconPath(0, i); }},
+            {"getComboBoxIconPath", 1, [](int i) { return library().getComboBoxIconPath(0, i); }},
+            {"getCheckBoxIconPath row 0", 2, [](int i) { return library().getCheckBoxIconPath(0, i); }},
+            {"getCheckBoxIconPath row 1", 2, [](int i) { return library().getCheckBoxIconPath(1, i); }},
+            {"getEditIconPath", 1, [](int i) { return library().getEditIconPath(0, i); }},
+            {"getHeaderViewIconPath", 2, [](int i) { return library().getHeaderViewIconPath(0, i); }},
+            {"getWiFiModeIconPath", 2,
+             [](int i) { return library().getWiFiModeIconPath(LibraryImage::WIFI_MODE(i)); }},
+            {"getVesselDimensionIconPath", 1, [](int) { return library().getVesselDimensionIconPath(); }},
         };
         for (const auto& operation : operations) {
             for (int index = 0; index < operation.count; ++index)
@@ -166,10 +193,21 @@ private slots:
         QVERIFY(library().getLedIconPath(0, 5).empty());
         QVERIFY(library().getLedIconPath(1, 0).empty());
         QVERIFY(library().getReportStatusIconPath(2).empty());
+        QVERIFY(library().getWiFiModeIconPath(LibraryImage::WIFI_MODE(2)).empty());
+        // Rows past the ones that have a size folder would read the next group's entries.
+        QVERIFY(library().getWinCtrlIconPath(1, ResourceImage::WG_WINCTRL_CLOSE, 0).empty());
+        QVERIFY(library().getWinCtrlIconPath(0, ResourceImage::WG_WINCTRL_S(2), 0).empty());
+        QVERIFY(library().getSpinBoxIconPath(1, 0).empty());
+        QVERIFY(library().getComboBoxIconPath(0, 1).empty());
+        QVERIFY(library().getCheckBoxIconPath(2, 0).empty());
+        QVERIFY(library().getCheckBoxIconPath(-1, 0).empty());
+        QVERIFY(library().getEditIconPath(1, 0).empty());
+        QVERIFY(library().getHeaderViewIconPath(0, 2).empty());
         QVERIFY(ResourceImage::buildImagePath(5, "Led", "/A30/", "Red", 0).empty());
         QVERIFY(library().entry(LibraryImage::IMG_ENTRY_COUNT).name.empty());
         const QStringList lines = LogCapture::take();
-        QCOMPARE(lines.filter("is outside the table").size(), 10);
+        QCOMPARE(lines.filter("is outside the table").size(), 19);
+        QCOMPARE(lines.filter("getCheckBoxIconPath [E]Image row -1 is outside the table").size(), 1);
         QCOMPARE(lines.filter("LED size 1 does not exist").size(), 1);
     }
 
