@@ -1,7 +1,6 @@
 #include "style/QtObjPalette.h"
 
-#include "support/Singleton.h"
-#include "support/SysDebug.h"
+#include "style/StyleTarget.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -11,37 +10,13 @@
 
 namespace {
 
-SysDebug* Log()
-{
-    return Pattern::Singleton<SysDebug>::Instance();
-}
-
-bool haveWidget(const QWidget* widget, const char* operation)
-{
-    if (widget)
-        return true;
-    Log()->dbgPrintf(DBG_WARNING, operation, 0, "%s", "No widget given: nothing styled");
-    return false;
-}
-
-// A block for a nameless widget would begin with " {" or "  {": Qt drops such a sheet whole,
-// so the widget keeps the sheet it has.
 void installCovered(const char* operation, QWidget* widget, const QString& declarations, STYLE_SHEET_COVER cover)
 {
-    if (!haveWidget(widget, operation))
-        return;
-    if (cover == STYLE_SHEET_COVER_BARE) {
-        widget->setStyleSheet(declarations);
-        return;
-    }
-    const QString name = widget->objectName();
-    if (name.isEmpty()) {
-        Log()->dbgPrintf(DBG_WARNING, operation, 0, "%s without an object name: its sheet is left as it was",
-                         widget->metaObject()->className());
-        return;
-    }
-    widget->setStyleSheet(QtObjPalette::compStyleSheetBlock(name, nullptr, nullptr, nullptr,
-                                                            cover != STYLE_SHEET_COVER_OBJECT, declarations));
+    if (cover == STYLE_SHEET_COVER_BARE)
+        StyleTarget::install(widget, declarations, operation);
+    else if (StyleTarget::named(widget, operation))
+        widget->setStyleSheet(QtObjPalette::compStyleSheetBlock(widget->objectName(), nullptr, nullptr, nullptr,
+                                                                cover != STYLE_SHEET_COVER_OBJECT, declarations));
 }
 
 } // namespace
@@ -89,7 +64,7 @@ void QtObjPalette::setLabelStyle(QWidget* widget, WIDGET_LABEL& label)
 
 void QtObjPalette::setCheckBoxStyle(QWidget* widget, WIDGET_CHECK_BOX& checkBox)
 {
-    if (!haveWidget(widget, "setCheckBoxStyle"))
+    if (!StyleTarget::present(widget, "setCheckBoxStyle"))
         return;
     // No font here; the indicator images are written even for an empty path.
     widget->setStyleSheet(
@@ -108,13 +83,13 @@ QString QtObjPalette::compTabWidgetNoFrameStyleSheet()
 
 void QtObjPalette::setTabWidgetNoFrameStyle(QTabWidget* tabWidget)
 {
-    if (haveWidget(tabWidget, "setTabWidgetNoFrameStyle"))
+    if (StyleTarget::present(tabWidget, "setTabWidgetNoFrameStyle"))
         tabWidget->setStyleSheet(compTabWidgetNoFrameStyleSheet());
 }
 
 void QtObjPalette::setWidgetBackground(QWidget* widget, QColor color, bool keepAutoFill)
 {
-    if (!haveWidget(widget, "setWidgetBackground"))
+    if (!StyleTarget::present(widget, "setWidgetBackground"))
         return;
     QPalette palette = widget->palette();
     palette.setBrush(QPalette::Window, QBrush(color));
@@ -125,7 +100,7 @@ void QtObjPalette::setWidgetBackground(QWidget* widget, QColor color, bool keepA
 
 void QtObjPalette::setWidgetTransparent(QWidget* widget)
 {
-    if (!haveWidget(widget, "setWidgetTransparent"))
+    if (!StyleTarget::present(widget, "setWidgetTransparent"))
         return;
     widget->setAttribute(Qt::WA_TranslucentBackground);
     widget->setAutoFillBackground(true);
@@ -134,7 +109,7 @@ void QtObjPalette::setWidgetTransparent(QWidget* widget)
 
 void QtObjPalette::setWidgetBtnIcon(QAbstractButton* button, QString path)
 {
-    if (!haveWidget(button, "setWidgetBtnIcon"))
+    if (!StyleTarget::present(button, "setWidgetBtnIcon"))
         return;
     // A path that does not load gives an empty icon of 0 by 0.
     const QPixmap pixmap(path);
@@ -144,7 +119,7 @@ void QtObjPalette::setWidgetBtnIcon(QAbstractButton* button, QString path)
 
 void QtObjPalette::setWidgetLblIcon(QLabel* label, QString path)
 {
-    if (!haveWidget(label, "setWidgetLblIcon"))
+    if (!StyleTarget::present(label, "setWidgetLblIcon"))
         return;
     label->setPixmap(QPixmap(path));
     label->adjustSize();
