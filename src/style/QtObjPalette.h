@@ -1,5 +1,6 @@
 #pragma once
 
+#include "style/LibraryWidgetRecords.h"
 #include "style/PaletteFont.h"
 #include "style/SelectorSwitchRecord.h"
 #include "style/StyleRecords.h"
@@ -108,4 +109,27 @@ public:
     // The on/off switch: "QFrame", "QFrame::disabled", "QLabel" and "QPushButton" blocks.
     static QString getSelectorSwitchStyleSheet(WIDGET_SELECTOR_SWITCH& style);
     static QString compSelectorSwitchStyleSheet(WIDGET_SELECTOR_SWITCH& style);
+    static QString compSliderStyleSheet(QString objName, WIDGET_SLIDER& style, bool descendant);
+    // Direction 0 selects horizontal lines, 1 vertical lines, any other value every QFrame.
+    static QString compLineStyleSheet(QString objName, SWidgetColor& color, bool descendant,
+                                      WG_LINE_DIRECTION_S direction);
+    static QString compGroupBoxStyleSheet(QString objName, WIDGET_GROUP_BOX& style, bool descendant);
+    // Every QAbstractButton of the widget that receives it.
+    static QString compGroupButtonStyleSheet(WIDGET_GROUP_BTN& style);
+
+    // Sheets of the widget library's compound widgets, with fixed class selectors. Each getter
+    // gives exactly what its composer gives.
+    static QString getComboGuideStyleSheet(WIDGET_COMBO_SUIT& style);
+    static QString compComboGuideStyleSheet(WIDGET_COMBO_SUIT& style);
+    // Bare declarations, for the button's own sheet.
+    static QString getDropMenuBtnStyleSheet(WIDGET_DROP_MENU_BTN& style);
+    static QString compDropMenuBtnStyleSheet(WIDGET_DROP_MENU_BTN& style);
+    static QString getDropMenuItemStyleSheet(WIDGET_DROP_MENU_ITEM& style);
+    static QString compDropMenuItemStyleSheet(WIDGET_DROP_MENU_ITEM& style);
+    static QString getGlowLabelStyleSheet(WIDGET_GLOW_LABEL& style);
+    static QString compGlowLabelStyleSheet(WIDGET_GLOW_LABEL& style);
+    static QString getAffixesLabelStyleSheet(WIDGET_AFFIXES_LABEL& style);
+    static QString compAffixesLabelStyleSheet(WIDGET_AFFIXES_LABEL& style);
+    static QString getTaskBarStyleSheet(WIDGET_TASK_BAR& style);
+    static QString compTaskBarStyleSheet(WIDGET_TASK_BAR& style);
 };

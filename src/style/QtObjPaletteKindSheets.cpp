@@ -1,34 +1,14 @@
 #include "style/QtObjPalette.h"
+#include "style/SheetBlocks.h"
 
 #include <cstring>
+
+using namespace SheetParts;
 
 // "::pressed", "::checked", "::enabled", "::disabled" and "::read-only" below are states, not
 // sub-controls: Qt reads a known state name after "::" as after ":".
 
 namespace {
-
-// A sheet of blocks that share the styled widget's object name and the selector form.
-struct Sheet
-{
-    QString objName;
-    bool descendant;
-    QString text;
-
-    void add(const char* className, const char* subControl, const char* state, const QString& body)
-    {
-        text += QtObjPalette::compStyleSheetBlock(objName, className, subControl, state, descendant, body);
-    }
-};
-
-QString colors(const SWidgetColor* color)
-{
-    return QtObjPalette::getWgColorStyleStr(color, false);
-}
-
-QString sizeOf(const WIDGET_SIZE* size)
-{
-    return size ? QtObjPalette::getWgSizeStyleStr(*size) : QString();
-}
 
 // Colours, border and padding: the body of the boxes that hold text.
 QString boxBody(const SWidgetColor* color, const WIDGET_BORDER* border, const WIDGET_PADDING* padding)
@@ -37,7 +17,7 @@ QString boxBody(const SWidgetColor* color, const WIDGET_BORDER* border, const WI
 }
 
 // The down arrow of a combo box or date edit: 3 px in from the right, 1 px lower while open.
-void addDownArrowBlocks(Sheet& sheet, const char* className, const QString& image)
+void addDownArrowBlocks(SheetBlocks& sheet, const char* className, const QString& image)
 {
     WIDGET_OFFSET enabled;
     enabled.right = 3;
@@ -51,7 +31,7 @@ void addDownArrowBlocks(Sheet& sheet, const char* className, const QString& imag
 
 QString fixedEditSheet(const QString& objName, const WIDGET_EDIT& style, bool descendant, const char* className)
 {
-    Sheet sheet{objName, descendant, {}};
+    SheetBlocks sheet{objName, descendant, {}};
     sheet.add(className, nullptr, nullptr, boxBody(style.color, style.border, style.padding));
     sheet.add(className, "::read-only", nullptr, colors(style.readOnly));
     return sheet.text;
@@ -61,7 +41,7 @@ QString fixedEditSheet(const QString& objName, const WIDGET_EDIT& style, bool de
 
 QString QtObjPalette::compLabelStyleSheet(QString objName, WIDGET_LABEL& style, bool descendant)
 {
-    Sheet sheet{objName, descendant, {}};
+    SheetBlocks sheet{objName, descendant, {}};
     sheet.add("QLabel", nullptr, nullptr, colors(style.color) + getWgFontStyleStr(style.font));
     return sheet.text;
 }
@@ -70,7 +50,7 @@ QString QtObjPalette::compPushButtonStyleSheet(QString objName, WIDGET_PUSH_BTN&
 {
     // A zero outline instead of the record's focus: no dotted focus frame on buttons.
     const WIDGET_BORDER_LINE outline{0, WG_BORDER_EDGE_NONE, WG_COLOR_NOT_SET};
-    Sheet sheet{objName, descendant, {}};
+    SheetBlocks sheet{objName, descendant, {}};
     sheet.add("QPushButton", nullptr, nullptr,
               colors(style.normal) + getWgGradientStyleStr(style.gradient) + getWgFontStyleStr(style.font)
                   + getWgBorderBoxStyleStr(style.border) + getWgOutlineStyleStr(&outline));
@@ -91,7 +71,7 @@ QString QtObjPalette::compToolButtonStyleSheet(QString objName, WIDGET_TOOL_BTN&
     SWidgetColor disabled;
     disabled.background = style.stateColors ? (*style.stateColors)[1] : WG_COLOR_NOT_SET;
 
-    Sheet sheet{objName, descendant, {}};
+    SheetBlocks sheet{objName, descendant, {}};
     sheet.add("QToolButton", nullptr, nullptr,
               colors(style.color) + getWgGradientStyleStr(style.gradient) + getWgBorderBoxStyleStr(style.border)
                   + getWgBackgroundImageStyleStr(style.backgroundImage, WG_ALIGNMENT_CENTER, WG_ALIGNMENT_CENTER));
@@ -117,7 +97,7 @@ QString QtObjPalette::compSpinBoxStyleSheet(QString objName, WIDGET_SPIN_BOX& st
             + QLatin1String("subcontrol-position: ") + QLatin1String(position) + QLatin1Char(';');
     };
 
-    Sheet sheet{objName, descendant, {}};
+    SheetBlocks sheet{objName, descendant, {}};
     sheet.add(spinBox, nullptr, nullptr,
               colors(style.normal) + border + getWgPaddingStyleStr(&padding) + getWgFontStyleStr(style.font));
     sheet.add(spinBox, "::enabled", nullptr, colors(style.normal));
@@ -140,7 +120,7 @@ QString QtObjPalette::compComboBoxStyleSheet(QString objName, WIDGET_COMBO_BOX& 
     // The items take the corners of the box's own border.
     const WIDGET_BORDER_RADIUS* itemRadius = style.border ? style.border->radius : nullptr;
 
-    Sheet sheet{objName, descendant, {}};
+    SheetBlocks sheet{objName, descendant, {}};
     sheet.add(comboBox, nullptr, nullptr,
               boxBody(style.normal, style.border, style.padding) + getWgFontStyleStr(style.font));
     sheet.add(comboBox, "::enabled", nullptr, colors(style.normal));
@@ -158,7 +138,7 @@ QString QtObjPalette::compComboBoxStyleSheet(QString objName, WIDGET_COMBO_BOX& 
 QString QtObjPalette::compCheckBoxStyleSheet(QString objName, WIDGET_CHECK_BOX& style, bool descendant)
 {
     const char* const checkBox = "QCheckBox";
-    Sheet sheet{objName, descendant, {}};
+    SheetBlocks sheet{objName, descendant, {}};
     sheet.add(checkBox, nullptr, nullptr,
               colors(style.color) + getWgFontStyleStr(style.font) + getWgFocusStyleStr(style.focus));
     sheet.add(checkBox, "::indicator", ":checked", colors(style.checked) + getWgImageStyleStr(style.checkedImage));
@@ -170,7 +150,7 @@ QString QtObjPalette::compCheckBoxStyleSheet(QString objName, WIDGET_CHECK_BOX& 
 
 QString QtObjPalette::compEditStyleSheet(QString objName, WIDGET_EDIT& style, bool descendant, const char* className)
 {
-    Sheet sheet{objName, descendant, {}};
+    SheetBlocks sheet{objName, descendant, {}};
     sheet.add(className, nullptr, nullptr,
               boxBody(style.color, style.border, style.padding) + getWgFontStyleStr(style.font));
     sheet.add(className, "::read-only", nullptr, colors(style.readOnly));
@@ -193,14 +173,14 @@ QString QtObjPalette::compTextEditStyleSheet(QString objName, WIDGET_EDIT& style
 
 QString QtObjPalette::compRadioBtnStyleSheet(QString objName, WIDGET_RADIO_BUTTON& style, bool descendant)
 {
-    Sheet sheet{objName, descendant, {}};
+    SheetBlocks sheet{objName, descendant, {}};
     sheet.add("QRadioButton", nullptr, nullptr, colors(style.color) + getWgFontStyleStr(style.font));
     return sheet.text;
 }
 
 QString QtObjPalette::compTableViewStyleSheet(QString objName, WIDGET_TABLE_VIEW& style, bool descendant)
 {
-    Sheet sheet{objName, descendant, {}};
+    SheetBlocks sheet{objName, descendant, {}};
     sheet.add("QTableView", nullptr, nullptr,
               colors(style.color) + getWgFontStyleStr(style.font) + getWgBorderBoxStyleStr(style.border));
     return sheet.text;
@@ -209,7 +189,7 @@ QString QtObjPalette::compTableViewStyleSheet(QString objName, WIDGET_TABLE_VIEW
 QString QtObjPalette::compHeaderViewStyleSheet(QString objName, WIDGET_HEADER_VIEW& style, bool descendant)
 {
     const char* const header = "QHeaderView";
-    Sheet sheet{objName, descendant, {}};
+    SheetBlocks sheet{objName, descendant, {}};
     sheet.add(header, "::section", nullptr, sizeOf(style.sectionSize) + colors(style.sectionColor));
     sheet.add(header, "::up-arrow", nullptr, getWgImageStyleStr(style.upArrowImage));
     sheet.add(header, "::down-arrow", nullptr, getWgImageStyleStr(style.downArrowImage));
@@ -220,7 +200,7 @@ QString QtObjPalette::compTabWidgetStyleSheet(QString objName, WIDGET_TAB_WIDGET
 {
     static const WIDGET_TAB_ITEM noTab;
     const WIDGET_TAB_ITEM& tab = style.tab ? *style.tab : noTab;
-    Sheet sheet{objName, descendant, {}};
+    SheetBlocks sheet{objName, descendant, {}};
     sheet.add("QTabWidget", "::pane", nullptr, getWgBorderSidesStyleStr(style.paneSides));
     sheet.add("QTabBar", "::tab", nullptr,
               sizeOf(tab.tabSize) + getWgFontStyleStr(tab.font) + colors(tab.color)

@@ -5,8 +5,9 @@
 #include <QString>
 
 // One record per standard widget kind, over the component records. Image members are resource
-// paths held by value. Members that the sheets cannot do without (state colours, button, section
-// and tab sizes, the combo border, the tab record) are still read as "not set" when null.
+// paths held by value. Members that the sheets cannot do without (state colours, button, section,
+// tab and slider sizes, the combo and group box borders, the tab record) are still read as
+// "not set" when null.
 
 struct WIDGET_PUSH_BTN
 {
@@ -113,4 +114,44 @@ struct WIDGET_TAB_WIDGET
 {
     WIDGET_BORDER_SIDES* paneSides = nullptr;
     WIDGET_TAB_ITEM* tab = nullptr;
+};
+
+// Only the horizontal slider is styled. The radii serve the groove, both pages and the handle;
+// the page size and line serve both pages.
+struct WIDGET_SLIDER
+{
+    WIDGET_SIZE* size = nullptr;
+    WIDGET_BORDER_RADIUS* radius = nullptr;
+    WIDGET_SIZE* grooveSize = nullptr;
+    WIDGET_BORDER_LINE* grooveLine = nullptr;
+    WIDGET_MARGIN* grooveMargin = nullptr;
+    WIDGET_SIZE* pageSize = nullptr;
+    WIDGET_BORDER_LINE* pageLine = nullptr;
+    SWidgetGradientColor* subPageGradient = nullptr;
+    SWidgetColor* addPageColor = nullptr;
+    WIDGET_SIZE* handleSize = nullptr;
+    WIDGET_BORDER_LINE* handleLine = nullptr;
+    SWidgetGradientColor* handleGradient = nullptr;
+    WIDGET_MARGIN* handleMargin = nullptr;
+};
+
+// The title of a group box gets the box's own look.
+struct WIDGET_GROUP_BOX
+{
+    SWidgetColor* color = nullptr;
+    WIDGET_BORDER* border = nullptr;
+    WIDGET_MARGIN* margin = nullptr;
+};
+
+// A group of checkable buttons.
+struct WIDGET_GROUP_BTN
+{
+    SWidgetColor* color = nullptr;
+    SWidgetColor* checkedColor = nullptr;
+    SWidgetGradientColor* gradient = nullptr;  // normal state only
+    WIDGET_BORDER* border = nullptr;
+    WIDGET_BORDER* checkedBorder = nullptr;
+    WIDGET_FONT* font = nullptr;
+    WIDGET_FONT* checkedFont = nullptr;
+    WG_ALIGNMENT_S textAlignment = WG_ALIGNMENT_CENTER;  // checked state only
 };

@@ -26,6 +26,7 @@ struct SampleStyleRecords
     WIDGET_SIZE size{26, 24};
     uint32_t stateColors[2] = {0xff0000, 0x00ff00};
     WIDGET_TAB_ITEM tab{&size, &font, &color, &color, &sides, &sides};
+    WIDGET_MARGIN margin{1, 2, 3, 4};
 
     WIDGET_STYLE style() { return {&color, &font, &border}; }
     WIDGET_LABEL label() { return {&color, &font}; }
@@ -39,4 +40,19 @@ struct SampleStyleRecords
     WIDGET_TABLE_VIEW tableView() { return {&color, &font, &border}; }
     WIDGET_HEADER_VIEW headerView() { return {&size, &color, image, image}; }
     WIDGET_TAB_WIDGET tabWidget() { return {&sides, &tab}; }
+    WIDGET_SLIDER slider()
+    {
+        return {&size, &radius, &size, &line, &margin, &size, &line, &gradient, &color, &size, &line, &gradient, &margin};
+    }
+    WIDGET_GROUP_BOX groupBox() { return {&color, &border, &margin}; }
+    WIDGET_GROUP_BTN groupButton()
+    {
+        return {&color, &color, &gradient, &border, &border, &font, &font, WG_ALIGNMENT_LEFT};
+    }
+    WIDGET_COMBO_SUIT comboSuit() { return {&color, &color}; }
+    WIDGET_DROP_MENU_BTN dropMenuButton() { return {&color, &gradient, &border, &focus, image}; }
+    WIDGET_DROP_MENU_ITEM dropMenuItem() { return {&color, &color, &color, &color, &font, &line}; }
+    WIDGET_GLOW_LABEL glowLabel() { return {&color, &font, &padding}; }
+    WIDGET_AFFIXES_LABEL affixesLabel() { return {&color, &font}; }
+    WIDGET_TASK_BAR taskBar() { return {&color, &border, WG_ALIGNMENT_RIGHT, &gradient}; }
 };

@@ -4,11 +4,14 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSlider>
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTabWidget>
@@ -68,6 +71,12 @@ void makeChildren(QWidget* host)
     push->setCheckable(true);
     auto* tool = new QToolButton;
     tool->setCheckable(true);
+    auto* progress = new QProgressBar;
+    progress->setValue(40);
+    auto* groupBox = new QGroupBox(QStringLiteral("group"));
+    groupBox->setCheckable(true);
+    auto* horizontalLine = new QFrame;
+    horizontalLine->setFrameShape(QFrame::HLine);
 
     const QList<QWidget*> children{new QLabel(QStringLiteral("label")),
                                    push,
@@ -81,7 +90,11 @@ void makeChildren(QWidget* host)
                                    date,
                                    new QTimeEdit,
                                    table,
-                                   tabs};
+                                   tabs,
+                                   new QSlider(Qt::Horizontal),
+                                   progress,
+                                   groupBox,
+                                   horizontalLine};
     auto* layout = new QGridLayout(host);
     for (int i = 0; i < children.size(); ++i) {
         QWidget* child = children.at(i);
@@ -97,6 +110,8 @@ const QStringList& StyleSheetHarness::failureMessages()
 {
     static const QStringList messages{
         QStringLiteral("Could not parse stylesheet"),
+        // A missing image is otherwise silent.
+        QStringLiteral("Could not create pixmap from"),
     };
     return messages;
 }

@@ -12,7 +12,8 @@
 class StyleSheetHarness
 {
 public:
-    // Beginnings of the Qt messages that mean a sheet, or part of it, was dropped.
+    // Beginnings of the Qt messages that mean a sheet, or part of it, was dropped, or that an
+    // image it names did not load.
     static const QStringList& failureMessages();
 
     StyleSheetHarness();

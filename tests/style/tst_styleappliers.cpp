@@ -315,6 +315,23 @@ private slots:
         QCOMPARE(m_harness->check([&] { m_harness->child<QLabel>()->setStyleSheet(" {color:#ffffff;}"); }).size(), 1);
         QCOMPARE(m_harness->check(QStringLiteral("QLabel {color:#ffffff;}")), QStringList());
     }
+
+    // A missing background image would otherwise be dropped without a word. (Qt says nothing of
+    // a missing "image:" either; the render checks look for those.)
+    void harnessCatchesMissingImages_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::newRow("label") << "QLabel {background-image: url(:/missing.png);}";
+        QTest::newRow("hovered button") << "QPushButton {}QPushButton:hover {background-image: url(:/missing.png);}";
+    }
+    void harnessCatchesMissingImages()
+    {
+        QFETCH(QString, sheet);
+        const QStringList failures = m_harness->check(sheet);
+        QVERIFY2(!failures.isEmpty(), qPrintable(sheet));
+        QVERIFY(failures.first().startsWith("Could not create pixmap from"));
+        QCOMPARE(m_harness->check(QString(sheet).replace(":/missing.png", m_harness->imagePath())), QStringList());
+    }
 };
 
 QTEST_MAIN(TstStyleAppliers)
