@@ -123,8 +123,9 @@ std::string ResourceImage::rowEntryPath(const char* operation, const SRowGroup& 
         logRefusal(operation, "Image row", row);
         return std::string();
     }
-    return groupEntryPath(operation, RES_WIDGET, images.group, images.rowFolders[row], images.first + row * images.perRow,
-                          images.perRow, index, state);
+    const int rowFirst = images.first + row * images.perRow;
+    return groupEntryPath(operation, RES_WIDGET, images.group, images.rowFolders[row], rowFirst, images.perRow, index,
+                          state);
 }
 
 // The window controls' entries carry the symbol kind, but their files lie under the widget root.

@@ -42,8 +42,10 @@ QString QtObjPalette::getDropMenuItemStyleSheet(WIDGET_DROP_MENU_ITEM& style)
 
 QString QtObjPalette::compDropMenuItemStyleSheet(WIDGET_DROP_MENU_ITEM& style)
 {
-    return literalBlock("QPushButton {", colors(style.color) + getWgFontStyleStr(style.font) + getWgBorderLineStyleStr(style.line))
-        + literalBlock("QPushButton:checked {", colors(style.checked)) + literalBlock("QPushButton:hover {", colors(style.hovered))
+    return literalBlock("QPushButton {",
+                        colors(style.color) + getWgFontStyleStr(style.font) + getWgBorderLineStyleStr(style.line))
+        + literalBlock("QPushButton:checked {", colors(style.checked))
+        + literalBlock("QPushButton:hover {", colors(style.hovered))
         + literalBlock("QPushButton:hover:checked {", colors(style.hoveredChecked));
 }
 
@@ -54,7 +56,8 @@ QString QtObjPalette::getGlowLabelStyleSheet(WIDGET_GLOW_LABEL& style)
 
 QString QtObjPalette::compGlowLabelStyleSheet(WIDGET_GLOW_LABEL& style)
 {
-    return literalBlock("QLabel {", colors(style.color) + getWgFontStyleStr(style.font) + getWgPaddingStyleStr(style.padding));
+    return literalBlock("QLabel {",
+                        colors(style.color) + getWgFontStyleStr(style.font) + getWgPaddingStyleStr(style.padding));
 }
 
 QString QtObjPalette::getAffixesLabelStyleSheet(WIDGET_AFFIXES_LABEL& style)
@@ -75,6 +78,6 @@ QString QtObjPalette::getTaskBarStyleSheet(WIDGET_TASK_BAR& style)
 QString QtObjPalette::compTaskBarStyleSheet(WIDGET_TASK_BAR& style)
 {
     return literalBlock("QProgressBar {", colors(style.color) + getWgBorderBoxStyleStr(style.border)
-                                       + getWgTextAlignStyleStr(style.textAlignment))
+                                              + getWgTextAlignStyleStr(style.textAlignment))
         + literalBlock("QProgressBar::chunk {", getWgGradientStyleStr(style.chunkGradient));
 }
