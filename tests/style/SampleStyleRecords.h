@@ -2,6 +2,17 @@
 
 #include "style/QtObjPalette.h"
 
+// A few fields set, so that expected texts stay short. Keep it in place: the border points into it.
+struct SmallStyleRecords
+{
+    SWidgetColor white{0xffffff, WG_COLOR_NOT_SET, WG_COLOR_NOT_SET, WG_COLOR_NOT_SET, WG_COLOR_NOT_SET};
+    SWidgetColor dark{WG_COLOR_NOT_SET, 0x202020, WG_COLOR_NOT_SET, WG_COLOR_NOT_SET, WG_COLOR_NOT_SET};
+    WIDGET_FONT font{14, 7, "Tahoma"};
+    WIDGET_BORDER_LINE line{1, WG_BORDER_EDGE_SOLID, 0x808080};
+    WIDGET_BORDER_RADIUS radius{5, -1, -1, -1, -1};
+    WIDGET_BORDER border{&line, &radius};
+};
+
 // Component records with every field set, and kind records whose every member points to them.
 // The kind records point into this object: keep it alive and in place while they are used.
 struct SampleStyleRecords

@@ -9,16 +9,8 @@
 
 namespace {
 
-constexpr uint32_t NotSet = WG_COLOR_NOT_SET;
-
-struct SmallRecords
+struct SmallRecords : SmallStyleRecords
 {
-    SWidgetColor white{0xffffff, NotSet, NotSet, NotSet, NotSet};
-    SWidgetColor dark{NotSet, 0x202020, NotSet, NotSet, NotSet};
-    WIDGET_FONT font{14, 7, "Tahoma"};
-    WIDGET_BORDER_LINE line{1, WG_BORDER_EDGE_SOLID, 0x808080};
-    WIDGET_BORDER_RADIUS radius{5, -1, -1, -1, -1};
-    WIDGET_BORDER border{&line, &radius};
     SWidgetGradientColor gradient{0, 0, 0, 1, 2, {0, 1}, {0xffffff, 0x000000}};
     WIDGET_SIZE size{-1, 20};
     WIDGET_MARGIN margin{2, -1, -1, -1};

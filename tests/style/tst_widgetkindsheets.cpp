@@ -15,15 +15,8 @@ int blockCount(const QString& sheet)
     return sheet.count(QLatin1Char('}'));
 }
 
-// A few fields set, so that expected texts stay short.
-struct SmallRecords
+struct SmallRecords : SmallStyleRecords
 {
-    SWidgetColor white{0xffffff, NotSet, NotSet, NotSet, NotSet};
-    SWidgetColor dark{NotSet, 0x202020, NotSet, NotSet, NotSet};
-    WIDGET_FONT font{14, 7, "Tahoma"};
-    WIDGET_BORDER_LINE line{1, WG_BORDER_EDGE_SOLID, 0x808080};
-    WIDGET_BORDER_RADIUS radius{5, -1, -1, -1, -1};
-    WIDGET_BORDER border{&line, &radius};
     WIDGET_PADDING padding{2, -1, 2, -1};
     WIDGET_SIZE size{26, 24};
     WIDGET_BORDER_SIDES sides{-1, -1, -1, 2, WG_BORDER_EDGE_SOLID, 0x0000ff};
