@@ -3,8 +3,8 @@
 #include "BenchCounters.h"
 #include "TrafficCorpus.h"
 
-#include "codec/CodecLock.h"
-#include "codec/I62Dispatch.h"
+#include "codec/records/CodecLock.h"
+#include "codec/sentence/I62Dispatch.h"
 
 #include <cstring>
 

@@ -4,8 +4,8 @@
 // may give and that it does not depend on spare room: a buffer with the room the dispatch asks
 // for and a roomy one end in the same result and, for a decoded sentence, the same text and
 // the same record.
-#include "codec/CodecLock.h"
-#include "codec/I62Dispatch.h"
+#include "codec/records/CodecLock.h"
+#include "codec/sentence/I62Dispatch.h"
 
 #include <cstdio>
 #include <cstdlib>

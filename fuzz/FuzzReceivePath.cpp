@@ -9,9 +9,9 @@
 #include "FuzzLog.h"
 #include "ReceiveRig.h"
 
-#include "codec/CodecClock.h"
-#include "codec/CodecSnapshot.h"
 #include "codec/SensorListener.h"
+#include "codec/records/CodecClock.h"
+#include "codec/records/CodecSnapshot.h"
 #include "support/PortalTime.h"
 
 #include <cstdio>

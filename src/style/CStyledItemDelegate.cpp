@@ -1,4 +1,4 @@
-#include "support/CStyledItemDelegate.h"
+#include "style/CStyledItemDelegate.h"
 
 void CStyledItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
 {

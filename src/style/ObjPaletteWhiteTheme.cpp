@@ -3,7 +3,7 @@
 #include "style/QtObjPalette.h"
 #include "style/StyleTarget.h"
 #include "style/ThemeSources.h"
-#include "support/CStyledItemDelegate.h"
+#include "style/CStyledItemDelegate.h"
 #include "support/Singleton.h"
 #include "support/SysDebug.h"
 

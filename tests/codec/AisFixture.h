@@ -1,9 +1,9 @@
 #pragma once
 
 #include "SentenceFixture.h"
-#include "codec/AisMessage.h"
-#include "codec/I62Ais.h"
-#include "codec/I62Encap.h"
+#include "codec/ais/AisMessage.h"
+#include "codec/ais/I62Encap.h"
+#include "codec/families/I62Ais.h"
 
 #include <QByteArray>
 #include <QList>

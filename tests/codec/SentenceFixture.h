@@ -1,7 +1,7 @@
 #pragma once
 
-#include "codec/I62Record.h"
-#include "codec/I62Syntax.h"
+#include "codec/sentence/I62Record.h"
+#include "codec/sentence/I62Syntax.h"
 
 #include <QByteArray>
 #include <cstring>

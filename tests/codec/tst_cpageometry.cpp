@@ -1,6 +1,6 @@
-#include "codec/CpaGeometry.h"
-#include "codec/ShipTable.h"
-#include "codec/StationGeometry.h"
+#include "codec/geometry/CpaGeometry.h"
+#include "codec/geometry/StationGeometry.h"
+#include "codec/records/ShipTable.h"
 
 #include <QtTest>
 

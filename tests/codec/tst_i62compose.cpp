@@ -1,13 +1,13 @@
 #include "AisFixture.h"
 #include "SentenceFixture.h"
 #include "codec/CSensorSentenceHandle.h"
-#include "codec/CodecLock.h"
-#include "codec/I62Compose.h"
-#include "codec/I62Dispatch.h"
-#include "codec/I62Outport.h"
-#include "codec/I62ReadBack.h"
-#include "codec/I62SentenceQueue.h"
-#include "codec/SensorRecords.h"
+#include "codec/compose/I62Compose.h"
+#include "codec/compose/I62Outport.h"
+#include "codec/compose/I62ReadBack.h"
+#include "codec/compose/I62SentenceQueue.h"
+#include "codec/records/CodecLock.h"
+#include "codec/records/SensorRecords.h"
+#include "codec/sentence/I62Dispatch.h"
 
 #include <QtTest>
 #include <cstring>

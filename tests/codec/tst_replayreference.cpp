@@ -1,7 +1,7 @@
 #include "ReceiveRig.h"
 #include "ReferenceMessages.h"
 #include "TestEnv.h"
-#include "codec/CodecSnapshot.h"
+#include "codec/records/CodecSnapshot.h"
 #include "support/PortalTime.h"
 
 #include <QtTest>

@@ -2,13 +2,13 @@
 
 #include "../codec/AisFixture.h"
 #include "../codec/SentenceFixture.h"
-#include "codec/AisMessage.h"
-#include "codec/CodecClock.h"
-#include "codec/CodecLock.h"
-#include "codec/I62Gnss.h"
-#include "codec/I62Radar.h"
-#include "codec/SensorStores.h"
-#include "codec/ShipTable.h"
+#include "codec/ais/AisMessage.h"
+#include "codec/families/I62Gnss.h"
+#include "codec/families/I62Radar.h"
+#include "codec/records/CodecClock.h"
+#include "codec/records/CodecLock.h"
+#include "codec/records/SensorStores.h"
+#include "codec/records/ShipTable.h"
 #include "support/PortalTime.h"
 
 #include <QByteArray>

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "CodecFeed.h"
-#include "codec/AisMessage.h"
 #include "codec/CSensorSentenceHandle.h"
+#include "codec/ais/AisMessage.h"
 #include "comm/CServiceComm.h"
-#include "model/CSensorInfo.h"
-#include "model/CSensorService.h"
+#include "model/targets/CSensorInfo.h"
+#include "model/targets/CSensorService.h"
 
 #include <QByteArray>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "model/CTrackItem.h"
+#include "model/items/CTrackItem.h"
 
 #include <QtTest>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "support/CStyledItemDelegate.h"
+#include "style/CStyledItemDelegate.h"
 
 #include <QApplication>
 #include <QImage>

@@ -2,7 +2,7 @@
 #include "resources/LibraryImage.h"
 #include "resources/ResourceCollections.h"
 #include "style/ObjPalette.h"
-#include "support/CStyledItemDelegate.h"
+#include "style/CStyledItemDelegate.h"
 #include "support/Singleton.h"
 
 #include <QCheckBox>

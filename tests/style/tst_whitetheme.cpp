@@ -3,7 +3,7 @@
 #include "StyleSheetHarness.h"
 #include "resources/ResourceCollections.h"
 #include "style/ObjPalette.h"
-#include "support/CStyledItemDelegate.h"
+#include "style/CStyledItemDelegate.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 #include "resources/LibraryImage.h"
 #include "style/ObjPalette.h"
 #include "style/QtObjPalette.h"
-#include "support/CStyledItemDelegate.h"
+#include "style/CStyledItemDelegate.h"
 #include "support/Singleton.h"
 
 #include <QGraphicsView>

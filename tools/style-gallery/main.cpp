@@ -8,7 +8,7 @@
 #include "resources/ResourceCollections.h"
 #include "style/ObjPalette.h"
 #include "style/QtObjPalette.h"
-#include "support/CStyledItemDelegate.h"
+#include "style/CStyledItemDelegate.h"
 
 #include <QApplication>
 #include <QDir>

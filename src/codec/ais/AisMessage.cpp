@@ -1,9 +1,9 @@
-#include "codec/AisMessage.h"
+#include "codec/ais/AisMessage.h"
 
-#include "codec/AisMsgAck.h"
-#include "codec/AisRxBuffers.h"
-#include "codec/CodecLock.h"
-#include "codec/AisMsgTables.h"
+#include "codec/ais/AisMsgAck.h"
+#include "codec/records/AisRxBuffers.h"
+#include "codec/records/CodecLock.h"
+#include "codec/ais/AisMsgTables.h"
 #include "support/Singleton.h"
 #include "support/SysDebug.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "codec/AisMessages.h"
-#include "codec/AisMsgCodec.h"
-#include "codec/I62Encap.h"
+#include "codec/ais/AisMessages.h"
+#include "codec/ais/AisMsgCodec.h"
+#include "codec/ais/I62Encap.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "codec/AisMsgAck.h"
+#include "codec/ais/AisMsgAck.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codec/AisMessages.h"
+#include "codec/ais/AisMessages.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "codec/AisMsgCodec.h"
+#include "codec/ais/AisMsgCodec.h"
 
 #include <algorithm>
 #include <cmath>

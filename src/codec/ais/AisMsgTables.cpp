@@ -1,6 +1,6 @@
-#include "codec/AisMsgTables.h"
+#include "codec/ais/AisMsgTables.h"
 
-#include "codec/AisMessages.h"
+#include "codec/ais/AisMessages.h"
 
 #include <cstddef>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codec/AisMsgCodec.h"
+#include "codec/ais/AisMsgCodec.h"
 
 #include <cstdint>
 

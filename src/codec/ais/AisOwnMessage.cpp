@@ -1,7 +1,7 @@
-#include "codec/AisOwnMessage.h"
+#include "codec/ais/AisOwnMessage.h"
 
-#include "codec/CodecText.h"
-#include "codec/ShipTable.h"
+#include "codec/records/CodecText.h"
+#include "codec/records/ShipTable.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "codec/AppData.h"
+#include "codec/ais/AppData.h"
 
-#include "codec/AisMessage.h"
-#include "codec/CodecLock.h"
+#include "codec/ais/AisMessage.h"
+#include "codec/records/CodecLock.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "codec/AppData.h"
+#include "codec/ais/AppData.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "codec/CodecClock.h"
-#include "codec/I62Record.h"
+#include "codec/records/CodecClock.h"
+#include "codec/sentence/I62Record.h"
 
 #include <cstddef>
 #include <cstdint>

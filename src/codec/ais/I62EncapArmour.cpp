@@ -1,6 +1,6 @@
-#include "codec/I62Encap.h"
+#include "codec/ais/I62Encap.h"
 
-#include "codec/I62SixBit.h"
+#include "codec/ais/I62SixBit.h"
 #include "support/PortalStr.h"
 
 #include <algorithm>

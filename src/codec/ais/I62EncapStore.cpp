@@ -1,4 +1,4 @@
-#include "codec/I62Encap.h"
+#include "codec/ais/I62Encap.h"
 
 #include "support/PortalStr.h"
 #include "support/Singleton.h"

@@ -1,4 +1,4 @@
-#include "codec/I62SixBit.h"
+#include "codec/ais/I62SixBit.h"
 
 uint8_t I62_ConvAscii2Six(uint8_t character)
 {

@@ -1,14 +1,14 @@
-#include "codec/I62Compose.h"
+#include "codec/compose/I62Compose.h"
 
-#include "codec/I62Ais.h"
-#include "codec/I62AtoN.h"
-#include "codec/I62FormatterCode.h"
-#include "codec/I62Gnss.h"
-#include "codec/I62Number.h"
-#include "codec/I62Proprietary.h"
-#include "codec/I62Radar.h"
-#include "codec/I62ReadBack.h"
-#include "codec/I62Syntax.h"
+#include "codec/compose/I62ReadBack.h"
+#include "codec/families/I62Ais.h"
+#include "codec/families/I62AtoN.h"
+#include "codec/families/I62Gnss.h"
+#include "codec/families/I62Proprietary.h"
+#include "codec/families/I62Radar.h"
+#include "codec/sentence/I62FormatterCode.h"
+#include "codec/sentence/I62Number.h"
+#include "codec/sentence/I62Syntax.h"
 
 #include <cstring>
 

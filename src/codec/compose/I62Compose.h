@@ -1,7 +1,7 @@
 #pragma once
 
-#include "codec/I62Encap.h"
-#include "codec/I62Record.h"
+#include "codec/ais/I62Encap.h"
+#include "codec/sentence/I62Record.h"
 
 #include <cstddef>
 #include <cstdint>

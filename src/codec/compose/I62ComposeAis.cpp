@@ -1,8 +1,8 @@
-#include "codec/I62Compose.h"
+#include "codec/compose/I62Compose.h"
 
-#include "codec/I62FormatterCode.h"
-#include "codec/I62Outport.h"
-#include "codec/I62SentenceQueue.h"
+#include "codec/compose/I62Outport.h"
+#include "codec/compose/I62SentenceQueue.h"
+#include "codec/sentence/I62FormatterCode.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "codec/I62Outport.h"
+#include "codec/compose/I62Outport.h"
 
-#include "codec/CodecLock.h"
+#include "codec/records/CodecLock.h"
 #include "support/Singleton.h"
 #include "support/SysDebug.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "codec/I62Record.h"
-#include "codec/SensorRecords.h"
+#include "codec/records/SensorRecords.h"
+#include "codec/sentence/I62Record.h"
 
 // Read-back: the inverse of the stores. The field set of the record's formatter takes the
 // values that its group record keeps, so that a record composed again carries the last stored

@@ -1,6 +1,6 @@
-#include "codec/I62ReadBack.h"
+#include "codec/compose/I62ReadBack.h"
 
-#include "codec/I62FormatterCode.h"
+#include "codec/sentence/I62FormatterCode.h"
 
 namespace {
 

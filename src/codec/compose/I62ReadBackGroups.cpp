@@ -1,8 +1,8 @@
-#include "codec/I62ReadBack.h"
+#include "codec/compose/I62ReadBack.h"
 
-#include "codec/I62Dispatch.h"
-#include "codec/I62FormatterCode.h"
-#include "codec/SensorGroupFields.h"
+#include "codec/records/SensorGroupFields.h"
+#include "codec/sentence/I62Dispatch.h"
+#include "codec/sentence/I62FormatterCode.h"
 
 #include <initializer_list>
 

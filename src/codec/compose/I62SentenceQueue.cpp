@@ -1,6 +1,6 @@
-#include "codec/I62SentenceQueue.h"
+#include "codec/compose/I62SentenceQueue.h"
 
-#include "codec/I62Outport.h"
+#include "codec/compose/I62Outport.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
-#include "codec/I62Ais.h"
+#include "codec/families/I62Ais.h"
 
-#include "codec/I62ComposeText.h"
-#include "codec/I62Number.h"
+#include "codec/sentence/I62ComposeText.h"
+#include "codec/sentence/I62Number.h"
 
 #include <cinttypes>
 

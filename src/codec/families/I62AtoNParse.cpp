@@ -1,9 +1,9 @@
-#include "codec/I62AtoN.h"
+#include "codec/families/I62AtoN.h"
 
-#include "codec/I62FieldList.h"
-#include "codec/I62FieldReaders.h"
-#include "codec/I62FieldValue.h"
-#include "codec/I62Number.h"
+#include "codec/sentence/I62FieldList.h"
+#include "codec/sentence/I62FieldReaders.h"
+#include "codec/sentence/I62FieldValue.h"
+#include "codec/sentence/I62Number.h"
 #include "support/PortalStr.h"
 
 #include <cctype>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codec/I62Record.h"
+#include "codec/sentence/I62Record.h"
 
 #include <cstddef>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "codec/I62AisFields.h"
-#include "codec/I62Types.h"
+#include "codec/families/I62AisFields.h"
+#include "codec/sentence/I62Types.h"
 
 // Field sets of the DSC, long-range and AIR sentences, in sentence order. Empty numbers read
 // as 0 and empty characters as the blank; texts are cut to their room.

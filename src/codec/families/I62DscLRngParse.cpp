@@ -1,8 +1,8 @@
-#include "codec/I62DscLRng.h"
+#include "codec/families/I62DscLRng.h"
 
-#include "codec/I62FieldReaders.h"
-#include "codec/I62FieldValue.h"
-#include "codec/I62Syntax.h"
+#include "codec/sentence/I62FieldReaders.h"
+#include "codec/sentence/I62FieldValue.h"
+#include "codec/sentence/I62Syntax.h"
 
 #include <cstring>
 

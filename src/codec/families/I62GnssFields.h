@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codec/I62Types.h"
+#include "codec/sentence/I62Types.h"
 
 // Field sets of the GNSS sentences, in sentence order. Single characters are bytes so that
 // they can hold the marker 128.

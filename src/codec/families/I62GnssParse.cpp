@@ -1,9 +1,9 @@
-#include "codec/I62Gnss.h"
+#include "codec/families/I62Gnss.h"
 
-#include "codec/I62FieldReaders.h"
-#include "codec/I62FieldValue.h"
-#include "codec/I62Number.h"
-#include "codec/I62Syntax.h"
+#include "codec/sentence/I62FieldReaders.h"
+#include "codec/sentence/I62FieldValue.h"
+#include "codec/sentence/I62Number.h"
+#include "codec/sentence/I62Syntax.h"
 
 #include <cmath>
 #include <cstring>

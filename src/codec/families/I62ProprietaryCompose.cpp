@@ -1,8 +1,8 @@
-#include "codec/I62Proprietary.h"
+#include "codec/families/I62Proprietary.h"
 
-#include "codec/I62ComposeText.h"
-#include "codec/I62Number.h"
-#include "codec/I62OptionalField.h"
+#include "codec/sentence/I62ComposeText.h"
+#include "codec/sentence/I62Number.h"
+#include "codec/sentence/I62OptionalField.h"
 
 #include <cstring>
 

@@ -1,11 +1,11 @@
-#include "codec/I62Proprietary.h"
+#include "codec/families/I62Proprietary.h"
 
-#include "codec/I62FieldList.h"
-#include "codec/I62FieldReaders.h"
-#include "codec/I62FieldValue.h"
-#include "codec/I62Number.h"
-#include "codec/I62OptionalField.h"
-#include "codec/I62Syntax.h"
+#include "codec/sentence/I62FieldList.h"
+#include "codec/sentence/I62FieldReaders.h"
+#include "codec/sentence/I62FieldValue.h"
+#include "codec/sentence/I62Number.h"
+#include "codec/sentence/I62OptionalField.h"
+#include "codec/sentence/I62Syntax.h"
 
 #include <cstring>
 

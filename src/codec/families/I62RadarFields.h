@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codec/I62Types.h"
+#include "codec/sentence/I62Types.h"
 
 // Field sets of the heading, speed and radar sentences, in sentence order.
 

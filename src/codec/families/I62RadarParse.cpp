@@ -1,8 +1,8 @@
-#include "codec/I62Radar.h"
+#include "codec/families/I62Radar.h"
 
-#include "codec/I62FieldReaders.h"
-#include "codec/I62FieldValue.h"
-#include "codec/I62Syntax.h"
+#include "codec/sentence/I62FieldReaders.h"
+#include "codec/sentence/I62FieldValue.h"
+#include "codec/sentence/I62Syntax.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "codec/CpaGeometry.h"
+#include "codec/geometry/CpaGeometry.h"
 
-#include "codec/CodecLock.h"
+#include "codec/records/CodecLock.h"
 
 #include <algorithm>
 #include <cmath>

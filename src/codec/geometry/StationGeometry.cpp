@@ -1,7 +1,7 @@
-#include "codec/StationGeometry.h"
+#include "codec/geometry/StationGeometry.h"
 
-#include "codec/CpaGeometry.h"
-#include "codec/ShipTable.h"
+#include "codec/geometry/CpaGeometry.h"
+#include "codec/records/ShipTable.h"
 
 #include <cmath>
 

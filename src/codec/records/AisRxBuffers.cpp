@@ -1,6 +1,6 @@
-#include "codec/AisRxBuffers.h"
+#include "codec/records/AisRxBuffers.h"
 
-#include "codec/AisMessage.h"
+#include "codec/ais/AisMessage.h"
 
 AIS_RX_BUFFER<AIS_MSG_6> RxBinaryAddressMsg;
 AIS_RX_BUFFER<AIS_MSG_8> RxBinaryBroadcastMsg;

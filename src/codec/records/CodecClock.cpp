@@ -1,6 +1,6 @@
-#include "codec/CodecClock.h"
+#include "codec/records/CodecClock.h"
 
-#include "codec/CodecLock.h"
+#include "codec/records/CodecLock.h"
 #include "support/PortalTime.h"
 
 SYSTEM_TIME SysTime = {0, 0};

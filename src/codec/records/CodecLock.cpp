@@ -1,4 +1,4 @@
-#include "codec/CodecLock.h"
+#include "codec/records/CodecLock.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "codec/CodecSnapshot.h"
+#include "codec/records/CodecSnapshot.h"
 
-#include "codec/CodecLock.h"
+#include "codec/records/CodecLock.h"
 
 bool CopyShipData(int entry, GENERIC_SHIP_DATA* copy)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "codec/SensorRecords.h"
-#include "codec/ShipTable.h"
+#include "codec/records/SensorRecords.h"
+#include "codec/records/ShipTable.h"
 
 // Copies out of the codec's records for readers on any thread. Each takes the codec lock for
 // the copy, so the copy is never half-written; the caller must not hold the codec lock, and

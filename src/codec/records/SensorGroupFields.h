@@ -1,8 +1,8 @@
 #pragma once
 
-#include "codec/I62FormatterCode.h"
-#include "codec/I62Record.h"
-#include "codec/SensorRecords.h"
+#include "codec/records/SensorRecords.h"
+#include "codec/sentence/I62FormatterCode.h"
+#include "codec/sentence/I62Record.h"
 
 #include <cstdint>
 

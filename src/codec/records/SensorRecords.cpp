@@ -1,7 +1,7 @@
-#include "codec/SensorRecords.h"
+#include "codec/records/SensorRecords.h"
 
-#include "codec/CodecLock.h"
-#include "codec/I62RadarFields.h"
+#include "codec/families/I62RadarFields.h"
+#include "codec/records/CodecLock.h"
 
 #include <cstring>
 

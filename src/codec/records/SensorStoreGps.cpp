@@ -1,7 +1,7 @@
-#include "codec/SensorStores.h"
+#include "codec/records/SensorStores.h"
 
-#include "codec/CodecText.h"
-#include "codec/I62FormatterCode.h"
+#include "codec/records/CodecText.h"
+#include "codec/sentence/I62FormatterCode.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
-#include "codec/SensorStores.h"
+#include "codec/records/SensorStores.h"
 
-#include "codec/CodecText.h"
-#include "codec/I62FormatterCode.h"
-#include "codec/SensorGroupFields.h"
+#include "codec/records/CodecText.h"
+#include "codec/records/SensorGroupFields.h"
+#include "codec/sentence/I62FormatterCode.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "codec/SensorStores.h"
+#include "codec/records/SensorStores.h"
 
-#include "codec/I62FormatterCode.h"
-#include "codec/ShipTable.h"
+#include "codec/records/ShipTable.h"
+#include "codec/sentence/I62FormatterCode.h"
 
 namespace {
 

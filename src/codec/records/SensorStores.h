@@ -1,7 +1,7 @@
 #pragma once
 
-#include "codec/I62Record.h"
-#include "codec/SensorRecords.h"
+#include "codec/records/SensorRecords.h"
+#include "codec/sentence/I62Record.h"
 
 #include <cstdint>
 

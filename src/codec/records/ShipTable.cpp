@@ -1,10 +1,10 @@
-#include "codec/ShipTable.h"
+#include "codec/records/ShipTable.h"
 
-#include "codec/AisMessage.h"
-#include "codec/AisMsgCodec.h"
-#include "codec/AisRxBuffers.h"
-#include "codec/CodecLock.h"
-#include "codec/CodecText.h"
+#include "codec/ais/AisMessage.h"
+#include "codec/ais/AisMsgCodec.h"
+#include "codec/records/AisRxBuffers.h"
+#include "codec/records/CodecLock.h"
+#include "codec/records/CodecText.h"
 
 #include <algorithm>
 #include <cstring>

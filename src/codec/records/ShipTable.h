@@ -1,7 +1,7 @@
 #pragma once
 
-#include "codec/AisMessages.h"
-#include "codec/CodecClock.h"
+#include "codec/ais/AisMessages.h"
+#include "codec/records/CodecClock.h"
 
 #include <cstdint>
 

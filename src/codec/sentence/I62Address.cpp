@@ -1,4 +1,4 @@
-#include "codec/I62Dispatch.h"
+#include "codec/sentence/I62Dispatch.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "codec/I62ComposeText.h"
+#include "codec/sentence/I62ComposeText.h"
 
-#include "codec/I62Number.h"
+#include "codec/sentence/I62Number.h"
 
 #include <cinttypes>
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "codec/I62Dispatch.h"
+#include "codec/sentence/I62Dispatch.h"
 
-#include "codec/I62FieldList.h"
-#include "codec/I62FieldReaders.h"
-#include "codec/I62FieldValue.h"
-#include "codec/I62FormatterTable.h"
-#include "codec/I62Syntax.h"
+#include "codec/sentence/I62FieldList.h"
+#include "codec/sentence/I62FieldReaders.h"
+#include "codec/sentence/I62FieldValue.h"
+#include "codec/sentence/I62FormatterTable.h"
+#include "codec/sentence/I62Syntax.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "codec/AisMessages.h"
-#include "codec/I62Record.h"
+#include "codec/ais/AisMessages.h"
+#include "codec/sentence/I62Record.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "codec/I62FieldList.h"
+#include "codec/sentence/I62FieldList.h"
 
-#include "codec/I62Syntax.h"
+#include "codec/sentence/I62Syntax.h"
 
 bool I62_SplitFields(char* sentence, int commas, char** fields)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codec/I62Types.h"
+#include "codec/sentence/I62Types.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
-#include "codec/I62FieldValue.h"
+#include "codec/sentence/I62FieldValue.h"
 
-#include "codec/I62Number.h"
+#include "codec/sentence/I62Number.h"
 #include "support/PortalStr.h"
 
 #include <cfloat>

@@ -1,12 +1,12 @@
-#include "codec/I62FormatterTable.h"
+#include "codec/sentence/I62FormatterTable.h"
 
-#include "codec/I62Ais.h"
-#include "codec/I62AtoN.h"
-#include "codec/I62Dispatch.h"
-#include "codec/I62FormatterCode.h"
-#include "codec/I62Gnss.h"
-#include "codec/I62Proprietary.h"
-#include "codec/I62Radar.h"
+#include "codec/families/I62Ais.h"
+#include "codec/families/I62AtoN.h"
+#include "codec/families/I62Gnss.h"
+#include "codec/families/I62Proprietary.h"
+#include "codec/families/I62Radar.h"
+#include "codec/sentence/I62Dispatch.h"
+#include "codec/sentence/I62FormatterCode.h"
 
 #include <iterator>
 

@@ -1,4 +1,4 @@
-#include "codec/I62Number.h"
+#include "codec/sentence/I62Number.h"
 
 #include "support/PortalStr.h"
 

@@ -1,7 +1,7 @@
-#include "codec/I62OptionalField.h"
+#include "codec/sentence/I62OptionalField.h"
 
-#include "codec/I62FieldValue.h"
-#include "codec/I62Number.h"
+#include "codec/sentence/I62FieldValue.h"
+#include "codec/sentence/I62Number.h"
 
 #include <cstdarg>
 

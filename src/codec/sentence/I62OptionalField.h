@@ -1,6 +1,6 @@
 #pragma once
 
-#include "codec/I62ComposeText.h"
+#include "codec/sentence/I62ComposeText.h"
 
 #include <cstddef>
 

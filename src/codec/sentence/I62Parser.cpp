@@ -1,12 +1,12 @@
-#include "codec/I62Dispatch.h"
+#include "codec/sentence/I62Dispatch.h"
 
-#include "codec/AisMessage.h"
-#include "codec/CodecLock.h"
-#include "codec/I62Encap.h"
-#include "codec/I62FormatterCode.h"
-#include "codec/I62SentenceQueue.h"
-#include "codec/SensorStores.h"
-#include "codec/ShipTable.h"
+#include "codec/ais/AisMessage.h"
+#include "codec/ais/I62Encap.h"
+#include "codec/compose/I62SentenceQueue.h"
+#include "codec/records/CodecLock.h"
+#include "codec/records/SensorStores.h"
+#include "codec/records/ShipTable.h"
+#include "codec/sentence/I62FormatterCode.h"
 
 UN_AIS_MESSAGE RxAisMessage;
 uint32_t ExtCount_TxChA = 0;

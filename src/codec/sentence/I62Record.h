@@ -1,12 +1,12 @@
 #pragma once
 
-#include "codec/I62GnssFields.h"
-#include "codec/I62RadarFields.h"
-#include "codec/I62ProprietaryFields.h"
-#include "codec/I62AtoNFields.h"
-#include "codec/I62AisFields.h"
-#include "codec/I62DscLRngFields.h"
-#include "codec/I62DispatchFields.h"
+#include "codec/families/I62GnssFields.h"
+#include "codec/families/I62RadarFields.h"
+#include "codec/families/I62ProprietaryFields.h"
+#include "codec/families/I62AtoNFields.h"
+#include "codec/families/I62AisFields.h"
+#include "codec/families/I62DscLRngFields.h"
+#include "codec/sentence/I62DispatchFields.h"
 
 // The per-formatter part of the sentence record: the field set of the formatter just parsed
 // (or about to be composed). Later sentence families add their field sets here.

@@ -1,4 +1,4 @@
-#include "codec/I62Syntax.h"
+#include "codec/sentence/I62Syntax.h"
 
 #include <algorithm>
 #include <cstdint>

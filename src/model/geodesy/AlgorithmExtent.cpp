@@ -1,4 +1,4 @@
-#include "model/AlgorithmExtent.h"
+#include "model/geodesy/AlgorithmExtent.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "model/AlgorithmGeodesy.h"
+#include "model/geodesy/AlgorithmGeodesy.h"
 
 #include <cmath>
 

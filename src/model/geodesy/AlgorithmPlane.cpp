@@ -1,4 +1,4 @@
-#include "model/AlgorithmPlane.h"
+#include "model/geodesy/AlgorithmPlane.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "model/AlgorithmPolygon.h"
+#include "model/geodesy/AlgorithmPolygon.h"
 
 #include <algorithm>
 #include <cmath>

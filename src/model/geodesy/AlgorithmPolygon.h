@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/PlanePoints.h"
+#include "model/geodesy/PlanePoints.h"
 
 // Point-in-polygon tests with a horizontal ray toward larger x; onEdge is the result for
 // a point on the outline.

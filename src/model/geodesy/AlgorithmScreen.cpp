@@ -1,4 +1,4 @@
-#include "model/AlgorithmScreen.h"
+#include "model/geodesy/AlgorithmScreen.h"
 
 #include "support/NewMath.h"
 #include "support/Singleton.h"

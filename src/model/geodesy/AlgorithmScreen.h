@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/LINE_C2D_I.h"
-#include "model/SPointC2dI.h"
+#include "model/units/LINE_C2D_I.h"
+#include "model/units/SPointC2dI.h"
 
 // Screen-region tests and symbol placement in pixels.
 namespace Algorithm {

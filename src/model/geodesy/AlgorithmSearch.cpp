@@ -1,4 +1,4 @@
-#include "model/AlgorithmSearch.h"
+#include "model/geodesy/AlgorithmSearch.h"
 
 #include <utility>
 

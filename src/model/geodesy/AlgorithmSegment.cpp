@@ -1,4 +1,4 @@
-#include "model/AlgorithmSegment.h"
+#include "model/geodesy/AlgorithmSegment.h"
 
 #include <cmath>
 

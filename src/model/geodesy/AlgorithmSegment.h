@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/PlanePoints.h"
+#include "model/geodesy/PlanePoints.h"
 
 namespace Algorithm {
 

@@ -1,4 +1,4 @@
-#include "model/CNaviItem.h"
+#include "model/items/CNaviItem.h"
 
 #include "support/Singleton.h"
 #include "support/SysDebug.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/NaviItemRecords.h"
-#include "model/SPointCG2dID.h"
+#include "model/items/NaviItemRecords.h"
+#include "model/units/SPointCG2dID.h"
 
 #include <cstdint>
 #include <cstdio>

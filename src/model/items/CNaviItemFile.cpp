@@ -1,6 +1,6 @@
 // The item file: export and import of a navigation item, little-endian, parts back to back.
-#include "model/CNaviItem.h"
-#include "model/ItemFileStream.h"
+#include "model/items/CNaviItem.h"
+#include "model/items/ItemFileStream.h"
 
 #include "support/Singleton.h"
 #include "support/SysDebug.h"

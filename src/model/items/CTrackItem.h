@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/CNaviItem.h"
+#include "model/items/CNaviItem.h"
 
 namespace NaviScope {
 

@@ -1,4 +1,4 @@
-#include "model/ItemFileStream.h"
+#include "model/items/ItemFileStream.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "model/NaviItemRecords.h"
+#include "model/items/NaviItemRecords.h"
 
 #include "support/PortalStr.h"
 

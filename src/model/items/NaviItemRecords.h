@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/SPointC2dI.h"
-#include "model/SPointG2dD.h"
-#include "model/SVectorValueD.h"
+#include "model/units/SPointC2dI.h"
+#include "model/units/SPointG2dD.h"
+#include "model/units/SVectorValueD.h"
 
 #include <cstdint>
 #include <string>

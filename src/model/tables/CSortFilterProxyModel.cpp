@@ -1,4 +1,4 @@
-#include "model/CSortFilterProxyModel.h"
+#include "model/tables/CSortFilterProxyModel.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "model/CStringGridModel.h"
+#include "model/tables/CStringGridModel.h"
 
 CStringGridModel::CStringGridModel()
     : QStandardItemModel(nullptr)

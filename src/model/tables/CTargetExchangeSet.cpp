@@ -1,7 +1,7 @@
-#include "model/CTargetExchangeSet.h"
+#include "model/tables/CTargetExchangeSet.h"
 
-#include "model/NaviStrConvt.h"
-#include "model/StringConvt.h"
+#include "model/units/NaviStrConvt.h"
+#include "model/units/StringConvt.h"
 #include "support/Singleton.h"
 #include "support/SysDebug.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/CSensorInfo.h"
-#include "model/CSortFilterProxyModel.h"
-#include "model/CStringGridModel.h"
+#include "model/tables/CSortFilterProxyModel.h"
+#include "model/tables/CStringGridModel.h"
+#include "model/targets/CSensorInfo.h"
 
 #include <QString>
 #include <cstdint>

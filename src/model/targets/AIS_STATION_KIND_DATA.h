@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/AIS_ATON_DATA.h"
-#include "model/AIS_CLASS_A_DATA.h"
-#include "model/AIS_CLASS_B_DATA.h"
-#include "model/AIS_SART_DATA.h"
-#include "model/AIS_SAR_AIRCRAFT_DATA.h"
+#include "model/targets/AIS_ATON_DATA.h"
+#include "model/targets/AIS_CLASS_A_DATA.h"
+#include "model/targets/AIS_CLASS_B_DATA.h"
+#include "model/targets/AIS_SART_DATA.h"
+#include "model/targets/AIS_SAR_AIRCRAFT_DATA.h"
 
 namespace VudaviRirev {
 

@@ -1,4 +1,4 @@
-#include "model/AisEta.h"
+#include "model/targets/AisEta.h"
 
 #include "support/PortalTime.h"
 

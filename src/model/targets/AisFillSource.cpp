@@ -1,6 +1,6 @@
-#include "model/AisFillSource.h"
+#include "model/targets/AisFillSource.h"
 
-#include "codec/CodecSnapshot.h"
+#include "codec/records/CodecSnapshot.h"
 
 namespace VudaviRirev::Target {
 

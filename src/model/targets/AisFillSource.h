@@ -1,7 +1,7 @@
 #pragma once
 
-#include "codec/SensorRecords.h"
-#include "codec/ShipTable.h"
+#include "codec/records/SensorRecords.h"
+#include "codec/records/ShipTable.h"
 #include "codec/SensorListener.h"
 
 namespace VudaviRirev::Target {

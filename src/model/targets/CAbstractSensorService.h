@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/SPointG2dD.h"
-#include "model/SVectorValueD.h"
+#include "model/units/SPointG2dD.h"
+#include "model/units/SVectorValueD.h"
 
 namespace VudaviRirev {
 

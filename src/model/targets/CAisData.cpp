@@ -1,9 +1,9 @@
-#include "model/CAisData.h"
+#include "model/targets/CAisData.h"
 
-#include "codec/CodecText.h"
-#include "codec/SensorRecords.h"
-#include "codec/ShipTable.h"
-#include "model/AisEta.h"
+#include "codec/records/CodecText.h"
+#include "codec/records/SensorRecords.h"
+#include "codec/records/ShipTable.h"
+#include "model/targets/AisEta.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/AIS_REF_POINT_DIMENSION.h"
-#include "model/AIS_STATION_KIND_DATA.h"
-#include "model/AIS_TYPE.h"
-#include "model/CSensorTargetBase.h"
+#include "model/targets/AIS_REF_POINT_DIMENSION.h"
+#include "model/targets/AIS_STATION_KIND_DATA.h"
+#include "model/targets/AIS_TYPE.h"
+#include "model/targets/CSensorTargetBase.h"
 
 #include <cstdint>
 

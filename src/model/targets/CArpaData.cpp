@@ -1,4 +1,4 @@
-#include "model/CArpaData.h"
+#include "model/targets/CArpaData.h"
 
 namespace VudaviRirev {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/CSensorTargetBase.h"
+#include "model/targets/CSensorTargetBase.h"
 
 #include <cstdint>
 

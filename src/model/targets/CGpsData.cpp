@@ -1,7 +1,7 @@
-#include "model/CGpsData.h"
+#include "model/targets/CGpsData.h"
 
-#include "codec/CodecSnapshot.h"
-#include "codec/SensorRecords.h"
+#include "codec/records/CodecSnapshot.h"
+#include "codec/records/SensorRecords.h"
 #include "support/PortalTime.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/GpsStatus.h"
+#include "model/targets/GpsStatus.h"
 
 #include <mutex>
 

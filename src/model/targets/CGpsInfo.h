@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/CGpsData.h"
+#include "model/targets/CGpsData.h"
 
 namespace VudaviRirev::Gps {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/AIS_REF_POINT_DIMENSION.h"
+#include "model/targets/AIS_REF_POINT_DIMENSION.h"
 
 #include <cstdint>
 

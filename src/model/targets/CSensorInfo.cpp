@@ -1,8 +1,8 @@
-#include "model/CSensorInfo.h"
+#include "model/targets/CSensorInfo.h"
 
-#include "codec/CpaGeometry.h"
-#include "model/AlgorithmGeodesy.h"
-#include "model/CAbstractSensorService.h"
+#include "codec/geometry/CpaGeometry.h"
+#include "model/geodesy/AlgorithmGeodesy.h"
+#include "model/targets/CAbstractSensorService.h"
 #include "support/PortalTime.h"
 #include "support/Singleton.h"
 #include "support/SysDebug.h"

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "codec/SensorListener.h"
-#include "model/COwnVslSetting.h"
-#include "model/CTargetMetaData.h"
-#include "model/CTargetSetting.h"
+#include "model/targets/COwnVslSetting.h"
+#include "model/targets/CTargetMetaData.h"
+#include "model/targets/CTargetSetting.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "model/CSensorService.h"
+#include "model/targets/CSensorService.h"
 
-#include "model/AlgorithmGeodesy.h"
+#include "model/geodesy/AlgorithmGeodesy.h"
 
 namespace VudaviRirev {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/CAbstractSensorService.h"
+#include "model/targets/CAbstractSensorService.h"
 
 namespace VudaviRirev {
 

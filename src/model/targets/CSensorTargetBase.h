@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/SPointG2dD.h"
+#include "model/units/SPointG2dD.h"
 
 #include <cstdint>
 

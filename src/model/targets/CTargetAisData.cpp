@@ -1,4 +1,4 @@
-#include "model/CTargetAisData.h"
+#include "model/targets/CTargetAisData.h"
 
 #include <cmath>
 

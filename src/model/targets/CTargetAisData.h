@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/AisFillSource.h"
-#include "model/CAisData.h"
-#include "model/SPointC2dI.h"
+#include "model/targets/AisFillSource.h"
+#include "model/targets/CAisData.h"
+#include "model/units/SPointC2dI.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "model/CTargetMetaData.h"
+#include "model/targets/CTargetMetaData.h"
 
 #include "support/PortalTime.h"
 

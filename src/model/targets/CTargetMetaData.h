@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/AisFillSource.h"
-#include "model/CArpaData.h"
-#include "model/CTargetAisData.h"
-#include "model/CTargetNavi.h"
-#include "model/CTrackItem.h"
+#include "model/items/CTrackItem.h"
+#include "model/targets/AisFillSource.h"
+#include "model/targets/CArpaData.h"
+#include "model/targets/CTargetAisData.h"
+#include "model/targets/CTargetNavi.h"
 
 #include <cstdint>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "model/CTargetNavi.h"
+#include "model/targets/CTargetNavi.h"
 
 #include "support/NewMath.h"
 #include "support/Singleton.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/AIS_REF_POINT_DIMENSION.h"
-#include "model/SPointC2dI.h"
-#include "model/SPointG2dD.h"
+#include "model/targets/AIS_REF_POINT_DIMENSION.h"
+#include "model/units/SPointC2dI.h"
+#include "model/units/SPointG2dD.h"
 
 #include <cstdint>
 

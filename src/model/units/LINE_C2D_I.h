@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/SPointC2dI.h"
+#include "model/units/SPointC2dI.h"
 
 namespace Unit {
 

@@ -1,6 +1,6 @@
-#include "model/NaviStrConvt.h"
+#include "model/units/NaviStrConvt.h"
 
-#include "model/UnitConvt.h"
+#include "model/units/UnitConvt.h"
 
 #include <algorithm>
 #include <cmath>

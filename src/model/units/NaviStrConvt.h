@@ -1,12 +1,12 @@
 #pragma once
 
-#include "model/AIS_ATON_DATA.h"
-#include "model/AIS_CLASS_A_DATA.h"
-#include "model/AIS_REF_POINT_DIMENSION.h"
-#include "model/AIS_SART_DATA.h"
-#include "model/AIS_TYPE.h"
-#include "model/TextBuffer.h"
-#include "model/UnitTypes.h"
+#include "model/targets/AIS_ATON_DATA.h"
+#include "model/targets/AIS_CLASS_A_DATA.h"
+#include "model/targets/AIS_REF_POINT_DIMENSION.h"
+#include "model/targets/AIS_SART_DATA.h"
+#include "model/targets/AIS_TYPE.h"
+#include "model/units/TextBuffer.h"
+#include "model/units/UnitTypes.h"
 #include "support/PortalQDt.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "model/NaviStrConvt.h"
+#include "model/units/NaviStrConvt.h"
 
-#include "model/StringConvt.h"
+#include "model/units/StringConvt.h"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "model/StringConvt.h"
+#include "model/units/StringConvt.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/SPointC2dI.h"
-#include "model/SPointG2dD.h"
+#include "model/units/SPointC2dI.h"
+#include "model/units/SPointG2dD.h"
 
 namespace Unit {
 

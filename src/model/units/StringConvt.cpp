@@ -1,6 +1,6 @@
-#include "model/StringConvt.h"
+#include "model/units/StringConvt.h"
 
-#include "model/UnitConvt.h"
+#include "model/units/UnitConvt.h"
 
 namespace StringConvt {
 

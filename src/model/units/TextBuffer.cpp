@@ -1,4 +1,4 @@
-#include "model/TextBuffer.h"
+#include "model/units/TextBuffer.h"
 
 #include "support/PortalStr.h"
 

@@ -1,4 +1,4 @@
-#include "model/UnitConvt.h"
+#include "model/units/UnitConvt.h"
 
 #include <string>
 

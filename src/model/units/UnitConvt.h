@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/TextBuffer.h"
-#include "model/UnitTypes.h"
+#include "model/units/TextBuffer.h"
+#include "model/units/UnitTypes.h"
 
 // Unit words, conversions between base and display units, and number-with-unit texts.
 // Base units: knots, nautical miles, metres.

@@ -1,6 +1,6 @@
-#include "AisFixture.h"
+#include "../AisFixture.h"
 #include "TestEnv.h"
-#include "codec/AisMsgAck.h"
+#include "codec/ais/AisMsgAck.h"
 
 #include <QFile>
 #include <QJsonArray>

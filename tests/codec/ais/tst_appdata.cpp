@@ -1,7 +1,7 @@
-#include "AisFixture.h"
+#include "../AisFixture.h"
 #include "TestEnv.h"
-#include "codec/AppData.h"
-#include "codec/CodecLock.h"
+#include "codec/ais/AppData.h"
+#include "codec/records/CodecLock.h"
 
 #include <QFile>
 #include <QJsonArray>

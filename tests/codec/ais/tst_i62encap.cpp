@@ -1,7 +1,7 @@
-#include "AisFixture.h"
+#include "../AisFixture.h"
 #include "TestEnv.h"
-#include "codec/CodecLock.h"
-#include "codec/I62SixBit.h"
+#include "codec/ais/I62SixBit.h"
+#include "codec/records/CodecLock.h"
 #include "support/PortalTime.h"
 
 #include <QFile>

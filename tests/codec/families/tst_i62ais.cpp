@@ -1,5 +1,5 @@
-#include "SentenceFixture.h"
-#include "codec/I62Ais.h"
+#include "../SentenceFixture.h"
+#include "codec/families/I62Ais.h"
 
 #include <QtTest>
 

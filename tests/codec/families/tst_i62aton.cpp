@@ -1,5 +1,5 @@
-#include "SentenceFixture.h"
-#include "codec/I62AtoN.h"
+#include "../SentenceFixture.h"
+#include "codec/families/I62AtoN.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "SentenceFixture.h"
-#include "codec/I62DscLRng.h"
+#include "../SentenceFixture.h"
+#include "codec/families/I62DscLRng.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
-#include "SentenceFixture.h"
+#include "../SentenceFixture.h"
 #include "TestEnv.h"
-#include "codec/I62Gnss.h"
+#include "codec/families/I62Gnss.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,5 +1,5 @@
-#include "SentenceFixture.h"
-#include "codec/I62Proprietary.h"
+#include "../SentenceFixture.h"
+#include "codec/families/I62Proprietary.h"
 
 #include <QtTest>
 

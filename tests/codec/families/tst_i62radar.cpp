@@ -1,5 +1,5 @@
-#include "SentenceFixture.h"
-#include "codec/I62Radar.h"
+#include "../SentenceFixture.h"
+#include "codec/families/I62Radar.h"
 
 #include <QtTest>
 

@@ -1,4 +1,4 @@
-#include "codec/CodecClock.h"
+#include "codec/records/CodecClock.h"
 #include "support/PortalTime.h"
 
 #include <QtTest>

@@ -1,10 +1,10 @@
-#include "AisFixture.h"
-#include "codec/CodecLock.h"
-#include "codec/CodecSnapshot.h"
-#include "codec/CpaGeometry.h"
-#include "codec/I62Gnss.h"
-#include "codec/I62Radar.h"
-#include "codec/SensorStores.h"
+#include "../AisFixture.h"
+#include "codec/families/I62Gnss.h"
+#include "codec/families/I62Radar.h"
+#include "codec/geometry/CpaGeometry.h"
+#include "codec/records/CodecLock.h"
+#include "codec/records/CodecSnapshot.h"
+#include "codec/records/SensorStores.h"
 
 #include <QtTest>
 #include <atomic>

@@ -1,9 +1,9 @@
-#include "AisFixture.h"
+#include "../AisFixture.h"
 #include "TestEnv.h"
-#include "codec/AisOwnMessage.h"
-#include "codec/AisRxBuffers.h"
-#include "codec/ShipTable.h"
-#include "codec/StationGeometry.h"
+#include "codec/ais/AisOwnMessage.h"
+#include "codec/geometry/StationGeometry.h"
+#include "codec/records/AisRxBuffers.h"
+#include "codec/records/ShipTable.h"
 #include "support/PortalTime.h"
 
 #include <QFile>

@@ -1,10 +1,10 @@
-#include "SentenceFixture.h"
-#include "codec/AisMessage.h"
+#include "../SentenceFixture.h"
 #include "codec/CSensorSentenceHandle.h"
-#include "codec/CodecLock.h"
-#include "codec/I62Dispatch.h"
-#include "codec/SensorRecords.h"
-#include "codec/ShipTable.h"
+#include "codec/ais/AisMessage.h"
+#include "codec/records/CodecLock.h"
+#include "codec/records/SensorRecords.h"
+#include "codec/records/ShipTable.h"
+#include "codec/sentence/I62Dispatch.h"
 
 #include <QtTest>
 

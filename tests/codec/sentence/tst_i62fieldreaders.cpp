@@ -1,5 +1,5 @@
-#include "codec/I62FieldReaders.h"
-#include "codec/I62Syntax.h"
+#include "codec/sentence/I62FieldReaders.h"
+#include "codec/sentence/I62Syntax.h"
 
 #include <QtTest>
 #include <cstring>

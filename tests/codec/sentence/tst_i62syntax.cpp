@@ -1,6 +1,6 @@
-#include "codec/I62FieldReaders.h"
-#include "codec/I62SixBit.h"
-#include "codec/I62Syntax.h"
+#include "codec/ais/I62SixBit.h"
+#include "codec/sentence/I62FieldReaders.h"
+#include "codec/sentence/I62Syntax.h"
 
 #include <QSet>
 #include <QtTest>

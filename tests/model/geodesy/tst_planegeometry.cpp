@@ -1,9 +1,9 @@
-#include "model/AlgorithmExtent.h"
-#include "model/AlgorithmPlane.h"
-#include "model/AlgorithmPolygon.h"
-#include "model/AlgorithmScreen.h"
-#include "model/AlgorithmSearch.h"
-#include "model/AlgorithmSegment.h"
+#include "model/geodesy/AlgorithmExtent.h"
+#include "model/geodesy/AlgorithmPlane.h"
+#include "model/geodesy/AlgorithmPolygon.h"
+#include "model/geodesy/AlgorithmScreen.h"
+#include "model/geodesy/AlgorithmSearch.h"
+#include "model/geodesy/AlgorithmSegment.h"
 
 #include <QtTest>
 #include <algorithm>

@@ -1,7 +1,7 @@
+#include "../SensorRoad.h"
 #include "LogCapture.h"
-#include "SensorRoad.h"
 
-#include "model/CTargetExchangeSet.h"
+#include "model/tables/CTargetExchangeSet.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "model/CSortFilterProxyModel.h"
-#include "model/CStringGridModel.h"
+#include "model/tables/CSortFilterProxyModel.h"
+#include "model/tables/CStringGridModel.h"
 
 #include <QPixmap>
 #include <QtTest>

@@ -1,8 +1,8 @@
-#include "CodecFeed.h"
+#include "../CodecFeed.h"
 #include "TestEnv.h"
-#include "model/AisEta.h"
-#include "model/CArpaData.h"
-#include "model/CTargetAisData.h"
+#include "model/targets/AisEta.h"
+#include "model/targets/CArpaData.h"
+#include "model/targets/CTargetAisData.h"
 
 #include <QDateTime>
 #include <QFile>

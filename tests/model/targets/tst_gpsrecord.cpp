@@ -1,7 +1,7 @@
-#include "CodecFeed.h"
+#include "../CodecFeed.h"
 #include "TestEnv.h"
-#include "codec/CodecSnapshot.h"
-#include "model/CGpsInfo.h"
+#include "codec/records/CodecSnapshot.h"
+#include "model/targets/CGpsInfo.h"
 
 #include <QDateTime>
 #include <QtTest>

@@ -1,6 +1,6 @@
-#include "SensorRoad.h"
+#include "../SensorRoad.h"
 
-#include "model/CTargetExchangeSet.h"
+#include "model/tables/CTargetExchangeSet.h"
 
 #include <QtTest>
 #include <atomic>

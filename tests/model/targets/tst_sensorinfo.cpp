@@ -1,7 +1,7 @@
+#include "../SensorRoad.h"
 #include "LogCapture.h"
-#include "SensorRoad.h"
 
-#include "model/AlgorithmGeodesy.h"
+#include "model/geodesy/AlgorithmGeodesy.h"
 
 #include <QtTest>
 #include <cmath>

@@ -1,5 +1,5 @@
-#include "model/AlgorithmGeodesy.h"
-#include "model/CTargetMetaData.h"
+#include "model/geodesy/AlgorithmGeodesy.h"
+#include "model/targets/CTargetMetaData.h"
 
 #include <QtTest>
 #include <ctime>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "TestEnv.h"
-#include "model/TextBuffer.h"
+#include "model/units/TextBuffer.h"
 
 #include <QtTest>
 #include <cstdio>

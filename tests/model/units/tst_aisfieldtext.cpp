@@ -1,6 +1,6 @@
 #include "FormatFixture.h"
-#include "model/AIS_STATION_KIND_DATA.h"
-#include "model/NaviStrConvt.h"
+#include "model/targets/AIS_STATION_KIND_DATA.h"
+#include "model/units/NaviStrConvt.h"
 
 #include <QtTest>
 #include <cstring>

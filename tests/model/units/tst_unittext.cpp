@@ -1,6 +1,6 @@
 #include "FormatFixture.h"
-#include "model/StringConvt.h"
-#include "model/UnitConvt.h"
+#include "model/units/StringConvt.h"
+#include "model/units/UnitConvt.h"
 
 #include <QtTest>
 #include <cmath>
