@@ -1,6 +1,37 @@
 #include "device/CKTRWiFiPaser.h"
 
+#include "support/Singleton.h"
+#include "support/SysDebug.h"
+
 #include <cstring>
+#include <string>
+
+namespace {
+
+// Each CR as "\r", each LF as "\n" and a line break, so the log shows how the line ended.
+std::string Printable(const char* line)
+{
+    std::string text;
+    for (const char* c = line; *c; ++c) {
+        if (*c == '\r')
+            text += "\\r";
+        else if (*c == '\n')
+            text += "\\n\n";
+        else
+            text += *c;
+    }
+    return text;
+}
+
+} // namespace
+
+void CKTRWiFiPaser::cmdProc(const char* line, WiFiScope::SCmdProcData*)
+{
+    if (!line)
+        return;
+    Pattern::Singleton<SysDebug>::Instance()->dbgPrintf(DBG_INFO, "cmdProc", 0, "[Original WiFi Sentence]%s",
+                                                        Printable(line).c_str());
+}
 
 bool CKTRWiFiPaser::checkCfgModeEnable(const char* line)
 {
