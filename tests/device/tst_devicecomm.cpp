@@ -1,4 +1,5 @@
 #include "DeviceFixture.h"
+#include "FacadeRig.h"
 #include "FakeLink.h"
 #include "LogCapture.h"
 #include "comm/CCommData.h"
@@ -39,12 +40,11 @@ void receiveInOtherThread(FakeLink& link, const QByteArray& bytes)
     communication.join();
 }
 
-COMM::SCommConntProfile inactiveProfile(COMM::COMM_TYPE type)
+COMM::SCommConntProfile inactiveNetworkProfile()
 {
     COMM::SCommConntProfile profile;
     profile.conntSetting = COMM::BuildConntLink(COMM::SENSOR_DEVICE_LINK, U"device", COMM::PRIMARY_POS_UNDEFINED, false);
-    profile.commType = type;
-    profile.serialConfig = COMM::BuildSerialConfig("/nonexistent/port", 0);
+    profile.commType = COMM::COMM_TYPE_NETWORK;
     profile.networkConfig = COMM::BuildNetworkConfig(COMM::SOCKET_TCP_CLIENT, "127.0.0.1", 1);
     return profile;
 }
@@ -69,14 +69,14 @@ private slots:
     {
         CDeviceComm device;
         COMM::CCommData network;
-        QVERIFY(network.createNetworkSocket(inactiveProfile(COMM::COMM_TYPE_NETWORK), COMM::RAWDATA_SENTENCE));
+        QVERIFY(network.createNetworkSocket(inactiveNetworkProfile(), COMM::RAWDATA_SENTENCE));
         device.setComm(&network);
         device.setComm(nullptr);
         QVERIFY(!device.getLink());
         QVERIFY(!device.sendCommand("AT+VER", nullptr));
 
         COMM::CCommData serial;
-        QVERIFY(serial.createSerialPort(inactiveProfile(COMM::COMM_TYPE_SERIAL), COMM::RAWDATA_SENTENCE));
+        QVERIFY(serial.createSerialPort(deviceProfile("/nonexistent/port", false), COMM::RAWDATA_SENTENCE));
         device.setComm(&serial);
         QCOMPARE(device.getLink(), static_cast<COMM::CServiceComm*>(serial.getSerialPort()));
         QCOMPARE(int(serial.getReConntTimes()), 3);
