@@ -27,6 +27,19 @@ QString at(const QString& line)
     return line + "\\n" + Awaited;
 }
 
+// The device link on a fake transport, in a given mode.
+struct LinkedDevice
+{
+    explicit LinkedDevice(WIFI_SYS_MODE mode = WIFI_SYS_MODE_UNKNOWN)
+    {
+        device.adoptLink(&link);
+        device.getWiFiConfig().setSystemMode(mode);
+    }
+
+    FakeLink link;
+    CDeviceComm device;
+};
+
 // The lines logged since the last call that contain the part.
 QStringList logged(const QString& part)
 {
@@ -108,10 +121,9 @@ private slots:
         QFETCH(int, mode);
         QFETCH(QByteArray, text);
         QFETCH(QString, queued);
-        CDeviceComm device;
-        FakeLink link;
-        device.adoptLink(&link);
-        device.getWiFiConfig().setSystemMode(WIFI_SYS_MODE(mode));
+        LinkedDevice linked{WIFI_SYS_MODE(mode)};
+        CDeviceComm& device = linked.device;
+        FakeLink& link = linked.link;
         link.connected = false; // the link is not asked
         QVERIFY(device.sendCommand(text.toStdString(), nullptr));
         COMM::STxPackage package;
@@ -137,10 +149,9 @@ private slots:
         QFETCH(int, mode);
         QFETCH(int, length);
         QFETCH(bool, queued);
-        CDeviceComm device;
-        FakeLink link;
-        device.adoptLink(&link);
-        device.getWiFiConfig().setSystemMode(WIFI_SYS_MODE(mode));
+        LinkedDevice linked{WIFI_SYS_MODE(mode)};
+        CDeviceComm& device = linked.device;
+        FakeLink& link = linked.link;
         QCOMPARE(device.sendCommand(std::string(size_t(length), 'A'), nullptr), queued);
         const QStringList packages = link.queued();
         QCOMPARE(packages.size(), queued ? 1 : 0);
@@ -164,10 +175,9 @@ private slots:
     {
         QFETCH(QByteArray, reply);
         QFETCH(qint64, nextSentAt);
-        CDeviceComm device;
-        FakeLink link;
-        device.adoptLink(&link);
-        device.getWiFiConfig().setSystemMode(WIFI_SYS_MODE_CONFIG);
+        LinkedDevice linked{WIFI_SYS_MODE_CONFIG};
+        CDeviceComm& device = linked.device;
+        FakeLink& link = linked.link;
         device.sendWiFiFactoryRstCmd();
         link.sendFromTo(1000, 1440);
         QCOMPARE(link.sent, QByteArrayList{"AT+FACTDEF\n"});
@@ -181,10 +191,9 @@ private slots:
     // The mode sentences await nothing: the next line follows 200 ms later.
     void modeSentenceAwaitsNothing()
     {
-        CDeviceComm device;
-        FakeLink link;
-        device.adoptLink(&link);
-        device.getWiFiConfig().setSystemMode(WIFI_SYS_MODE_NMEA);
+        LinkedDevice linked{WIFI_SYS_MODE_NMEA};
+        CDeviceComm& device = linked.device;
+        FakeLink& link = linked.link;
         device.sendCmdToSwitchWiFiMode(WIFI_SYS_MODE_CONFIG);
         device.sendCommand("$PDBG,163,0,,,,,,*15", nullptr);
         link.sendFromTo(1000, 2000);
@@ -284,9 +293,9 @@ private slots:
     {
         QFETCH(Call, call);
         QFETCH(QStringList, queued);
-        CDeviceComm device;
-        FakeLink link;
-        device.adoptLink(&link);
+        LinkedDevice linked;
+        CDeviceComm& device = linked.device;
+        FakeLink& link = linked.link;
         call(device);
         QCOMPARE(link.queued(), queued);
         const QStringList refusals = LogCapture::take().filter(QRegularExpression("line end|No such command"));
@@ -297,9 +306,9 @@ private slots:
     // switches it to the Wi-Fi module's parser, a sentence seen there switches it back.
     void routingByMode()
     {
-        CDeviceComm device;
-        FakeLink link;
-        device.adoptLink(&link);
+        LinkedDevice linked;
+        CDeviceComm& device = linked.device;
+        FakeLink& link = linked.link;
         device.connectSetup();
         QSignalSpy logText(&device, &CDeviceComm::signalRxLogMsg);
 
