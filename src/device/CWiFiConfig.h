@@ -33,8 +33,9 @@ public:
 
     // A copy of the record, with the system mode.
     WiFiScope::SCmdProcData snapshot() const;
-    // Changes the record under its lock. The record's system mode is a copy: what the change
-    // leaves there is not kept (setSystemMode sets it).
+    // Changes the record under its lock: the change must neither send nor take another lock.
+    // The record's system mode is a copy: what the change leaves there is not kept
+    // (setSystemMode sets it).
     void update(const std::function<void(WiFiScope::SCmdProcData&)>& change);
     const SATCommandSet& commandSet() const { return m_commandSet; }
 
