@@ -1,7 +1,7 @@
 #include "device/CAisSentenceHandle.h"
 
-#include "codec/CodecSnapshot.h"
-#include "codec/ShipTable.h"
+#include "codec/records/CodecSnapshot.h"
+#include "codec/records/ShipTable.h"
 #include "comm/CRawDataHandle.h"
 #include "device/CKTRWiFiPaser.h"
 #include "device/DeviceFields.h"

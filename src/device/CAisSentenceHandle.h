@@ -5,7 +5,7 @@
 #include "device/CSensorConfig.h"
 #include "device/DeviceTypes.h"
 #include "device/DeviceVersion.h"
-#include "model/SPointG2dD.h"
+#include "model/units/SPointG2dD.h"
 
 #include <atomic>
 #include <mutex>

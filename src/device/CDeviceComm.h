@@ -4,9 +4,9 @@
 #include "device/CAisSentenceHandle.h"
 #include "device/CWiFiConfig.h"
 #include "device/WiFiTypes.h"
-#include "model/CGpsInfo.h"
-#include "model/CSensorInfo.h"
-#include "model/CSensorService.h"
+#include "model/targets/CGpsInfo.h"
+#include "model/targets/CSensorInfo.h"
+#include "model/targets/CSensorService.h"
 
 #include <QObject>
 #include <QString>

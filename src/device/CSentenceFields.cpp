@@ -1,6 +1,6 @@
 #include "device/CSentenceFields.h"
 
-#include "codec/I62Syntax.h"
+#include "codec/sentence/I62Syntax.h"
 #include "support/Singleton.h"
 #include "support/SysDebug.h"
 

@@ -1,6 +1,6 @@
 #include "device/DeviceFields.h"
 
-#include "codec/I62Syntax.h"
+#include "codec/sentence/I62Syntax.h"
 #include "codec/SensorSentencePackage.h"
 
 #include <cstring>

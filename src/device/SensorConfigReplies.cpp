@@ -3,7 +3,7 @@
 #include "device/CSentenceFields.h"
 #include "device/DeviceFields.h"
 
-#include "codec/I62Syntax.h"
+#include "codec/sentence/I62Syntax.h"
 #include "support/Singleton.h"
 #include "support/SysDebug.h"
 
