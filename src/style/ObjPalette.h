@@ -76,6 +76,9 @@ public:
     // The tone is not read.
     static QString compTabWidgetColorToneStyle(QString objName, WG_COLOR_TONE_S tone, bool descendant,
                                                WIDGET_SIZE tabSize);
+    // The on/off switch's look; the object name is not used, and without the highlight neither is
+    // the tone.
+    static QString compSelectorSwitchColorToneStyle(QString objName, WG_COLOR_TONE_S tone, bool highlight);
     // A titled panel: the widget and everything in it, and its labels.
     static QString compCornerShapeColorToneStyle(QString objName, WG_COLOR_TONE_S tone, bool framed, bool bold);
 
@@ -89,6 +92,8 @@ public:
     static void setBoldTextStyle(QWidget* widget, bool primary);
     static void setCornerTitleColorToneStyle(QWidget* widget, QString objName, WG_COLOR_TONE_S tone);
     static void setPushBtnColorToneStyle(QWidget* widget, QString objName, WG_COLOR_TONE_S tone);
+    static void setSelectorSwitchColorToneStyle(QWidget* widget, QString objName, WG_COLOR_TONE_S tone,
+                                                bool highlight);
     // Changes nothing.
     static void setReportStatusStyle(QWidget* widget);
     static void setAboutSoftwareNameLabelStyle(QWidget* widget);

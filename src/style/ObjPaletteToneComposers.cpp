@@ -51,6 +51,11 @@ struct LineValues
     Value text, back;
 };
 
+struct SelectorSwitchValues
+{
+    Value text, back, disabledText, disabledBack, knobText, knobBack;
+};
+
 struct CornerShapeValues
 {
     Value text, back, gradientTop, gradientBottom;
@@ -129,6 +134,14 @@ const ToneTable::Table<EditValues> EditTones{
 const ToneTable::Table<LineValues> LineTones{
     {None, None},
     {{{3}, {{&LineValues::text, E(31)}}}, {{6}, {{&LineValues::back, E(26)}}}},
+};
+
+// Without the highlight the switch keeps one look in every tone.
+const SelectorSwitchValues PlainSelectorSwitch{E(32), E(38), E(31), E(30), E(29), E(35)};
+
+const ToneTable::Table<SelectorSwitchValues> HighlightedSelectorSwitchTones{
+    {E(18), E(29), E(31), E(30), E(29), E(22)},
+    {{{2}, {{&SelectorSwitchValues::knobBack, E(37)}}}},
 };
 
 using CS = CornerShapeValues;
@@ -296,6 +309,21 @@ QString ObjPalette::compTabWidgetColorToneStyle(QString objName, WG_COLOR_TONE_S
     WIDGET_TAB_ITEM tab{&tabSize, &font, &color, &selected, &sides, &selectedSides};
     WIDGET_TAB_WIDGET record{&pane, &tab};
     return QtObjPalette::compTabWidgetStyleSheet(objName, record, descendant);
+}
+
+// The switch's sheet has fixed selectors, so the object name is not used.
+QString ObjPalette::compSelectorSwitchColorToneStyle(QString, WG_COLOR_TONE_S tone, bool highlight)
+{
+    const SelectorSwitchValues v = highlight ? HighlightedSelectorSwitchTones.of(tone) : PlainSelectorSwitch;
+    SWidgetColor frame = ToneTable::textOn(v.text, v.back);
+    SWidgetColor disabled = ToneTable::textOn(v.disabledText, v.disabledBack);
+    WIDGET_BORDER_LINE line{1, WG_BORDER_EDGE_SOLID, 0x000000};
+    WIDGET_BORDER_RADIUS corners = Theme::allCorners(3);
+    WIDGET_BORDER border{&line, &corners};
+    WIDGET_FONT font{WG_LENGTH_NOT_SET, 7, "arial"};
+    SWidgetColor knob = ToneTable::textOn(v.knobText, v.knobBack);
+    WIDGET_SELECTOR_SWITCH record{&frame, &disabled, &border, &font, &knob};
+    return QtObjPalette::compSelectorSwitchStyleSheet(record);
 }
 
 QString ObjPalette::compCornerShapeColorToneStyle(QString objName, WG_COLOR_TONE_S tone, bool framed, bool bold)

@@ -4,14 +4,15 @@
 #include "resources/ResourceCollections.h"
 #include "style/ObjPalette.h"
 #include "support/Singleton.h"
+#include "widgets/WgSelectorSwitch.h"
 
 #include <QtTest>
 #include <functional>
 
 namespace {
 
-// A tone composer with its further arguments fixed; the flag is the descendant flag, or for the
-// corner shape the framed flag.
+// A tone composer with its further arguments fixed; the flag is the descendant flag, for the
+// corner shape the framed flag, for the selector switch the highlight.
 using ToneComposer = std::function<QString(const QString& name, WG_COLOR_TONE_S tone, bool flag)>;
 
 const QList<QPair<QString, ToneComposer>>& toneComposers()
@@ -41,6 +42,9 @@ const QList<QPair<QString, ToneComposer>>& toneComposers()
          [](const QString& n, WG_COLOR_TONE_S t, bool f) { return ObjPalette::compRadioBtnColorToneStyle(n, t, f); }},
         {"tab widget", [](const QString& n, WG_COLOR_TONE_S t, bool f) {
              return ObjPalette::compTabWidgetColorToneStyle(n, t, f, WIDGET_SIZE{150, 30});
+         }},
+        {"selector switch", [](const QString& n, WG_COLOR_TONE_S t, bool f) {
+             return ObjPalette::compSelectorSwitchColorToneStyle(n, t, f);
          }},
         {"corner shape", [](const QString& n, WG_COLOR_TONE_S t, bool f) {
              return ObjPalette::compCornerShapeColorToneStyle(n, t, f, true);
@@ -154,6 +158,7 @@ private slots:
         addTones("line edit", {{4, {"QLineEdit {color:#000000;background-color:#fffbf0;"}}});
         addTones("radio button", {{1, {"QRadioButton {color:#ffffff;"}}});
         addTones("tab widget", {});
+        addTones("selector switch", {});
         addTones("corner shape",
                  {{1, {" QWidget {color:#ffffff;background-color:#000000;" + gradient("#282828", "#000000")}},
                   {2, {" QWidget {color:#000000;background-color:#c0c0c0;" + gradient("#a9a9a9", "#c0c0c0")}},
@@ -177,6 +182,35 @@ private slots:
         QVERIFY(sheet != base);
         for (const QString& change : changes)
             QVERIFY2(sheet.contains(change), qPrintable(change + "\nnot in\n" + sheet));
+    }
+
+    // The switch widget's own default looks, from a table of their own: off is the plain switch
+    // and on the highlighted one; tone 2 dims the highlighted knob.
+    void selectorSwitchAsTheSwitchShowsIt()
+    {
+        WgSelectorSwitch sw(nullptr);
+        const QString off = sw.styleSheet();
+        sw.setActive(true);
+        const QString on = sw.styleSheet();
+        const QString knob = "color:#ffffff;background-color:#1e90ff;";
+        QCOMPARE(on.count(knob), 1);
+        const QString dimmedKnob = QString(on).replace(knob, "color:#ffffff;background-color:#696969;");
+        for (int tone : Tones) {
+            QCOMPARE(ObjPalette::compSelectorSwitchColorToneStyle("", WG_COLOR_TONE_S(tone), false), off);
+            // The name is not used: the switch's selectors are fixed.
+            QCOMPARE(ObjPalette::compSelectorSwitchColorToneStyle("obj", WG_COLOR_TONE_S(tone), true),
+                     tone == 2 ? dimmedKnob : on);
+        }
+    }
+
+    // The size is left to the widget's font; the family is written as given.
+    void selectorSwitchFont()
+    {
+        for (bool highlight : {false, true}) {
+            const QString sheet = ObjPalette::compSelectorSwitchColorToneStyle("", WG_COLOR_TONE_2, highlight);
+            QVERIFY(!sheet.contains("font-size"));
+            QCOMPARE(sheet.count("font-weight:700;font-family:\"arial\";"), 2);
+        }
     }
 
     void flatPushButtonsHaveNoGradient()
