@@ -125,6 +125,13 @@ void ObjPalette::setPushBtnColorToneStyle(QWidget* widget, QString objName, WG_C
     StyleTarget::install(widget, compPushButtonColorToneStyle(objName, tone, true, 5), "setPushBtnColorToneStyle");
 }
 
+void ObjPalette::setSelectorSwitchColorToneStyle(QWidget* widget, QString objName, WG_COLOR_TONE_S tone,
+                                                 bool highlight)
+{
+    StyleTarget::install(widget, compSelectorSwitchColorToneStyle(objName, tone, highlight),
+                         "setSelectorSwitchColorToneStyle");
+}
+
 void ObjPalette::setReportStatusStyle(QWidget*)
 {
 }

@@ -43,6 +43,8 @@ QList<QPair<QString, std::function<void(QWidget*)>>> setters()
         {"setCornerTitleColorToneStyle",
          [](QWidget* w) { ObjPalette::setCornerTitleColorToneStyle(w, "", WG_COLOR_TONE_3); }},
         {"setPushBtnColorToneStyle", [](QWidget* w) { ObjPalette::setPushBtnColorToneStyle(w, "", WG_COLOR_TONE_5); }},
+        {"setSelectorSwitchColorToneStyle",
+         [](QWidget* w) { ObjPalette::setSelectorSwitchColorToneStyle(w, "obj", WG_COLOR_TONE_2, true); }},
         {"setAboutSoftwareNameLabelStyle", ObjPalette::setAboutSoftwareNameLabelStyle},
         {"setAboutSoftwareVersionLabelStyle", ObjPalette::setAboutSoftwareVersionLabelStyle},
         {"setConntStatusLabelStyle", [](QWidget* w) { ObjPalette::setConntStatusLabelStyle(w, true); }},
@@ -161,8 +163,10 @@ private slots:
         QCOMPARE(widget.styleSheet(), ObjPalette::compPushButtonColorToneStyle("", WG_COLOR_TONE_5, true, 5));
         ObjPalette::setCornerTitleColorToneStyle(&widget, "", WG_COLOR_TONE_3);
         QCOMPARE(widget.styleSheet(), ObjPalette::compCornerShapeColorToneStyle("", WG_COLOR_TONE_3, false, true));
+        ObjPalette::setSelectorSwitchColorToneStyle(&widget, "wgX", WG_COLOR_TONE_2, true);
+        QCOMPARE(widget.styleSheet(), ObjPalette::compSelectorSwitchColorToneStyle("wgX", WG_COLOR_TONE_2, true));
         ObjPalette::setReportStatusStyle(&widget);
-        QCOMPARE(widget.styleSheet(), ObjPalette::compCornerShapeColorToneStyle("", WG_COLOR_TONE_3, false, true));
+        QCOMPARE(widget.styleSheet(), ObjPalette::compSelectorSwitchColorToneStyle("wgX", WG_COLOR_TONE_2, true));
     }
 
     // A "#name" block for a nameless widget would make Qt drop the whole sheet.
