@@ -7,6 +7,7 @@
 #include "style/CStyledItemDelegate.h"
 #include "support/Singleton.h"
 
+#include <QFrame>
 #include <QGraphicsView>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -62,6 +63,27 @@ QWidget* darkBackdrop(QWidget* widget)
     auto* backdrop = panel(QString(), {widget});
     QtObjPalette::setWidgetBackground(backdrop, QColor(0x40, 0x40, 0x40), false);
     return backdrop;
+}
+
+// The switch as the widget lays it out: a frame holding the knob at the side of its state and
+// the caption; the highlighted look is the on look.
+QWidget* selectorSwitch(bool on, WG_COLOR_TONE_S tone, bool enabled)
+{
+    auto* knob = new QPushButton;
+    knob->setFixedWidth(18);
+    knob->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    auto* caption = new QLabel(on ? QStringLiteral("ON") : QStringLiteral("OFF"));
+    caption->setAlignment(Qt::AlignCenter);
+    caption->setContentsMargins(6, 0, 6, 0);
+    auto* frame = sized(new QFrame, 135, 30);
+    auto* layout = new QHBoxLayout(frame);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(on ? static_cast<QWidget*>(caption) : knob);
+    layout->addWidget(on ? static_cast<QWidget*>(knob) : caption);
+    frame->setEnabled(enabled);
+    ObjPalette::setSelectorSwitchColorToneStyle(frame, QString(), tone, on);
+    return frame;
 }
 
 } // namespace
@@ -216,6 +238,13 @@ GallerySection* makePanelSection()
     ObjPalette::setTextEditWhiteStyle(serial);
     section->addRowCaption(5, QStringLiteral("Page area, serial data"));
     grid->addWidget(panel(QString(), {main, serial}, false), 5, 1, Qt::AlignLeft);
+
+    section->addRowCaption(6, QStringLiteral("On/off switch: off, on, on in tone 2, off disabled"));
+    grid->addWidget(panel(QString(),
+                          {selectorSwitch(false, WG_COLOR_TONE_0, true), selectorSwitch(true, WG_COLOR_TONE_0, true),
+                           selectorSwitch(true, WG_COLOR_TONE_2, true), selectorSwitch(false, WG_COLOR_TONE_0, false)},
+                          false),
+                    6, 1, Qt::AlignLeft);
     return section;
 }
 
