@@ -18,7 +18,7 @@ if ! command -v xvfb-run >/dev/null || ! command -v xauth >/dev/null; then
     fi
 fi
 
-scripts/install-deps.sh
+scripts/install-deps.sh run
 cmake -S . -B build/gallery -DCMAKE_BUILD_TYPE=Release -DAIS_BUILD_TESTS=OFF
 cmake --build build/gallery -j"$(nproc)" --target ais_style_gallery
 rm -rf "$out"
