@@ -4,9 +4,16 @@
 #include "support/SysDebug.h"
 
 #include <cstring>
-#include <string>
+
+using WiFiScope::SCmdProcData;
+using AT = SATCommandSet;
 
 namespace {
+
+SysDebug* Log()
+{
+    return Pattern::Singleton<SysDebug>::Instance();
+}
 
 // Each CR as "\r", each LF as "\n" and a line break, so the log shows how the line ended.
 std::string Printable(const char* line)
@@ -23,14 +30,128 @@ std::string Printable(const char* line)
     return text;
 }
 
+bool Contains(const std::string& text, const char* part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+bool StartsWith(const std::string& text, const char* start)
+{
+    return text.compare(0, std::strlen(start), start) == 0;
+}
+
+constexpr const char* EchoStart = ">AT+";
+
 } // namespace
 
-void CKTRWiFiPaser::cmdProc(const char* line, WiFiScope::SCmdProcData*)
+void CKTRWiFiPaser::init()
 {
-    if (!line)
+    dropReply();
+}
+
+void CKTRWiFiPaser::dropReply()
+{
+    m_reply.clear();
+    m_replyLines = 0;
+    m_state = RETRIEVE_IDLE;
+    m_command = -1;
+}
+
+void CKTRWiFiPaser::cmdProc(const char* line, SCmdProcData* state)
+{
+    if (!line || !state)
         return;
-    Pattern::Singleton<SysDebug>::Instance()->dbgPrintf(DBG_INFO, "cmdProc", 0, "[Original WiFi Sentence]%s",
-                                                        Printable(line).c_str());
+    Log()->dbgPrintf(DBG_INFO, "cmdProc", 0, "[Original WiFi Sentence]%s", Printable(line).c_str());
+    retrieWiFiCommand(line);
+    if (m_state != RETRIEVE_COMPLETE)
+        return;
+
+    const std::string reply = m_reply;
+    dropReply();
+    if (StartsWith(reply, EchoStart) && Contains(reply, "+ok="))
+        queryATResp(reply, state);
+    else if (StartsWith(reply, EchoStart) && Contains(reply, "+ok"))
+        settingATResp(reply, state);
+    else
+        Log()->dbgPrintf(DBG_INFO, "cmdProc", 0, "[Else]=%s", reply.c_str());
+}
+
+void CKTRWiFiPaser::retrieWiFiCommand(const std::string& line)
+{
+    const char* const operation = "retrieWiFiCommand";
+    if (m_state == RETRIEVE_COMPLETE || line == "\r\n" || line == "\r" || line == "\n") {
+        Log()->dbgPrintf(DBG_INFO, operation, 0, "%s", "Sentence Retrieve State Wrong:");
+        Log()->dbgPrintf(DBG_INFO, operation, 0, "Input : %s", line.c_str());
+        Log()->dbgPrintf(DBG_INFO, operation, 0, "Buffer : %s", m_reply.c_str());
+        return;
+    }
+    // An echo means the module has moved on to the next command: the reply being collected lost
+    // its end marker and must not swallow, or be read as, the next one.
+    if (m_state == RETRIEVE_COLLECTING && StartsWith(line, EchoStart)) {
+        Log()->dbgPrintf(DBG_WARNING, operation, 0, "Reply of %s dropped, its end marker did not come before:%s",
+                         m_commands[AT::INDEX(m_command)].c_str(), line.c_str());
+        dropReply();
+    }
+    if (m_state == RETRIEVE_IDLE) {
+        m_command = findCommand(line);
+        if (m_command < 0) {
+            Log()->dbgPrintf(DBG_INFO, operation, 0, "Retrieve command not exist:%s", line.c_str());
+            dropReply();
+            return;
+        }
+    }
+    if (m_replyLines + 1 > ReplyLineLimit || m_reply.size() + line.size() > ReplyByteLimit) {
+        Log()->dbgPrintf(DBG_WARNING, operation, 0,
+                         "Reply of %s dropped, its end marker did not come within %d lines or %d bytes",
+                         m_commands[AT::INDEX(m_command)].c_str(), ReplyLineLimit, int(ReplyByteLimit));
+        dropReply();
+        return;
+    }
+    m_reply += line;
+    ++m_replyLines;
+    m_state = endsReply(line) ? RETRIEVE_COMPLETE : RETRIEVE_COLLECTING;
+}
+
+int CKTRWiFiPaser::findCommand(const std::string& line) const
+{
+    // Index order finds a longer name before the shorter one that begins it.
+    for (int index = 0; index < AT::COMMAND_COUNT; ++index) {
+        if (Contains(line, m_commands[AT::INDEX(index)].c_str()))
+            return index;
+    }
+    return -1;
+}
+
+bool CKTRWiFiPaser::endsReply(const std::string& line) const
+{
+    if (m_command == AT::AT_APPLY)
+        return Contains(line, "entering learning state");
+    if (m_command == AT::AT_SCAN)
+        return Contains(line, "WiFiScanEnd");
+    return Contains(line, m_commands[AT::REPLY_OK].c_str()) || Contains(line, m_commands[AT::REPLY_ERR].c_str());
+}
+
+void CKTRWiFiPaser::settingATResp(const std::string& reply, SCmdProcData* state) const
+{
+    if (!Contains(reply, m_commands[AT::REPLY_OK].c_str()))
+        return;
+    if (Contains(reply, m_commands[AT::AT_WAPPLY].c_str()))
+        state->settingAcked[AT::AT_WAPPLY] = true;
+    else if (Contains(reply, m_commands[AT::AT_SYSAPPLY].c_str()))
+        state->settingAcked[AT::AT_SYSAPPLY] = true;
+    else if (Contains(reply, "br0: port 2(ath0) entering learning state"))
+        state->settingAcked[AT::AT_APPLY] = true;
+}
+
+bool CKTRWiFiPaser::delimDataRead(std::string* value, const std::string& text, size_t from, const char* key)
+{
+    const size_t at = text.find(key, from);
+    if (at == std::string::npos)
+        return false;
+    const size_t start = at + std::strlen(key);
+    const size_t end = text.find_first_of("\r\n", start);
+    *value = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    return true;
 }
 
 bool CKTRWiFiPaser::checkCfgModeEnable(const char* line)

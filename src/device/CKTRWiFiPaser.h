@@ -1,13 +1,36 @@
 #pragma once
 
+#include "device/SATCommandSet.h"
 #include "device/WiFiTypes.h"
 
 #include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <queue>
+#include <string>
 
-// The Wi-Fi module's reply parser.
+// The Wi-Fi module's reply parser. It collects the lines of one reply, from the module's echo
+// of the command line (">AT+...") to the line with the command's end marker, and then reads the
+// reply into the Wi-Fi state record. It runs in the communication thread under the record's
+// lock, so it neither sends nor takes a lock, and nobody sees half a reply.
 class CKTRWiFiPaser
 {
 public:
+    enum SENTENCE_RETRIEVE_S : int32_t
+    {
+        RETRIEVE_IDLE = 0,       // waiting for the first line of a reply
+        RETRIEVE_COLLECTING = 1, // the end marker has not come yet
+        RETRIEVE_COMPLETE = 2,
+    };
+
+    // A reply whose end marker does not come within these bounds is dropped.
+    static constexpr int ReplyLineLimit = 200;
+    static constexpr size_t ReplyByteLimit = 16 * 1024;
+    // The longest value that is split into fields (addresses, password, link status).
+    static constexpr size_t FieldWorkAreaSize = 1024;
+
+    // Back to idle with an empty reply.
+    void init();
     // Takes one received line of the module, ending in CR LF; logs it in printable form.
     void cmdProc(const char* line, WiFiScope::SCmdProcData* state);
 
@@ -17,7 +40,47 @@ public:
     // switch it on again.
     static bool checkCfgModeEnable(const char* line);
 
+    // The scan reply: cut into lines that end in CR LF (a rest without one is dropped), each
+    // line read into an access point, and the access points grouped by SSID, strongest first.
+    static void segmentSentence(const char* reply, std::queue<std::string>& lines);
+    static void scanDataPaser(std::queue<std::string>& lines, std::queue<WiFiScope::SClientAPData>& points);
+    static void classifyScanData(std::queue<WiFiScope::SClientAPData> points, WiFiScope::SWiFiData* data);
+
+    // The text after the first key at or after the position, up to the first CR or LF; false
+    // when no key follows the position.
+    static bool delimDataRead(std::string* value, const std::string& text, size_t from, const char* key);
+
 private:
+    void retrieWiFiCommand(const std::string& line);
+    // Forgets the reply being collected.
+    void dropReply();
+    int findCommand(const std::string& line) const;
+    bool endsReply(const std::string& line) const;
+
+    void queryATResp(const std::string& reply, WiFiScope::SCmdProcData* state) const;
+    void settingATResp(const std::string& reply, WiFiScope::SCmdProcData* state) const;
+    void stationLinkResp(const std::string& reply, bool found, const std::string& value,
+                         WiFiScope::SCmdProcData* state) const;
+    void cientAPCntStatus(const char* value, WiFiScope::SWiFiData* data) const;
+    void scanResp(const char* reply, WiFiScope::SCmdProcData* state) const;
+    // Reads the integer for the command; false, with a log line, when it is no 32-bit number.
+    bool readInt(const std::string& value, SATCommandSet::INDEX command, int32_t* out) const;
+    // The value as far as the field work area holds it; a longer one is cut and logged.
+    std::string workArea(const std::string& value, SATCommandSet::INDEX command) const;
+    // Replaces the field's text; a value longer than the field is cut and logged.
+    void storeText(char* field, size_t size, const std::string& value, SATCommandSet::INDEX command) const;
+    template <size_t N>
+    void storeText(char (&field)[N], const std::string& value, SATCommandSet::INDEX command) const
+    {
+        storeText(field, N, value, command);
+    }
+
+    SENTENCE_RETRIEVE_S m_state = RETRIEVE_IDLE;
+    std::string m_reply;
+    int m_replyLines = 0;
+    int m_command = -1;
+    SATCommandSet m_commands;
+
     // Process-wide: both receive paths share them.
     static inline std::atomic<bool> s_exitAwaited{false};
     static inline std::atomic<bool> s_cfgMode{false};

@@ -53,7 +53,7 @@ void CWiFiConfig::reset()
 {
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_parser = CKTRWiFiPaser();
+        m_parser.init();
         SCmdProcData fresh = initialState();
         fresh.linkedBssid = std::move(m_state.linkedBssid);
         fresh.sysIp = std::move(m_state.sysIp);
