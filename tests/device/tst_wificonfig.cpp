@@ -1,57 +1,13 @@
 #include "LogCapture.h"
+#include "WiFiFixture.h"
 #include "device/CWiFiConfig.h"
 
 #include <QtTest>
 
 using namespace WiFiScope;
+using WiFiFixture::fields;
 
 namespace {
-
-template <size_t N>
-QString text(const char (&field)[N])
-{
-    return QString::fromLatin1(field, int(qstrnlen(field, N)));
-}
-
-template <size_t N>
-QString flags(const bool (&entries)[N])
-{
-    QString bits;
-    for (bool entry : entries)
-        bits += entry ? '1' : '0';
-    return bits;
-}
-
-// Every field of the state record, by name, so two records compare field by field.
-QMap<QString, QString> fields(const SCmdProcData& s)
-{
-    QStringList groups;
-    for (const SClientAPInfoStruct& group : s.apList)
-        groups << QString::fromStdString(group.ssid);
-    const SAPData& ap = s.apSettings;
-    return {
-        {"version", text(s.version)},
-        {"wlanEnabled", QString::number(s.wlanEnabled)},
-        {"opMode", QString::number(s.opMode)},
-        {"dhcp", QString("%1 %2").arg(s.dhcpServer).arg(s.dhcpClient)},
-        {"apSettings", QStringList{text(ap.ssid), text(ap.ip), text(ap.mask), QString::number(ap.port),
-                                   QString::number(ap.channel), text(ap.security), text(ap.password)}
-                           .join('|')},
-        {"linkedBssid", QString::fromStdString(s.linkedBssid)},
-        {"sysIp", QString::fromStdString(s.sysIp)},
-        {"sysIpMore", QString::fromStdString(s.sysIpMore)},
-        {"apList", groups.join('|')},
-        {"queryReplied", flags(s.queryReplied)},
-        {"settingAcked", flags(s.settingAcked)},
-        {"scanDone", QString::number(s.scanDone)},
-        {"link", QString("%1 %2").arg(s.linkStatus).arg(s.linkCheck)},
-        {"queryWanted", flags(s.queryWanted)},
-        {"job", QString("%1 %2 %3").arg(s.mainState).arg(s.cfgType).arg(s.subState)},
-        {"times", QString("%1 %2").arg(s.jobStartTime).arg(s.stepTime)},
-        {"counts", QString("%1 %2 %3").arg(s.enterTries).arg(s.pollCount).arg(s.timeoutCount)},
-        {"sysMode", QString::number(s.sysMode)},
-    };
-}
 
 // Every field away from its start value, as replies and a finished job leave the record.
 void fillEverything(SCmdProcData& s)
