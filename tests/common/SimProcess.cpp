@@ -92,7 +92,19 @@ bool SimProcess::waitForLog(const QByteArray& kind, const QByteArray& part, int 
 
 QString SimProcess::factorySettingsPath()
 {
-    return QStringLiteral(AIS_SIM_FACTORY_SETTINGS);
+    return QStringLiteral(AIS_SIM_DATA_DIR "/factory-settings.txt");
+}
+
+QString SimProcess::repliesPath(int model)
+{
+    switch (model) {
+    case 1:
+        return QStringLiteral(AIS_SIM_DATA_DIR "/replies-unit-k-42.txt");
+    case 2:
+        return QStringLiteral(AIS_SIM_DATA_DIR "/replies-q-375.txt");
+    default:
+        qFatal("no replies of model %d", model);
+    }
 }
 
 } // namespace TestEnv

@@ -44,6 +44,10 @@ public:
 
     // The factory settings that the simulator compiles in.
     static QString factorySettingsPath();
+    // The model's replies, in its factory state, to the program's probe and then to its query
+    // set: one line each, without the CR LF that ends it on the link. Tests of the simulator
+    // check them against its real replies; tests of the program read them as the device's.
+    static QString repliesPath(int model);
 
 private:
     QProcess m_process;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SimProcess.h"
 #include "device/CKTRWiFiPaser.h"
 #include "device/CSensorConfig.h"
 
@@ -31,11 +32,11 @@ inline QByteArray wrongSum(const QByteArray& body)
     return body + '*' + QByteArray::number(sum, 16).toUpper().rightJustified(2, '0') + "\r\n";
 }
 
-// The simulated transponder's fixed replies of one model, in the order a query round brings
-// them: the version sentence, the configuration replies and the system-data text.
-inline QByteArrayList transcriptLines(const QString& file)
+// The simulated transponder's replies of one model to the probe and the query set, in their
+// order: the version sentence, the configuration replies and the system-data text.
+inline QByteArrayList transcriptLines(int model)
 {
-    QFile data(QStringLiteral(AIS_DEVICE_DATA_DIR "/") + file);
+    QFile data(TestEnv::SimProcess::repliesPath(model));
     if (!data.open(QIODevice::ReadOnly))
         qFatal("missing transcript %s", qPrintable(data.fileName()));
     QByteArrayList lines = data.readAll().split('\n');
@@ -45,9 +46,9 @@ inline QByteArrayList transcriptLines(const QString& file)
 }
 
 // As the device sends them: every line closed with CR LF.
-inline QByteArray transcriptBytes(const QString& file)
+inline QByteArray transcriptBytes(int model)
 {
-    return transcriptLines(file).join("\r\n") + "\r\n";
+    return transcriptLines(model).join("\r\n") + "\r\n";
 }
 
 // Both flags of the Wi-Fi mode check cleared: the answer to an exit is awaited, then comes.

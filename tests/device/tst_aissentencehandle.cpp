@@ -1,4 +1,5 @@
 #include "DeviceFixture.h"
+#include "FactoryRecord.h"
 #include "HandlerRoad.h"
 #include "LogCapture.h"
 
@@ -6,22 +7,23 @@
 #include <iterator>
 #include <QtTest>
 #include <memory>
+#include <utility>
 
 using namespace DeviceFixture;
 
 namespace {
 
-const QString UNIT_K_42 = QStringLiteral("replies-unit-k-42.txt");
-const QString Q_375 = QStringLiteral("replies-q-375.txt");
+constexpr int UNIT_K_42 = MACHINE_UNIT_K_42;
+constexpr int Q_375 = MACHINE_Q_375;
 
 // Published examples with independent decodes: a type 1 report of MMSI 477553000 on channel B,
 // and a type 18 report of MMSI 338087471 at 40.684540 N 74.072132 W, here as the device's own.
 const QByteArray TYPE1_ON_B = "!AIVDM,1,1,,B,177KQJ5000G?tO`K>RA1wUbN0TKH,0*5C\r\n";
 const QByteArray TYPE18_OWN_ON_A = "!AIVDO,1,1,,A,B52K>;h00Fc>jpUlNV@ikwpUoP06,0*4E\r\n";
 
-QByteArray versionOf(const QString& file)
+QByteArray versionOf(int model)
 {
-    return transcriptLines(file).first() + "\r\n";
+    return transcriptLines(model).first() + "\r\n";
 }
 
 const QByteArray UNKNOWN_VERSION = closed("$AIVER,1,1,AI,SIM,0000003,323456789,3,X-9,1.00,0");
@@ -57,19 +59,17 @@ private slots:
     // A query round of the simulated transponder takes detection from 6 to 1 to 2.
     void transcriptStates_data()
     {
-        QTest::addColumn<QString>("file");
         QTest::addColumn<int>("model");
         QTest::addColumn<int>("modelNumber");
-        QTest::newRow("UNIT-K-42") << UNIT_K_42 << int(MACHINE_UNIT_K_42) << 108;
-        QTest::newRow("Q-375") << Q_375 << int(MACHINE_Q_375) << 600;
+        QTest::newRow("UNIT-K-42") << UNIT_K_42 << 108;
+        QTest::newRow("Q-375") << Q_375 << 600;
     }
 
     void transcriptStates()
     {
-        QFETCH(QString, file);
         QFETCH(int, model);
         QFETCH(int, modelNumber);
-        const QByteArray bytes = transcriptBytes(file);
+        const QByteArray bytes = transcriptBytes(model);
         const int versionEnd = bytes.indexOf("\r\n") + 2;
         Road road;
         road.handle.setDevDetectState(DEV_STATE_LINK_SAVED);
@@ -82,83 +82,42 @@ private slots:
         QCOMPARE(road.handle.getCurrentConfig().statusFlags[CSensorConfig::STATUS_POWER_OK], 1);
     }
 
+    // The record holds the simulated transponder's factory values.
     void transcriptFields_data()
     {
-        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("model");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("expected");
-
-        const QList<QStringList> rows{
-            {UNIT_K_42, "alrOutput", "1"},
-            {UNIT_K_42, "mmsi", "366123001"},
-            {UNIT_K_42, "mmsiValid", "1"},
-            {UNIT_K_42, "shipName", "SIM ONE"},
-            {UNIT_K_42, "callSign", "SIMK42"},
-            {UNIT_K_42, "shipType", "37"},
-            {UNIT_K_42, "dimensions", "10 5 3 2"},
-            {UNIT_K_42, "serialNumber", "0000001"},
-            {UNIT_K_42, "firmware", "1.00 build 15"},
-            {UNIT_K_42, "gpsOn", "1"},
-            {UNIT_K_42, "gpsOnCopy", "1"},
-            {UNIT_K_42, "dscMonitor", "1"},
-            {UNIT_K_42, "lrChannels", "0 0"},
-            {UNIT_K_42, "bauds", "9600 38400 4800 9600"},
-            {UNIT_K_42, "nmea2000Instance", "0"},
-            {UNIT_K_42, "fwVersion", "1.00.15"},
-            {UNIT_K_42, "wifiModule", "0"},
-            {UNIT_K_42, "multipleBaudRate", "0"},
-            {UNIT_K_42, "gpsUpdateRate", "3"},
-            {UNIT_K_42, "gpsDynModel", "4"},
-            {UNIT_K_42, "statusFlags", "-1 1 0 0 0"},
-            {Q_375, "alrOutput", "1"},
-            {Q_375, "mmsi", "366123002"},
-            {Q_375, "mmsiValid", "1"},
-            {Q_375, "shipName", "SIM TWO"},
-            {Q_375, "callSign", "SIMQ375"},
-            {Q_375, "shipType", "36"},
-            {Q_375, "dimensions", "12 6 2 4"},
-            {Q_375, "serialNumber", "0000002"},
-            {Q_375, "firmware", "2.00 build 7"},
-            {Q_375, "gpsOn", "1"},
-            {Q_375, "gpsOnCopy", "1"},
-            {Q_375, "dscMonitor", "0"},
-            {Q_375, "lrChannels", "75 76"},
-            {Q_375, "bauds", "38400 38400 4800 4800"},
-            {Q_375, "nmea2000Instance", "7"},
-            {Q_375, "fwVersion", "2.00.07"},
-            {Q_375, "wifiModule", "1"},
-            {Q_375, "multipleBaudRate", "1"},
-            {Q_375, "gpsUpdateRate", "5"},
-            {Q_375, "gpsDynModel", "5"},
-            {Q_375, "statusFlags", "-1 1 0 0 0"},
-        };
-        for (const QStringList& row : rows)
-            QTest::addRow("%s %s", qPrintable(row[0]), qPrintable(row[1])) << row[0] << row[1] << row[2];
+        for (const auto& [model, name] : {std::pair{UNIT_K_42, "UNIT-K-42"}, std::pair{Q_375, "Q-375"}}) {
+            const QMap<QString, QString> expected = factoryRecord(model);
+            for (auto it = expected.cbegin(); it != expected.cend(); ++it)
+                QTest::addRow("%s %s", name, qPrintable(it.key())) << model << it.key() << it.value();
+        }
     }
 
     void transcriptFields()
     {
-        QFETCH(QString, file);
+        QFETCH(int, model);
         QFETCH(QString, field);
         QFETCH(QString, expected);
         Road road;
         road.handle.setDevDetectState(DEV_STATE_LINK_SAVED);
-        road.receive(transcriptBytes(file));
+        road.receive(transcriptBytes(model));
         QCOMPARE(DeviceFixture::field(road.handle.getCurrentConfig(), field), expected);
     }
 
     // A serial read may end anywhere, also between CR and LF: the record comes out the same.
     void transcriptCutAnywhere_data()
     {
-        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("model");
         QTest::newRow("UNIT-K-42") << UNIT_K_42;
         QTest::newRow("Q-375") << Q_375;
     }
 
     void transcriptCutAnywhere()
     {
-        QFETCH(QString, file);
-        const QByteArray bytes = transcriptBytes(file);
+        QFETCH(int, model);
+        const QByteArray bytes = transcriptBytes(model);
         CSensorConfig whole;
         {
             Road road;
@@ -397,7 +356,7 @@ private slots:
             QCOMPARE(field(c, "serialNumber") + field(c, "firmware"), QString());
             QCOMPARE(field(c, "statusFlags"), QString("-1 -1 -1 -1 -1"));
             QCOMPARE(field(c, "mmsiValid"), QString("0"));
-            QCOMPARE(field(c, "callSign"), QString("SIMQ375"));
+            QCOMPARE(field(c, "callSign"), factoryRecord(Q_375)["callSign"]);
         }
         CDiagnostics d = road.handle.getDiagnostics();
         QVERIFY(!d.gpsFix);

@@ -1,4 +1,5 @@
 #include "DeviceFixture.h"
+#include "FactoryRecord.h"
 #include "HandlerRoad.h"
 
 #include <QtTest>
@@ -21,8 +22,8 @@ private slots:
     {
         const QByteArray traffic = "!AIVDM,1,1,,B,177KQJ5000G?tO`K>RA1wUbN0TKH,0*5C\r\n"
                                    "!AIVDO,1,1,,A,B52K>;h00Fc>jpUlNV@ikwpUoP06,0*4E\r\n";
-        const QByteArray rounds[] = {transcriptBytes("replies-unit-k-42.txt") + traffic,
-                                     transcriptBytes("replies-q-375.txt") + traffic};
+        const QByteArray rounds[] = {transcriptBytes(MACHINE_UNIT_K_42) + traffic,
+                                     transcriptBytes(MACHINE_Q_375) + traffic};
         constexpr int ROUNDS = 400;
 
         Road road;
@@ -56,7 +57,7 @@ private slots:
         QCOMPARE(road.handle.getDevDetectState(), DEV_STATE_SYSTEM_DATA_END);
         road.handle.refreshConfigInfo();
         QVERIFY(road.handle.getShownConfig() == road.handle.getCurrentConfig());
-        QCOMPARE(field(road.handle.getShownConfig(), "callSign"), QString("SIMQ375"));
+        QCOMPARE(field(road.handle.getShownConfig(), "callSign"), factoryRecord(MACHINE_Q_375)["callSign"]);
         QVERIFY(road.handle.getDiagnostics().txCount[0] > 0);
     }
 };

@@ -297,7 +297,7 @@ private slots:
     {
         CSensorConfig config;
         config.updateConfigDataForStd(closed("$PQLX,R,CFG,8117,12,345,3").constData(), MACHINE_UNIT_K_42);
-        for (const QByteArray& line : transcriptLines("replies-unit-k-42.txt"))
+        for (const QByteArray& line : transcriptLines(MACHINE_UNIT_K_42))
             config.updateConfigData((line + "\r\n").constData());
 
         CSensorConfig cleared = config;

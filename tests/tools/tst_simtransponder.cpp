@@ -289,6 +289,33 @@ private slots:
         }
     }
 
+    // The replies to the program's probe and query set, in its factory state, are those of the
+    // data file that the program's tests read as the device's: line by line, each closed with
+    // CR LF (a line closed otherwise keeps its line end and differs).
+    void repliesMatchTheirDataFile_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QByteArrayList>("queries");
+        const QByteArrayList first = {"$AIAIQ,VER", "$PQLX,Q,CFG,8117,,,"};
+        QTest::newRow("m1") << 1 << first + QByteArrayList{"$PQLX,Q,CFG,108,,,", "$PQLX,Q,CFG,183,,,", "$PTST,,,,,16"};
+        QTest::newRow("m2") << 2
+                            << first + QByteArrayList{"$PQLX,Q,CFG,600,,,", "$PQLX,Q,CFG,183,,,", "!AIAIQ,EPV",
+                                                      "$PQLX,Q,CFG,31,,,", "$PTST,,,,,16"};
+    }
+    void repliesMatchTheirDataFile()
+    {
+        QFETCH(int, model);
+        QFETCH(QByteArrayList, queries);
+        QFile file(TestEnv::SimProcess::repliesPath(model));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+        QByteArrayList recorded = file.readAll().split('\n');
+        QCOMPARE(recorded.takeLast(), QByteArray());
+        startWith({"--model", QString::number(model), "--rate-factor", "20"});
+        QVERIFY(m_device.write(sentences(queries)));
+        QCOMPARE(m_device.replies(recorded.size()), recorded);
+        QCOMPARE(m_device.replies(1, 300), QByteArrayList());
+    }
+
     // A "Program Device" series is applied and shows in the replies that follow: escaped texts
     // unescaped, the MMSI only while the device has none, the settings pairs and items of the
     // model; what the model does not have is ignored.
