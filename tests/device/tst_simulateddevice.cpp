@@ -174,7 +174,9 @@ private slots:
         QVERIFY2(differing.isEmpty(), qPrintable(differing));
 
         // The own vessel reports on A and B in turn, one a second.
-        QTRY_VERIFY_WITH_TIMEOUT(handle.getDiagnostics().txCount[CDiagnostics::CHANNEL_B] > 0, WaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(handle.getDiagnostics().txCount[CDiagnostics::CHANNEL_A] > 0
+                                     && handle.getDiagnostics().txCount[CDiagnostics::CHANNEL_B] > 0,
+                                 WaitMs);
         m_rig->sim().command("silence on");
         QVERIFY(m_rig->sim().waitForLog("note", "command: silence on"));
         // What it sent, by sentence and channel: "!AIVDM A" and so on.
