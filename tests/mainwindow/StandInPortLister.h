@@ -2,6 +2,8 @@
 
 #include "mainwindow/ports/CPortLister.h"
 
+#include <utility>
+
 // Lists the entries a test gives it, as the system would.
 class CStandInPortLister : public CPortLister
 {
