@@ -2,7 +2,7 @@
 
 namespace Resources {
 
-// Registers the compiled-in image collections; a static library's resources are not
+// Registers the compiled-in image and translation collections; a static library's resources are not
 // registered on their own. Call once after the application object exists.
 void registerCollections();
 
