@@ -1,0 +1,142 @@
+#include "mainwindow/AisConfiguration.h"
+
+#include "device/CCommSpacesManage.h"
+#include "mainwindow/CAisConfigurationView.h"
+#include "model/tables/CTargetExchangeSet.h"
+#include "ui_AisConfiguration.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QTranslator>
+
+namespace {
+
+const char* const MainTranslation = ":/Translations/Languages/AisConfiguration_en.qm";
+const char* const CopyRightTranslation = ":/Translations/Languages/CopyRight_en.qm";
+
+const int OtherVesselsColumnWidth[CTargetExchangeSet::ItemCount] = {70, 120, 70, 60, 80, 80, 90, 90, 80, 80, 80};
+const int WiFiCfgClientColumnWidth[CWiFiAPExchangeSet::ItemCount] = {36, 36, 194, 96, 36};
+
+// The Home tile shows MMSI, name, call sign, range and bearing.
+const int HomeHiddenColumns[] = {CTargetExchangeSet::TG_ITEM_CLASS,    CTargetExchangeSet::TG_ITEM_SPEED,
+                                 CTargetExchangeSet::TG_ITEM_COURSE,   CTargetExchangeSet::TG_ITEM_LATITUDE,
+                                 CTargetExchangeSet::TG_ITEM_LONGITUDE, CTargetExchangeSet::TG_ITEM_REPORT_AGE};
+
+} // namespace
+
+void AisConfiguration::initUiObj()
+{
+    // Ids are page indexes, whatever the order of adding.
+    m_mainMenuGroup = new QButtonGroup(m_ui->wgMainMenu);
+    m_mainMenuGroup->addButton(m_ui->btnMMHome, 0);
+    m_mainMenuGroup->addButton(m_ui->btnMMConfiguration, 1);
+    m_mainMenuGroup->addButton(m_ui->btnMMGPSStatus, 2);
+    m_mainMenuGroup->addButton(m_ui->btnMMDiagnostics, 3);
+    m_mainMenuGroup->addButton(m_ui->btnMMSerialData, 5);
+    m_mainMenuGroup->addButton(m_ui->btnMMOtherVessels, 4);
+    m_mainMenuGroup->addButton(m_ui->btnMMWiFi, 6);
+    for (int page = 0; page < PageCount; ++page)
+        m_mainMenuGroup->button(page)->setCheckable(true);
+    m_ui->btnMMHome->setChecked(true);
+
+    m_homeMenuGroup = new QButtonGroup(m_ui->tabMainHome);
+    m_homeMenuGroup->addButton(m_ui->btnHomeConfiguration, 1);
+    m_homeMenuGroup->addButton(m_ui->btnHomeSatelliteStatus, 2);
+    m_homeMenuGroup->addButton(m_ui->btnHomeDiagnostics, 3);
+    m_homeMenuGroup->addButton(m_ui->btnHomeOtherVessels, 4);
+    m_homeMenuGroup->addButton(m_ui->btnHomeWiFi, 6);
+
+    if (m_otherVessels) {
+        m_ui->tbvwHomeOtherVessels->setModel(m_otherVessels->proxyModel());
+        setOtherVesselsColumnWidth(m_ui->tbvwHomeOtherVessels);
+        for (int column : HomeHiddenColumns)
+            m_ui->tbvwHomeOtherVessels->hideColumn(column);
+        m_ui->tbvwOtherVessels->setModel(m_otherVessels->proxyModel());
+        setOtherVesselsColumnWidth(m_ui->tbvwOtherVessels);
+    }
+    m_ui->gpvwHomeSatelliteMap->installEventFilter(this);
+
+    m_ui->tbvwWiFiCfgClient->setModel(m_apExchangeSet.proxyModel());
+    setWiFiCfgClientColumnWidth(m_ui->tbvwWiFiCfgClient);
+}
+
+void AisConfiguration::initForm()
+{
+}
+
+void AisConfiguration::updateUiText()
+{
+    switchLanguageType(0);
+    if (m_view)
+        m_view->updateUiObjText();
+}
+
+bool AisConfiguration::switchLanguageType(int type)
+{
+    for (QTranslator* translator : {m_translator, m_copyRightTranslator}) {
+        if (translator)
+            QCoreApplication::removeTranslator(translator);
+    }
+    if (!m_translator)
+        m_translator = new QTranslator();
+    if (!m_copyRightTranslator)
+        m_copyRightTranslator = new QTranslator();
+
+    const QString main = QString::fromLatin1(MainTranslation);
+    const QString copyRight = QString::fromLatin1(CopyRightTranslation);
+    bool loaded = type == 0 && m_translator->load(main) && m_copyRightTranslator->load(copyRight);
+    if (!loaded) {
+        // Any other language, or a failed load, falls back to English.
+        loaded = m_translator->load(main);
+        loaded = m_copyRightTranslator->load(copyRight) && loaded;
+    }
+    QCoreApplication::installTranslator(m_translator);
+    QCoreApplication::installTranslator(m_copyRightTranslator);
+    return loaded;
+}
+
+void AisConfiguration::enableConfigDisp()
+{
+    if (!m_commSpaces)
+        return;
+    CDeviceComm& device = m_commSpaces->getDeviceComm();
+    const CWiFiConfig& wifi = device.getWiFiConfig();
+    const bool modulePresent = device.getSentenceHandle().getShownConfig().wifiModule;
+    const bool powerAccepted = wifi.powerConfirmed;
+    const bool ready = device.getSentenceHandle().getDevDetectState() == DEV_STATE_CONFIG_SHOWN;
+
+    m_ui->wgHomeWiFi->setVisible(modulePresent && powerAccepted);
+    m_ui->btnMMWiFi->setVisible(modulePresent && powerAccepted);
+
+    // Held back only while a module whose power notice was accepted awaits its first full query.
+    const bool enabled = ready && (wifi.infoReadOnce || !powerAccepted || !modulePresent);
+    if (!enabled)
+        updateCurPageDisp(0);
+    m_ui->wgMainMenu->setEnabled(enabled);
+    for (QWidget* more : {m_ui->lblHomeConfigurationMore, m_ui->lblHomeDiagnosticsMore, m_ui->lblHomeGPSStatusMore,
+                          m_ui->lblHomeOtherVesselsMore, m_ui->lblHomeWiFiSetMore})
+        more->setVisible(enabled);
+    m_ui->lblHomeWiFiWaiting->setVisible(!enabled);
+}
+
+void AisConfiguration::updateCurPageDisp(int page)
+{
+    if (!m_ui->wgMainMenu->isEnabled() || page < 0 || page >= PageCount)
+        return;
+    if (m_view)
+        m_view->switchHomeMenuDisp(page == 0);
+    m_mainMenuGroup->button(page)->setChecked(true);
+    m_ui->tbwgMain->setCurrentIndex(page);
+}
+
+void AisConfiguration::setOtherVesselsColumnWidth(QTableView* table)
+{
+    for (int column = 0; column < CTargetExchangeSet::ItemCount; ++column)
+        table->setColumnWidth(column, OtherVesselsColumnWidth[column]);
+}
+
+void AisConfiguration::setWiFiCfgClientColumnWidth(QTableView* table)
+{
+    for (int column = 0; column < CWiFiAPExchangeSet::ItemCount; ++column)
+        table->setColumnWidth(column, WiFiCfgClientColumnWidth[column]);
+}

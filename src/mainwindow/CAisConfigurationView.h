@@ -1,0 +1,106 @@
+#pragma once
+
+#include "device/DeviceTypes.h"
+#include "mainwindow/SMsgTextResource.h"
+#include "style/CStyledItemDelegate.h"
+#include "widgets/WgComboBox.h"
+#include "widgets/WgHistogram.h"
+
+#include <QButtonGroup>
+#include <QString>
+#include <string>
+
+namespace Ui {
+class AisConfiguration;
+}
+namespace WiFiScope {
+struct SCmdProcData;
+}
+class CSensorConfig;
+class ModSatelliteMap;
+class WgSelectorSwitch;
+
+// The main window's look, input rules, fixed lists and texts, and the widgets that stand in
+// for placeholders of the form. Not a QObject; GUI thread only. It must be deleted before the
+// form's widgets: the chart and the port selector are held by value but sit in the form's
+// layouts.
+class CAisConfigurationView
+{
+public:
+    static constexpr int ShipTypeCount = 21;
+
+    CAisConfigurationView(Ui::AisConfiguration* ui, CSensorConfig* config, WiFiScope::SCmdProcData* wifi);
+    ~CAisConfigurationView();
+    CAisConfigurationView(const CAisConfigurationView&) = delete;
+    CAisConfigurationView& operator=(const CAisConfigurationView&) = delete;
+
+    static ModSatelliteMap* createSatelliteMap(QWidget* parent, int margin, std::string imagePath);
+
+    // True shows the Home dashboard, false the pages and the main menu.
+    void switchHomeMenuDisp(bool home);
+    void updateAisAdvConfigDisp(bool show, MACHINE_TYPE type);
+    void updateBorderTitleDisp();
+    void updateUiObjText();
+
+    // The list position of a ship type code, -1 when it is not offered.
+    int getShipTypeIndex(int code) const;
+    // The code at a list position; the first code for a position past the list.
+    int getShipTypeCode(int index) const;
+    const QString& getShipTypeText(int index) const;
+
+    ModSatelliteMap* homeSatelliteMap() const { return m_homeSatelliteMap; }
+    ModSatelliteMap* satelliteMap() const { return m_satelliteMap; }
+    WgHistogram& snrHistogram() { return m_snrHistogram; }
+    WgComboBox& serialPortComboBox() { return m_serialPortComboBox; }
+    WgSelectorSwitch* wifiEnableSwitch() const { return m_wifiEnableSwitch; }
+    QButtonGroup& wifiModeButtonGroup() { return m_wifiModeButtonGroup; }
+    const SMsgTextResource& msgText() const { return m_msgText; }
+
+    // The texts that the window and its slots show, loaded by updateUiObjText.
+    QString m_titleText;
+    QString m_connectText;
+    QString m_disconnectText;
+    QString m_disconnectTip;
+    QString m_connectCheckTip;
+    QString m_inUseSuffix;
+    QString m_homeMoreText;
+    QString m_invalidShipNameTip;
+    QString m_invalidCallSignTip;
+    QString m_mmsiTitle;
+    QString m_mmsiHelpText;
+    QString m_invalidMmsiTip;
+    QString m_onText;
+    QString m_offText;
+    QString m_advMoreText;
+    QString m_advHideText;
+    QString m_deviceConfirmText;
+    QString m_startLogText;
+    QString m_stopLogText;
+
+private:
+    void initUiObjDisp();
+    void initBorderDisp();
+    void initHomeDisp();
+    void initConfigurationDisp();
+    void initGpsStatusDisp();
+    void initOtherVesselsDisp();
+    void initWiFiDisp();
+    void buildMsgTextResource();
+    void buildShipTypeResource();
+    void updateConfigurationListText();
+    void updateWiFiText();
+
+    ModSatelliteMap* m_satelliteMap = nullptr;
+    ModSatelliteMap* m_homeSatelliteMap = nullptr;
+    WgHistogram m_snrHistogram;
+    WgComboBox m_serialPortComboBox;
+    WgSelectorSwitch* m_wifiEnableSwitch = nullptr;
+    QButtonGroup m_wifiModeButtonGroup;
+    int m_shipTypeCode[ShipTypeCount] = {};
+    QString m_shipTypeText[ShipTypeCount];
+    Ui::AisConfiguration* m_ui;
+    CStyledItemDelegate m_itemDelegate;
+    CSensorConfig* m_sensorConfig;
+    WiFiScope::SCmdProcData* m_wifiData;
+    SMsgTextResource m_msgText;
+};
