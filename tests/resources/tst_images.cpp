@@ -335,7 +335,7 @@ private slots:
         QCOMPARE(pathOf(ResourceImage::buildImagePath(RES_SOUNDS, "G", "/", "N", 4)), QStringLiteral(":/G/Sounds/G/N_Hover.png"));
     }
 
-    // Exactly the listed images are compiled in; the translations are not among them yet.
+    // Exactly the listed images and the two translations are compiled in.
     void resourceTreeHoldsTheImages()
     {
         const QStringList qtOwn = {":/qt-project.org/", ":/qpdf/", ":/qgradient/"};
@@ -346,8 +346,10 @@ private slots:
             if (std::none_of(qtOwn.begin(), qtOwn.end(), [&path](const QString& own) { return path.startsWith(own); }))
                 found << path;
         }
-        const QSet<QString> expected = embeddedImagePaths();
+        QSet<QString> expected = embeddedImagePaths();
         QCOMPARE(expected.size(), 89);
+        expected << QStringLiteral(":/Translations/Languages/AisConfiguration_en.qm")
+                 << QStringLiteral(":/Translations/Languages/CopyRight_en.qm");
         const QStringList unexpected = (found - expected).values();
         const QStringList missing = (expected - found).values();
         QVERIFY2(unexpected.isEmpty(), qPrintable("unexpected: " + unexpected.join(", ")));
