@@ -1,0 +1,79 @@
+#pragma once
+
+#include "device/WiFiTypes.h"
+
+#include <cstdint>
+#include <functional>
+
+class CWiFiConfig;
+class CWiFiJobHost;
+
+// The Wi-Fi jobs and the engine that runs them, one step per refresh tick: it brings the device
+// into Wi-Fi configuration mode, hands the tick to the current job, limits each run to 70 s and
+// takes the device back to NMEA mode at the end. Its state lives in the Wi-Fi state record; it
+// reads snapshots of it and writes through the record's locked update, while the communication
+// thread fills in the module's replies. GUI thread only.
+class CWiFiJobEngine
+{
+public:
+    static constexpr int64_t RunLimitSeconds = 70;
+    static constexpr int64_t QueryResendSeconds = 4;
+    static constexpr int64_t LinkSettleSeconds = 9;
+    static constexpr int EnterTriesMax = 3;
+    static constexpr int LinkQueriesMax = 12;
+    // The SSID by which the window asks the module's client to leave its access point.
+    static constexpr const char* LeaveSSID = "#72904%+*K318D?";
+
+    CWiFiJobEngine(CWiFiConfig& wifi, CWiFiJobHost& host);
+    CWiFiJobEngine(const CWiFiJobEngine&) = delete;
+    CWiFiJobEngine& operator=(const CWiFiJobEngine&) = delete;
+
+    // One refresh tick: a step in the record's main state.
+    void tick();
+    // The page's actions start a job; the next tick begins it.
+    void startJob(WiFiScope::WIFI_CFG_TYPE type);
+    void setMainState(WiFiScope::WIFI_MAIN_PROC_S state);
+
+    void wifiMainProc(WiFiScope::WIFI_MAIN_PROC_S state);
+    bool wifiProcTimeOut();
+    void wifiCfgType(int type, int subState);
+    void restWiFiCfgSubProc();
+    // Whether the module's DHCP switches agree with the operation mode; logs when not.
+    bool checkOPMode(const WiFiScope::SWiFiData& module, int opMode) const;
+
+    // The access point that the client connect job joins or leaves.
+    WiFiScope::SClintAPCntData& clientAPCntData() { return m_clientAPCntData; }
+
+    void wifiQueryProc(int subState);
+    void wifiSetupProc(int subState);
+    void wifiClientScanProc(int subState);
+    void wifiClientAPCntProc(int subState);
+    void wifiFunModeCtrlProc(int subState);
+    void wifiFactoryResetProc(int subState);
+
+private:
+    // The steps that the scan and the connect job share once the module has settled.
+    enum LINK_STEP : int
+    {
+        LINK_WAIT = 0,    // return, nothing stored
+        LINK_NEXT = 1,    // go on with the sub-state in the same call
+        LINK_LATER = 2,   // store the sub-state, go on next tick
+    };
+    LINK_STEP linkSettleStep(const char* operation, int* subState);
+    LINK_STEP linkQueryStep(const char* operation, int* subState);
+
+    void handleTimeOut();
+    void endJob(const char* operation, const char* finishLine, WiFiScope::WIFI_MAIN_PROC_S next,
+                int nextType);
+    void setSubState(int subState);
+    void clearSettings();
+    void write(const std::function<void(WiFiScope::SCmdProcData&)>& change);
+    WiFiScope::SCmdProcData state() const;
+    int64_t now() const;
+
+    CWiFiConfig& m_wifi;
+    CWiFiJobHost& m_host;
+    WiFiScope::SClintAPCntData m_clientAPCntData;
+    // The query repairs the module's mode switches once per connection, not for ever.
+    bool m_modeRepaired = false;
+};

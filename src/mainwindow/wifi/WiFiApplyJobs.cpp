@@ -1,0 +1,121 @@
+#include "mainwindow/wifi/CWiFiJobEngine.h"
+
+#include "device/CWiFiConfig.h"
+#include "mainwindow/wifi/CWiFiJobHost.h"
+#include "mainwindow/wifi/WiFiJobLog.h"
+
+#include <cstring>
+
+using namespace WiFiScope;
+using WiFiJobLog::Step;
+
+namespace {
+
+// The step's waiting line is logged on the tick the acknowledgement arrives too.
+bool Acknowledged(const CWiFiConfig& wifi, SATCommandSet::INDEX command, const char* op, const char* waitLine)
+{
+    Step(op, waitLine);
+    return wifi.snapshot().settingAcked[command];
+}
+
+} // namespace
+
+void CWiFiJobEngine::wifiSetupProc(int subState)
+{
+    const char* const op = "wifiSetupProc";
+    for (;;) {
+        setSubState(subState);
+        switch (subState) {
+        case 0: {
+            if (m_wifi.getSystemMode() != WIFI_SYS_MODE_CONFIG)
+                return;
+            Step(op, "[wifiSetupProc] Send AP mode set up data");
+            write([](SCmdProcData& s) {
+                SAPData& ap = s.apSettings;
+                std::memset(ap.ssid, 0, sizeof ap.ssid);
+                std::memset(ap.ip, 0, sizeof ap.ip);
+                std::memset(ap.mask, 0, sizeof ap.mask);
+                std::memset(ap.security, 0, sizeof ap.security);
+                std::memset(ap.password, 0, sizeof ap.password);
+            });
+            SAPData settings;
+            m_host.getWiFiAPData(&settings);
+            m_host.sendWiFiCfgCmd(&settings);
+            subState = 1;
+            continue;
+        }
+        case 1:
+            if (!Acknowledged(m_wifi, SATCommandSet::AT_WAPPLY, op, "[wifiSetupProc] Wait system apply"))
+                return;
+            subState = 2;
+            continue;
+        case 2:
+            Step(op, "[wifiSetupProc] Reset");
+            endJob(op, "WiFi Setup Proc Finish", WIFI_MAIN_START, WIFI_CFG_QUERY);
+            return;
+        default:
+            return;
+        }
+    }
+}
+
+void CWiFiJobEngine::wifiFunModeCtrlProc(int subState)
+{
+    const char* const op = "wifiFunModeCtrlProc";
+    for (;;) {
+        setSubState(subState);
+        switch (subState) {
+        case 0:
+            if (m_wifi.getSystemMode() != WIFI_SYS_MODE_CONFIG)
+                return;
+            Step(op, "[wifiFunModeCtrlProc] send wifi mode control command");
+            m_host.sendWiFiModeCtrlCmd(m_host.isWiFiSwitchOn(), WIFI_OPERATION_MODE(m_host.chosenOpMode()));
+            subState = 1;
+            continue;
+        case 1:
+            if (!Acknowledged(m_wifi, SATCommandSet::AT_WAPPLY, op, "[wifiFunModeCtrlProc] Wait system apply"))
+                return;
+            subState = 2;
+            continue;
+        case 2: {
+            Step(op, "[wifiFunModeCtrlProc] Reset");
+            const bool scan = m_host.chosenOpMode() == WIFI_OP_MODE_CLIENT && m_host.isWiFiSwitchOn();
+            endJob(op, "WiFi Mode Ctrl Proc Finish", WIFI_MAIN_START, scan ? WIFI_CFG_CLIENT_SCAN : WIFI_CFG_QUERY);
+            return;
+        }
+        default:
+            return;
+        }
+    }
+}
+
+void CWiFiJobEngine::wifiFactoryResetProc(int subState)
+{
+    const char* const op = "wifiFactoryResetProc";
+    for (;;) {
+        setSubState(subState);
+        switch (subState) {
+        case 0:
+            if (m_wifi.getSystemMode() != WIFI_SYS_MODE_CONFIG)
+                return;
+            Step(op, "[wifiFactoryResetProc] Send factory reset command");
+            m_host.sendWiFiFactoryRstCmd();
+            subState = 1;
+            continue;
+        case 1:
+            if (!Acknowledged(m_wifi, SATCommandSet::AT_APPLY, op, "[wifiFactoryResetProc] Wait for reboot apply"))
+                return;
+            // The module restarts: the next run has to switch the device into its mode again.
+            m_host.leaveWiFiCfgMode();
+            m_wifi.setSystemMode(WIFI_SYS_MODE_NMEA);
+            subState = 2;
+            continue;
+        case 2:
+            Step(op, "[wifiFactoryResetProc] Reset");
+            endJob(op, "WiFi Factory Reset Proc Finish", WIFI_MAIN_START, WIFI_CFG_QUERY);
+            return;
+        default:
+            return;
+        }
+    }
+}
