@@ -2,9 +2,12 @@
 #include "device/CWiFiAPExchangeSet.h"
 #include "device/CWiFiConfig.h"
 #include "mainwindow/wifi/ClientAPChoice.h"
+#include "mainwindow/wifi/WiFiAPForm.h"
 #include "mainwindow/wifi/WiFiFormChecks.h"
 
 #include <QtTest>
+#include <algorithm>
+#include <cstring>
 
 using namespace WiFiForm;
 using namespace WiFiScope;
@@ -150,6 +153,43 @@ private slots:
             form.port = value;
         }
         QCOMPARE(int(checkInputRule(form)), fault);
+    }
+
+    // Each text is cut to its field: a full SSID has no NUL and leaves the address intact.
+    void formToRecord_data()
+    {
+        QTest::addColumn<int>("ssidLength");
+        QTest::addColumn<bool>("noPassword");
+        QTest::addColumn<QString>("ssid");
+        QTest::addColumn<QString>("security");
+        QTest::addColumn<QString>("password");
+        QTest::newRow("short, with password") << 7 << false << "SSSSSSS" << "WPA2-PSK" << "12345678";
+        QTest::newRow("full field") << 32 << false << QString(32, 'S') << "WPA2-PSK" << "12345678";
+        QTest::newRow("longer than the field") << 40 << true << QString(32, 'S') << "NONE" << "";
+    }
+
+    void formToRecord()
+    {
+        QFETCH(int, ssidLength);
+        QFETCH(bool, noPassword);
+        QFETCH(QString, ssid);
+        QFETCH(QString, security);
+        QFETCH(QString, password);
+        SWiFiFormInput form = goodForm();
+        form.ssid = QString(ssidLength, 'S');
+        form.noPassword = noPassword;
+        // Stale bytes in every field: what is not cleared shows.
+        SAPData record;
+        std::fill_n(reinterpret_cast<char*>(&record), sizeof record, '\x7f');
+        fillWiFiAPData(form, &record);
+        const auto text = [](const char* field, size_t size) { return QString::fromLatin1(field, int(strnlen(field, size))); };
+        QCOMPARE(text(record.ssid, sizeof record.ssid), ssid);
+        QCOMPARE(text(record.ip, sizeof record.ip), QString("192.168.4.1"));
+        QCOMPARE(text(record.mask, sizeof record.mask), QString("255.255.255.0"));
+        QCOMPARE(record.port, 8080);
+        QCOMPARE(record.channel, 0);
+        QCOMPARE(text(record.security, sizeof record.security), security);
+        QCOMPARE(text(record.password, sizeof record.password), password);
     }
 
     // A click on a row of the table, through its proxy as the page shows it.
