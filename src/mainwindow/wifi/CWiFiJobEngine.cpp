@@ -66,7 +66,10 @@ void CWiFiJobEngine::wifiMainProc(WIFI_MAIN_PROC_S next)
             // A job starts on clean step data, whatever the run before it left.
             restWiFiCfgSubProc();
             const int64_t started = now();
-            write([started](SCmdProcData& s) { s.jobStartTime = started; });
+            write([started](SCmdProcData& s) {
+                s.jobStartTime = started;
+                s.enterTries = 0; // counted per run
+            });
             next = WIFI_MAIN_ENTER_CFG_MODE;
             continue;
         }
@@ -88,8 +91,8 @@ void CWiFiJobEngine::wifiMainProc(WIFI_MAIN_PROC_S next)
         case WIFI_MAIN_RUN_JOB: {
             if (sysMode != WIFI_SYS_MODE_CONFIG)
                 return;
-            const SCmdProcData now = state();
-            wifiCfgType(now.cfgType, now.subState);
+            const SCmdProcData current = state();
+            wifiCfgType(current.cfgType, current.subState);
             return;
         }
         case WIFI_MAIN_RESET:
