@@ -6,6 +6,7 @@
 #   lines    one sentence per seed, ended with CR LF
 #   traffic  raw slices of each input, line ends and junk as they are, 16 lines a slice
 #   logs     slices of 16 lines written as the program's log file holds them
+#   dialogues  each input whole, one seed: a reply must not be cut from the command it answers
 set -euo pipefail
 shopt -s nullglob
 
@@ -50,6 +51,9 @@ for input in "$@"; do
                 n=$((n + 1))
                 printf '%s\r\n' "$line" > "$out/$name.$n"
             done < "$scratch/input"
+            ;;
+        dialogues)
+            cp "$scratch/input" "$out/$name"
             ;;
         traffic | logs)
             split -l 16 "$scratch/input" "$scratch/slice."
