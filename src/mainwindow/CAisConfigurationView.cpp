@@ -46,16 +46,18 @@ void setVesselTableHeader(QTableView* table)
 } // namespace
 
 CAisConfigurationView::CAisConfigurationView(Ui::AisConfiguration* ui, CSensorConfig* config,
-                                             WiFiScope::SCmdProcData* wifi)
+                                             WiFiScope::SCmdProcData* wifi, const CPortLister& portLister)
     : m_snrHistogram(nullptr)
     , m_serialPortComboBox(nullptr)
     , m_ui(ui)
     , m_sensorConfig(config)
     , m_wifiData(wifi)
+    , m_portLister(portLister)
 {
     buildMsgTextResource();
     initUiObjDisp();
     updateUiObjText();
+    refreshSerialPortDisp(true);
     updateAisAdvConfigDisp(false, MACHINE_UNKNOWN);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "comm/CommProfile.h"
 #include "device/DeviceTypes.h"
 #include "mainwindow/SMsgTextResource.h"
 #include "style/CStyledItemDelegate.h"
@@ -16,9 +17,18 @@ class AisConfiguration;
 namespace WiFiScope {
 struct SCmdProcData;
 }
+class CPortLister;
 class CSensorConfig;
 class ModSatelliteMap;
 class WgSelectorSwitch;
+
+// The kind of box showMsgBox shows; any other value shows none.
+enum MSG_BOX_S : int {
+    MSG_BOX_INFORMATION = 0,
+    MSG_BOX_QUESTION = 1,
+    MSG_BOX_WARNING = 2,
+    MSG_BOX_CRITICAL = 3,
+};
 
 // The main window's look, input rules, fixed lists and texts, and the widgets that stand in
 // for placeholders of the form. Not a QObject; GUI thread only. It must be deleted before the
@@ -29,7 +39,9 @@ class CAisConfigurationView
 public:
     static constexpr int ShipTypeCount = 21;
 
-    CAisConfigurationView(Ui::AisConfiguration* ui, CSensorConfig* config, WiFiScope::SCmdProcData* wifi);
+    // The port lister must outlive the view.
+    CAisConfigurationView(Ui::AisConfiguration* ui, CSensorConfig* config, WiFiScope::SCmdProcData* wifi,
+                          const CPortLister& portLister);
     ~CAisConfigurationView();
     CAisConfigurationView(const CAisConfigurationView&) = delete;
     CAisConfigurationView& operator=(const CAisConfigurationView&) = delete;
@@ -41,6 +53,19 @@ public:
     void updateAisAdvConfigDisp(bool show, MACHINE_TYPE type);
     void updateBorderTitleDisp();
     void updateUiObjText();
+
+    // Lists the ports again; at start-up the two named descriptions lead.
+    void refreshSerialPortDisp(bool init);
+    // The device link's serial profile for the selected port.
+    COMM::SCommConntProfile getConntProfile(int baudIndex) const;
+    COMM::SCommConntProfile getGeneralConntProfile(COMM::SENSOR_DEVICE_T device, int baudIndex) const;
+
+    void updateHomePageDisp();
+    // Model 2 has one NMEA port pair and no status lamps or power check.
+    void updateMachineDisp(MACHINE_TYPE model);
+    void updateCommConntDisp();
+    static void showMsgBox(QWidget* parent, MSG_BOX_S kind, const QString& title, const QString& text, int buttons,
+                           int defaultButton);
 
     // The list position of a ship type code, -1 when it is not offered.
     int getShipTypeIndex(int code) const;
@@ -103,4 +128,5 @@ private:
     CSensorConfig* m_sensorConfig;
     WiFiScope::SCmdProcData* m_wifiData;
     SMsgTextResource m_msgText;
+    const CPortLister& m_portLister;
 };

@@ -1,15 +1,18 @@
+#include "mainwindow/AisConfigurationStart.h"
 #include "resources/ResourceCollections.h"
+#include "style/QtObjPalette.h"
 #include "support/Singleton.h"
 #include "support/SysConfig.h"
 #include "support/SysDebug.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
+
+const char* const FontFamily = "Tahoma";
 
 // Qt aborts when it cannot open its window system, so before the application is made: is there
 // a display (DISPLAY or WAYLAND_DISPLAY), or did the user name a platform for Qt to open
@@ -41,10 +44,11 @@ int main(int argc, char* argv[])
     config->initialize(std::string());
 
     SysDebug* log = Pattern::Singleton<SysDebug>::Instance();
-    if (!log->initialize(config->GetProfileIniUrl()))
+    if (!log->initialize(config->GetProfileIniUrl())) {
+        // The log was decoded instead, as profile.ini asked.
+        QCoreApplication::exit(0);
         return 0;
-
-    QMessageBox::information(nullptr, QStringLiteral("Configuration"),
-                             QStringLiteral("The main window is not built yet."));
-    return 0;
+    }
+    QtObjPalette::initialize(config->GetProfileIniUrl(), FontFamily, 14, 1.0);
+    return RunMainWindow();
 }

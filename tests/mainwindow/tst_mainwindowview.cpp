@@ -6,7 +6,10 @@
 #include "widgets/ModSatelliteMap.h"
 #include "widgets/WgSelectorSwitch.h"
 
+#include "StandInPortLister.h"
+
 #include <QtTest>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -31,6 +34,7 @@ private:
     Ui::AisConfiguration m_ui;
     CSensorConfig m_config;
     WiFiScope::SCmdProcData m_wifi;
+    CStandInPortLister m_ports;
     std::unique_ptr<CAisConfigurationView> m_view;
 
 private slots:
@@ -39,11 +43,55 @@ private slots:
         Resources::registerCollections();
         m_ui.setupUi(&m_window);
         m_window.setFixedSize(1000, 720);
-        m_view = std::make_unique<CAisConfigurationView>(&m_ui, &m_config, &m_wifi);
+        m_view = std::make_unique<CAisConfigurationView>(&m_ui, &m_config, &m_wifi, m_ports);
     }
 
     // The view goes before the form's widgets: its chart and port selector sit in their layouts.
     void cleanupTestCase() { m_view.reset(); }
+
+    void homeSummary_data()
+    {
+        QTest::addColumn<int>("shipType");
+        QTest::addColumn<uint>("mmsi");
+        QTest::addColumn<int>("opMode");
+        QTest::addColumn<bool>("typeShown");
+        QTest::addColumn<QString>("mmsiText");
+        QTest::addColumn<int>("modeName");
+        QTest::newRow("listed type, client") << 30 << 123456789u << 1 << true << "123456789" << 1;
+        QTest::newRow("type 25, short MMSI, access point") << 25 << 12345u << 0 << false << "000012345" << 0;
+        QTest::newRow("no MMSI, mode none") << 30 << 0u << 2 << true << "" << -1;
+        QTest::newRow("mode unknown") << 30 << 1u << -1 << true << "000000001" << -1;
+        QTest::newRow("mode past the names") << 30 << 1u << 7 << true << "000000001" << -1;
+    }
+
+    void homeSummary()
+    {
+        QFETCH(int, shipType);
+        QFETCH(uint, mmsi);
+        QFETCH(int, opMode);
+        QFETCH(bool, typeShown);
+        QFETCH(QString, mmsiText);
+        QFETCH(int, modeName);
+        m_config.shipType = shipType;
+        m_config.mmsi = mmsi;
+        // Fields that fill their buffers have no terminator.
+        std::memset(m_config.shipName, 'N', sizeof m_config.shipName);
+        std::strcpy(m_config.callSign, "CALL1");
+        std::strcpy(m_config.serialNumber, "SN123");
+        std::memset(m_config.firmware, 'F', sizeof m_config.firmware);
+        m_wifi.opMode = opMode;
+        std::memset(m_wifi.version, 'V', sizeof m_wifi.version);
+        m_view->updateHomePageDisp();
+        QCOMPARE(m_ui.lblHomeShipName->text(), QString(int(sizeof m_config.shipName), 'N'));
+        QCOMPARE(m_ui.lblHomeCallSign->text(), QStringLiteral("CALL1"));
+        QCOMPARE(m_ui.lblHomeMmsi->text(), mmsiText);
+        QCOMPARE(m_ui.lblHomeVesselType->text(), typeShown ? QStringLiteral("30 = Vessel-Fishing") : QString());
+        QCOMPARE(m_ui.lblHomeProductSNValue->text(), QStringLiteral("SN123"));
+        QCOMPARE(m_ui.lblHomeProductFVValue->text(), QString(int(sizeof m_config.firmware), 'F'));
+        QCOMPARE(m_ui.lblHomeWiFiModeValue->text(), modeName < 0 ? QString() : m_view->msgText().wifiModeName[modeName]);
+        QVERIFY(modeName < 0 || !m_ui.lblHomeWiFiModeValue->text().isEmpty());
+        QCOMPARE(m_ui.lblHomeWiFiFirmwareVerValue->text(), QString(int(sizeof m_wifi.version), 'V'));
+    }
 
     void textRules_data()
     {
