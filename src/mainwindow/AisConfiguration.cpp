@@ -59,6 +59,7 @@ AisConfiguration::AisConfiguration(QWidget* parent, std::shared_ptr<const CPortL
     }
 
     m_refreshTimer->setInterval(RefreshIntervalMs);
+    connect(m_refreshTimer, &QTimer::timeout, this, &AisConfiguration::onTimerRefresh);
     m_refreshTimer->start();
 
     initUiObj();

@@ -2,9 +2,13 @@
 
 #include "device/CWiFiAPExchangeSet.h"
 #include "device/WiFiTypes.h"
+#include "mainwindow/CSecondsSource.h"
+#include "mainwindow/ConfigSentenceTypes.h"
 #include "mainwindow/environment/CEnvironmentSetup.h"
 
 #include <QMainWindow>
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -15,6 +19,7 @@ class CAisConfigurationView;
 class CCommSpacesManage;
 class CPortLister;
 class CTargetExchangeSet;
+class ModSatelliteMap;
 class QButtonGroup;
 class QTableView;
 class QTimer;
@@ -44,7 +49,22 @@ public:
     bool switchLanguageType(int type);
     // Holds the pages back while the device is not ready or its Wi-Fi module not yet read.
     void enableConfigDisp();
+    // Shows a page and refreshes it first.
     void updateCurPageDisp(int page);
+    // The Home sky view; with false the Home texts too.
+    void updateHomePageDisp(bool skyOnly);
+    void updateGPSStatusDisp(bool unused);
+
+    // The configuration query set; automatic asks for the status item only. True when every
+    // sentence was queued, which starts the wait before the replies are taken over.
+    bool enableDebugPortView(unsigned short closing, bool automatic);
+    bool sendPQLXCfgSentToCommPort(bool command, int item, CFG_DEVICE_MODEL sub, int value);
+    bool sendAIVER();
+    bool sendAIAIQSentToCommPort();
+    bool sendPTSTSentToCommPort(unsigned short id);
+    // Closes the text in its buffer of the given size with the checksum and queues it.
+    bool sendCommWithCheckSum(char* text, size_t size);
+    void leaveWiFiCfgMode();
 
     static void setOtherVesselsColumnWidth(QTableView* table);
     static void setWiFiCfgClientColumnWidth(QTableView* table);
@@ -55,6 +75,10 @@ public:
     QButtonGroup* mainMenuGroup() const { return m_mainMenuGroup; }
     QButtonGroup* homeMenuGroup() const { return m_homeMenuGroup; }
     const CEnvironmentSetup& environmentSetup() const { return m_envSetup; }
+    QTimer* refreshTimer() const { return m_refreshTimer; }
+    // Every pacing and hold time of the window reads these seconds.
+    CSecondsSource& secondsSource() { return m_seconds; }
+    int64_t lastQueryTime() const { return m_lastQueryTime; }
 
 public slots:
     void onStartupReady();
@@ -62,6 +86,8 @@ public slots:
     void onCommConntStatusChange();
     void onConntSaved();
     void onMainMenuSwitch(int page);
+    // One tick of the refresh timer: detection of the device and the pages' refresh.
+    void onTimerRefresh();
 
 private:
     void configureWgConnections();
@@ -69,6 +95,12 @@ private:
     void initUiObj();
     void initForm();
     void updateUiText();
+    void autoDetermineVELKDev();
+    void updateConfigInfoAndDisp();
+    void refreshDevicePages();
+    void drawSkyView(ModSatelliteMap* map);
+    // At least the given seconds since a stamp; a stamp of 0 is always long ago.
+    bool secondsSince(int64_t stamp, int64_t seconds) const;
 
     Ui::AisConfiguration* m_ui;
     CAisConfigurationView* m_view = nullptr;
@@ -81,6 +113,10 @@ private:
     QButtonGroup* m_mainMenuGroup = nullptr;
     QButtonGroup* m_homeMenuGroup = nullptr;
     QTimer* m_refreshTimer = nullptr;
+    CSecondsSource m_seconds;
+    // When the last query went out; 0 while no replies await take-over.
+    int64_t m_lastQueryTime = 0;
+    int64_t m_diagQueryTime = 0;
     // The Wi-Fi state as the view last read it.
     WiFiScope::SCmdProcData m_wifiData;
     CWiFiAPExchangeSet m_apExchangeSet;

@@ -119,16 +119,6 @@ void AisConfiguration::enableConfigDisp()
     m_ui->lblHomeWiFiWaiting->setVisible(!enabled);
 }
 
-void AisConfiguration::updateCurPageDisp(int page)
-{
-    if (!m_ui->wgMainMenu->isEnabled() || page < 0 || page >= PageCount)
-        return;
-    if (m_view)
-        m_view->switchHomeMenuDisp(page == 0);
-    m_mainMenuGroup->button(page)->setChecked(true);
-    m_ui->tbwgMain->setCurrentIndex(page);
-}
-
 void AisConfiguration::setOtherVesselsColumnWidth(QTableView* table)
 {
     for (int column = 0; column < CTargetExchangeSet::ItemCount; ++column)

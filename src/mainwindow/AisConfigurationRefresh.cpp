@@ -1,0 +1,125 @@
+#include "mainwindow/AisConfiguration.h"
+
+#include "device/CCommSpacesManage.h"
+#include "mainwindow/CAisConfigurationView.h"
+#include "model/tables/CTargetExchangeSet.h"
+#include "ui_AisConfiguration.h"
+#include "widgets/ModSatelliteMap.h"
+
+#include <QButtonGroup>
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+constexpr int64_t ProbeIntervalSeconds = 2;
+constexpr int64_t QueryIntervalSeconds = 5;
+constexpr int64_t TakeOverDelaySeconds = 3;
+constexpr int64_t StatusQueryIntervalSeconds = 5;
+constexpr unsigned short QueryClosingNumber = 16;
+
+} // namespace
+
+bool AisConfiguration::secondsSince(int64_t stamp, int64_t seconds) const
+{
+    return std::llabs(m_seconds.now() - stamp) >= seconds;
+}
+
+void AisConfiguration::onTimerRefresh()
+{
+    CDeviceComm& device = m_commSpaces->getDeviceComm();
+    const COMM_VELK_DEV_STATE state = device.getSentenceHandle().getDevDetectState();
+    if (state == DEV_STATE_SYSTEM_DATA_END || state == DEV_STATE_CONFIG_SHOWN)
+        refreshDevicePages();
+    else if (state == DEV_STATE_INITIAL || state == DEV_STATE_LINK_SAVED || state == DEV_STATE_MODEL_KNOWN)
+        autoDetermineVELKDev();
+
+    if (m_envSetup.setting().debugMode) {
+        updateHomePageDisp(true);
+        m_otherVessels->updateExchangeSet(device.getSensorInfo());
+        device.updateSensorInfoPerSec();
+        updateGPSStatusDisp(false);
+    }
+}
+
+void AisConfiguration::refreshDevicePages()
+{
+    CDeviceComm& device = m_commSpaces->getDeviceComm();
+    updateConfigInfoAndDisp();
+    if (device.getWiFiConfig().infoReadOnce)
+        enableConfigDisp();
+    updateHomePageDisp(true);
+    updateGPSStatusDisp(false);
+    if (m_ui->tbwgMain->currentWidget() == m_ui->tabMainDiagnostics
+        && secondsSince(m_diagQueryTime, StatusQueryIntervalSeconds)) {
+        m_diagQueryTime = m_seconds.now();
+        enableDebugPortView(QueryClosingNumber, true);
+    }
+    device.getSentenceHandle().updateDiagnosticsData();
+    device.updateSensorInfoPerSec();
+    m_otherVessels->updateExchangeSet(device.getSensorInfo());
+}
+
+void AisConfiguration::autoDetermineVELKDev()
+{
+    CAisSentenceHandle& handle = m_commSpaces->getDeviceComm().getSentenceHandle();
+    if (handle.getDevDetectState() == DEV_STATE_LINK_SAVED && secondsSince(m_lastQueryTime, ProbeIntervalSeconds)) {
+        leaveWiFiCfgMode();
+        // A probe that could not be queued still waits its interval.
+        sendAIVER();
+    }
+    if (handle.getDevDetectState() != DEV_STATE_MODEL_KNOWN)
+        return;
+    m_view->updateMachineDisp(handle.getMachineType());
+    if (handle.getDevDetectState() == DEV_STATE_MODEL_KNOWN && secondsSince(m_lastQueryTime, QueryIntervalSeconds))
+        enableDebugPortView(QueryClosingNumber, false);
+}
+
+void AisConfiguration::updateConfigInfoAndDisp()
+{
+    if (m_lastQueryTime == 0 || !secondsSince(m_lastQueryTime, TakeOverDelaySeconds))
+        return;
+    m_lastQueryTime = 0;
+    CAisSentenceHandle& handle = m_commSpaces->getDeviceComm().getSentenceHandle();
+    handle.refreshConfigInfo();
+    handle.setDevDetectState(DEV_STATE_CONFIG_SHOWN);
+    m_ui->lblConntStatus->setText(QString());
+    m_view->updateHomePageDisp();
+    enableConfigDisp();
+}
+
+void AisConfiguration::drawSkyView(ModSatelliteMap* map)
+{
+    const VudaviRirev::SGpsSatelliteBlock view = m_commSpaces->getDeviceComm().getGpsInfo().snapshot().view;
+    map->clearSatelliteIdItems();
+    // The record has room for so many; a count past it, or below 0, draws no more.
+    const int count = std::min<int>(view.count, VudaviRirev::GpsSatelliteRoom);
+    for (int slot = 0; slot < count; ++slot)
+        map->updateSatelliteSymbol(slot, view.prn[slot], view.elevation[slot], view.azimuth[slot], view.snr[slot],
+                                   view.inUse[slot] != 0);
+}
+
+void AisConfiguration::updateHomePageDisp(bool skyOnly)
+{
+    drawSkyView(m_view->homeSatelliteMap());
+    if (!skyOnly)
+        m_view->updateHomePageDisp();
+}
+
+void AisConfiguration::updateGPSStatusDisp(bool)
+{
+    drawSkyView(m_view->satelliteMap());
+}
+
+void AisConfiguration::updateCurPageDisp(int page)
+{
+    if (!m_ui->wgMainMenu->isEnabled() || page < 0 || page >= PageCount)
+        return;
+    if (page == 0)
+        updateHomePageDisp(false);
+    else if (page == 2)
+        updateGPSStatusDisp(false);
+    m_view->switchHomeMenuDisp(page == 0);
+    m_mainMenuGroup->button(page)->setChecked(true);
+    m_ui->tbwgMain->setCurrentIndex(page);
+}
