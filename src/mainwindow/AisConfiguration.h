@@ -59,12 +59,26 @@ public:
     // sentence was queued, which starts the wait before the replies are taken over.
     bool enableDebugPortView(unsigned short closing, bool automatic);
     bool sendPQLXCfgSentToCommPort(bool command, int item, CFG_DEVICE_MODEL sub, int value);
+    // With fewer than four pairs the rest stay empty.
+    bool sendPQLXDbgSentToCommPort(bool command, const DBG_CMD_PARAM* params, int count);
+    bool sendPDBGSentToCommPort(const DBG_CMD_PARAM* params);
+    bool sendPQLXMidSentToCommPort(int mmsi);
+    bool sendPMIDSentToCommPort(int mmsi);
+    // Texts go out escaped.
+    bool sendECSSDSentToCommPort(const char* shipName, const char* callSign, int a, int b, int c, int d);
+    bool sendECVSDSentToCommPort(int shipType);
+    bool sendAIEPVSentToCommPort(int mmsi, int property, int value);
     bool sendAIVER();
     bool sendAIAIQSentToCommPort();
     bool sendPTSTSentToCommPort(unsigned short id);
     // Closes the text in its buffer of the given size with the checksum and queues it.
     bool sendCommWithCheckSum(char* text, size_t size);
     void leaveWiFiCfgMode();
+    // Escapes the sentence-reserved characters as ^ and two hex digits. Stops before a
+    // character that would not fit with the terminating zero; false then.
+    static bool recomposeSentForReservedChar(char* out, size_t outSize, const char* in);
+    // Once per connection, for a device with a Wi-Fi module: is it on a DC supply?
+    void checkDevPower();
 
     static void setOtherVesselsColumnWidth(QTableView* table);
     static void setWiFiCfgClientColumnWidth(QTableView* table);

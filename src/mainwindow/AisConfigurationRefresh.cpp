@@ -85,6 +85,7 @@ void AisConfiguration::updateConfigInfoAndDisp()
     handle.setDevDetectState(DEV_STATE_CONFIG_SHOWN);
     m_ui->lblConntStatus->setText(QString());
     m_view->updateHomePageDisp();
+    checkDevPower();
     enableConfigDisp();
 }
 

@@ -85,3 +85,93 @@ bool AisConfiguration::enableDebugPortView(unsigned short closing, bool automati
     m_lastQueryTime = m_seconds.now();
     return true;
 }
+
+bool AisConfiguration::recomposeSentForReservedChar(char* out, size_t outSize, const char* in)
+{
+    static const char Reserved[] = "!$*,\\^~";
+    if (outSize == 0)
+        return false;
+    size_t used = 0;
+    for (; *in; ++in) {
+        const bool reserved = std::strchr(Reserved, *in) != nullptr;
+        const size_t width = reserved ? 3 : 1;
+        if (used + width >= outSize) {
+            out[used] = '\0';
+            return false;
+        }
+        if (reserved)
+            std::snprintf(out + used, outSize - used, "^%02X", unsigned(static_cast<unsigned char>(*in)));
+        else
+            out[used] = *in;
+        used += width;
+    }
+    out[used] = '\0';
+    return true;
+}
+
+bool AisConfiguration::sendPQLXDbgSentToCommPort(bool command, const DBG_CMD_PARAM* params, int count)
+{
+    char sentence[SentenceSize];
+    size_t length = size_t(std::snprintf(sentence, sizeof sentence, command ? "$PQLX,C,DBG," : "$PQLX,Q,DBG,"));
+    for (int pair = 0; pair < DBG_CMD_PARAM::PairCount; ++pair) {
+        if (pair < count)
+            length += size_t(std::snprintf(sentence + length, sizeof sentence - length, "%d,%d,",
+                                           int(params->param[2 * pair]), int(params->param[2 * pair + 1])));
+        else
+            length += size_t(std::snprintf(sentence + length, sizeof sentence - length, ",,"));
+    }
+    return sendCommWithCheckSum(sentence, sizeof sentence);
+}
+
+bool AisConfiguration::sendPDBGSentToCommPort(const DBG_CMD_PARAM* params)
+{
+    const int32_t* p = params->param;
+    char sentence[SentenceSize];
+    std::snprintf(sentence, sizeof sentence, "$PDBG,%d,%d,%d,%d,%d,%d,%d,%d,", int(p[0]), int(p[1]), int(p[2]),
+                  int(p[3]), int(p[4]), int(p[5]), int(p[6]), int(p[7]));
+    return sendCommWithCheckSum(sentence, sizeof sentence);
+}
+
+bool AisConfiguration::sendPQLXMidSentToCommPort(int mmsi)
+{
+    char sentence[SentenceSize];
+    std::snprintf(sentence, sizeof sentence, "$PQLX,C,MID,%d", mmsi);
+    return sendCommWithCheckSum(sentence, sizeof sentence);
+}
+
+bool AisConfiguration::sendPMIDSentToCommPort(int mmsi)
+{
+    char sentence[SentenceSize];
+    std::snprintf(sentence, sizeof sentence, "$PMID,%d,", mmsi);
+    return sendCommWithCheckSum(sentence, sizeof sentence);
+}
+
+bool AisConfiguration::sendECSSDSentToCommPort(const char* shipName, const char* callSign, int a, int b, int c, int d)
+{
+    // Every character may become three.
+    char name[SentenceSize];
+    char call[SentenceSize];
+    if (!recomposeSentForReservedChar(name, sizeof name, shipName)
+        || !recomposeSentForReservedChar(call, sizeof call, callSign))
+        return false;
+    char sentence[SentenceSize];
+    const int length = std::snprintf(sentence, sizeof sentence, "$ECSSD,%s,%s,%d,%d,%d,%d,,", call, name, a, b, c, d);
+    // A cut sentence would carry a wrong name.
+    if (length < 0 || size_t(length) >= sizeof sentence)
+        return false;
+    return sendCommWithCheckSum(sentence, sizeof sentence);
+}
+
+bool AisConfiguration::sendECVSDSentToCommPort(int shipType)
+{
+    char sentence[SentenceSize];
+    std::snprintf(sentence, sizeof sentence, "$ECVSD,%d,,,,,,,,", shipType);
+    return sendCommWithCheckSum(sentence, sizeof sentence);
+}
+
+bool AisConfiguration::sendAIEPVSentToCommPort(int mmsi, int property, int value)
+{
+    char sentence[SentenceSize];
+    std::snprintf(sentence, sizeof sentence, "$AIEPV,C,AI,%09d,%d,%d", mmsi, property, value);
+    return sendCommWithCheckSum(sentence, sizeof sentence);
+}

@@ -9,6 +9,8 @@
 #include "SimProcess.h"
 #include "TestEnv.h"
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
@@ -32,6 +34,11 @@ private:
     std::unique_ptr<TestEnv::SimProcess> m_sim;
     std::unique_ptr<AisConfiguration> m_window;
     Ui::AisConfiguration* m_ui = nullptr;
+
+    // Boxes are answered as a user would, from a timer while the box runs its own loop.
+    QTimer m_boxAnswerer;
+    QMessageBox::StandardButton m_answer = QMessageBox::Ok;
+    QStringList m_boxTexts;
 
     CAisSentenceHandle& handle() { return m_window->commSpaces()->getDeviceComm().getSentenceHandle(); }
     COMM_VELK_DEV_STATE state() { return handle().getDevDetectState(); }
@@ -106,6 +113,21 @@ private slots:
     {
         Resources::registerCollections();
         LogCapture::start();
+        m_boxAnswerer.setInterval(20);
+        connect(&m_boxAnswerer, &QTimer::timeout, this, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            m_boxTexts.append(box->text());
+            box->button(m_answer)->click();
+        });
+        m_boxAnswerer.start();
+    }
+
+    void init()
+    {
+        m_answer = QMessageBox::Ok;
+        m_boxTexts.clear();
     }
 
     void cleanup()
@@ -173,7 +195,50 @@ private slots:
         QCOMPARE(m_window->lastQueryTime(), int64_t(0));
         QVERIFY(handle().getCurrentConfig() == handle().getShownConfig());
         QCOMPARE(m_ui->lblConntStatus->text(), QString());
-        QVERIFY(m_ui->wgMainMenu->isEnabled());
+        // The Wi-Fi module's model waits for its module's first read once its power was confirmed.
+        QCOMPARE(m_ui->wgMainMenu->isEnabled(), model == 1);
+    }
+
+    void powerQuestionOncePerConnection_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("wifiShown");
+        QTest::newRow("Q-375, Ok") << 2 << int(QMessageBox::Ok) << true;
+        QTest::newRow("Q-375, No") << 2 << int(QMessageBox::No) << false;
+    }
+
+    void powerQuestionOncePerConnection()
+    {
+        QFETCH(int, model);
+        QFETCH(int, answer);
+        QFETCH(bool, wifiShown);
+        m_answer = QMessageBox::StandardButton(answer);
+        QVERIFY(connectSim(model));
+        int64_t now = Start;
+        QVERIFY(detect(&now));
+        QVERIFY(handle().getShownConfig().wifiModule);
+        QCOMPARE(m_boxTexts, QStringList{m_window->view()->msgText().powerSupplyNote});
+        CWiFiConfig& wifi = m_window->commSpaces()->getDeviceComm().getWiFiConfig();
+        QCOMPARE(wifi.powerConfirmed, wifiShown);
+        QCOMPARE(!m_ui->btnMMWiFi->isHidden(), wifiShown);
+        if (!wifiShown)
+            QCOMPARE(wifi.snapshot().mainState, int32_t(WiFiScope::WIFI_MAIN_POWER_FAIL));
+
+        // A later take-over does not ask again.
+        QVERIFY(m_window->enableDebugPortView(16, false));
+        tickAt(now + 3);
+        QCOMPARE(m_window->lastQueryTime(), int64_t(0));
+        QCOMPARE(m_boxTexts.size(), 1);
+    }
+
+    void noPowerQuestionWithoutModule()
+    {
+        QVERIFY(connectSim(1));
+        int64_t now = Start;
+        QVERIFY(detect(&now));
+        QVERIFY(!handle().getShownConfig().wifiModule);
+        QVERIFY(m_boxTexts.isEmpty());
     }
 
     // A device that never answers is probed about every second tick, each time told first to
