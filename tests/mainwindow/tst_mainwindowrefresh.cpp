@@ -1,111 +1,48 @@
 #include "device/CCommSpacesManage.h"
 #include "mainwindow/AisConfiguration.h"
 #include "mainwindow/CAisConfigurationView.h"
-#include "mainwindow/ports/ExtraPorts.h"
 #include "resources/ResourceCollections.h"
 #include "ui_AisConfiguration.h"
 
 #include "LogCapture.h"
-#include "SimProcess.h"
-#include "TestEnv.h"
+#include "WindowSimRig.h"
 
-#include <QApplication>
 #include <QMessageBox>
 #include <QTabWidget>
-#include <QTimer>
 #include <QtTest>
 #include <memory>
 
 namespace {
 
-constexpr int WaitMs = 10000;
-constexpr int64_t Start = 100000;
+constexpr int WaitMs = WindowSimRig::WaitMs;
+constexpr int64_t Start = WindowSimRig::Start;
 
 } // namespace
 
-// The refresh loop against the simulated transponder: the window's own ticks are stopped and
-// the test ticks with the window's seconds set, so pacing is seen without waiting real seconds.
+// The refresh loop against the simulated transponder, ticked by the test.
 class TestMainWindowRefresh : public QObject
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestEnv::ScopedWorkDir> m_dir;
-    std::unique_ptr<TestEnv::SimProcess> m_sim;
-    std::unique_ptr<AisConfiguration> m_window;
+    WindowSimRig m_rig;
+    std::unique_ptr<BoxAnswerer> m_boxes;
+    AisConfiguration* m_window = nullptr;
     Ui::AisConfiguration* m_ui = nullptr;
 
-    // Boxes are answered as a user would, from a timer while the box runs its own loop.
-    QTimer m_boxAnswerer;
-    QMessageBox::StandardButton m_answer = QMessageBox::Ok;
-    QStringList m_boxTexts;
-
-    CAisSentenceHandle& handle() { return m_window->commSpaces()->getDeviceComm().getSentenceHandle(); }
-    COMM_VELK_DEV_STATE state() { return handle().getDevDetectState(); }
-
-    void tickAt(int64_t seconds)
-    {
-        m_window->secondsSource().set(seconds);
-        m_window->onTimerRefresh();
-    }
-
-    // The lines the simulator received, from the first that starts with the given text on.
-    QList<QByteArray> received(const QByteArray& from)
-    {
-        QList<QByteArray> lines;
-        for (const TestEnv::SimProcess::SLogLine& line : m_sim->log()) {
-            if (line.kind == "in" && (!lines.isEmpty() || line.text.startsWith(from)))
-                lines.append(line.text);
-        }
-        return lines;
-    }
-
-    int receivedCount(const QByteArray& part)
-    {
-        int count = 0;
-        for (const TestEnv::SimProcess::SLogLine& line : m_sim->log())
-            count += line.kind == "in" && line.text.contains(part) ? 1 : 0;
-        return count;
-    }
+    CAisSentenceHandle& handle() { return m_rig.handle(); }
+    COMM_VELK_DEV_STATE state() { return m_rig.state(); }
+    void tickAt(int64_t seconds) { m_rig.tickAt(seconds); }
+    QList<QByteArray> received(const QByteArray& from) { return m_rig.received(from); }
+    int receivedCount(const QByteArray& part) { return m_rig.receivedCount(part); }
+    bool detect(int64_t* now) { return m_rig.detect(now); }
 
     bool connectSim(int model, const QStringList& extra = {})
     {
-        m_dir = std::make_unique<TestEnv::ScopedWorkDir>();
-        m_sim = std::make_unique<TestEnv::SimProcess>();
-        if (!m_sim->start(QStringList{"--model", QString::number(model)} + extra))
-            return false;
-        qputenv(ExtraPortsVariable, m_sim->devicePath().toLocal8Bit());
-        m_window = std::make_unique<AisConfiguration>();
-        m_ui = m_window->form();
-        if (!m_window->refreshTimer()->isActive())
-            return false;
-        m_window->refreshTimer()->stop();
-        m_window->secondsSource().set(Start);
-        m_window->show();
-        if (!QTest::qWaitForWindowExposed(m_window.get()))
-            return false;
-        WgComboBox& selector = m_window->view()->serialPortComboBox();
-        selector.showPopup();
-        selector.hidePopup();
-        selector.setCurrentIndex(selector.findData(m_sim->devicePath(), Qt::UserRole));
-        QTest::mouseClick(m_ui->btnCommConnt, Qt::LeftButton);
-        return QTest::qWaitFor([&] { return m_ui->btnCommConnt->isEnabled(); }, WaitMs)
-               && state() == DEV_STATE_LINK_SAVED;
-    }
-
-    // Probe, model, query set and take-over, each at the earliest second the loop allows.
-    bool detect(int64_t* now)
-    {
-        tickAt(*now);
-        if (!QTest::qWaitFor([&] { return state() == DEV_STATE_MODEL_KNOWN; }, WaitMs))
-            return false;
-        *now += 5;
-        tickAt(*now);
-        if (!QTest::qWaitFor([&] { return state() == DEV_STATE_SYSTEM_DATA_END; }, WaitMs))
-            return false;
-        *now += 3;
-        tickAt(*now);
-        return state() == DEV_STATE_CONFIG_SHOWN;
+        const bool connected = m_rig.connectSim(model, extra);
+        m_window = &m_rig.window();
+        m_ui = m_rig.ui();
+        return connected;
     }
 
 private slots:
@@ -113,32 +50,12 @@ private slots:
     {
         Resources::registerCollections();
         LogCapture::start();
-        m_boxAnswerer.setInterval(20);
-        connect(&m_boxAnswerer, &QTimer::timeout, this, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box)
-                return;
-            m_boxTexts.append(box->text());
-            box->button(m_answer)->click();
-        });
-        m_boxAnswerer.start();
+        m_boxes = std::make_unique<BoxAnswerer>();
     }
 
-    void init()
-    {
-        m_answer = QMessageBox::Ok;
-        m_boxTexts.clear();
-    }
+    void init() { m_boxes->reset(); }
 
-    void cleanup()
-    {
-        m_window.reset();
-        if (m_sim)
-            QVERIFY(m_sim->stop());
-        m_sim.reset();
-        m_dir.reset();
-        qunsetenv(ExtraPortsVariable);
-    }
+    void cleanup() { QVERIFY(m_rig.stop()); }
 
     void detectionAndTakeOver_data()
     {
@@ -164,7 +81,7 @@ private slots:
         QVERIFY(connectSim(model));
 
         tickAt(Start);
-        QVERIFY(m_sim->waitForLog("in", "$AIAIQ,VER*3C\\r\\n", WaitMs));
+        QVERIFY(m_rig.sim().waitForLog("in", "$AIAIQ,VER*3C\\r\\n", WaitMs));
         const QList<QByteArray> probe = received("$PDBG,163,0,");
         QVERIFY2(probe.size() >= 2, probe.join(' ').constData());
         // The link closes it by the device's mode as it last knew it.
@@ -179,7 +96,7 @@ private slots:
         QCOMPARE(m_window->lastQueryTime(), Start);
         tickAt(Start + 5);
         QCOMPARE(m_window->lastQueryTime(), Start + 5);
-        QVERIFY(m_sim->waitForLog("in", "$PTST,,,,,16*", WaitMs));
+        QVERIFY(m_rig.sim().waitForLog("in", "$PTST,,,,,16*", WaitMs));
         const QList<QByteArray> sent = received("$PQLX,Q,CFG,8117");
         QCOMPARE(sent.size(), querySet.size());
         for (int i = 0; i < querySet.size(); ++i)
@@ -213,12 +130,12 @@ private slots:
         QFETCH(int, model);
         QFETCH(int, answer);
         QFETCH(bool, wifiShown);
-        m_answer = QMessageBox::StandardButton(answer);
+        m_boxes->answer = QMessageBox::StandardButton(answer);
         QVERIFY(connectSim(model));
         int64_t now = Start;
         QVERIFY(detect(&now));
         QVERIFY(handle().getShownConfig().wifiModule);
-        QCOMPARE(m_boxTexts, QStringList{m_window->view()->msgText().powerSupplyNote});
+        QCOMPARE(m_boxes->texts, QStringList{m_window->view()->msgText().powerSupplyNote});
         CWiFiConfig& wifi = m_window->commSpaces()->getDeviceComm().getWiFiConfig();
         QCOMPARE(wifi.powerConfirmed, wifiShown);
         QCOMPARE(!m_ui->btnMMWiFi->isHidden(), wifiShown);
@@ -229,7 +146,7 @@ private slots:
         QVERIFY(m_window->enableDebugPortView(16, false));
         tickAt(now + 3);
         QCOMPARE(m_window->lastQueryTime(), int64_t(0));
-        QCOMPARE(m_boxTexts.size(), 1);
+        QCOMPARE(m_boxes->texts.size(), 1);
     }
 
     void noPowerQuestionWithoutModule()
@@ -238,7 +155,7 @@ private slots:
         int64_t now = Start;
         QVERIFY(detect(&now));
         QVERIFY(!handle().getShownConfig().wifiModule);
-        QVERIFY(m_boxTexts.isEmpty());
+        QVERIFY(m_boxes->texts.isEmpty());
     }
 
     // A device that never answers is probed about every second tick, each time told first to

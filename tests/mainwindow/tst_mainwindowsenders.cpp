@@ -1,22 +1,18 @@
 #include "device/CCommSpacesManage.h"
 #include "mainwindow/AisConfiguration.h"
 #include "mainwindow/CAisConfigurationView.h"
-#include "mainwindow/ports/ExtraPorts.h"
 #include "resources/ResourceCollections.h"
 #include "ui_AisConfiguration.h"
 
 #include "LogCapture.h"
-#include "SimProcess.h"
-#include "TestEnv.h"
+#include "WindowSimRig.h"
 
-#include <QTimer>
 #include <QtTest>
 #include <functional>
-#include <memory>
 
 namespace {
 
-constexpr int WaitMs = 10000;
+constexpr int WaitMs = WindowSimRig::WaitMs;
 
 using Sender = std::function<bool(AisConfiguration&)>;
 
@@ -31,35 +27,19 @@ class TestMainWindowSenders : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestEnv::ScopedWorkDir> m_dir;
-    std::unique_ptr<TestEnv::SimProcess> m_sim;
-    std::unique_ptr<AisConfiguration> m_window;
+    WindowSimRig m_rig;
+    AisConfiguration* m_window = nullptr;
 
 private slots:
     void initTestCase()
     {
         Resources::registerCollections();
         LogCapture::start();
-        m_dir = std::make_unique<TestEnv::ScopedWorkDir>();
-        m_sim = std::make_unique<TestEnv::SimProcess>();
-        QVERIFY(m_sim->start({"--model", "1"}));
-        qputenv(ExtraPortsVariable, m_sim->devicePath().toLocal8Bit());
-        m_window = std::make_unique<AisConfiguration>();
-        m_window->refreshTimer()->stop();
-        WgComboBox& selector = m_window->view()->serialPortComboBox();
-        selector.showPopup();
-        selector.hidePopup();
-        selector.setCurrentIndex(selector.findData(m_sim->devicePath(), Qt::UserRole));
-        QTest::mouseClick(m_window->form()->btnCommConnt, Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([&] { return m_window->form()->btnCommConnt->isEnabled(); }, WaitMs));
+        QVERIFY(m_rig.connectSim(1));
+        m_window = &m_rig.window();
     }
 
-    void cleanupTestCase()
-    {
-        m_window.reset();
-        QVERIFY(m_sim->stop());
-        qunsetenv(ExtraPortsVariable);
-    }
+    void cleanupTestCase() { QVERIFY(m_rig.stop()); }
 
     void sentenceOnTheWire_data()
     {
@@ -114,7 +94,7 @@ private slots:
         QFETCH(QByteArray, wire);
         QVERIFY(send(*m_window));
         // The simulator's checksum is its own.
-        QVERIFY(m_sim->waitForLog("in", wire + '*', WaitMs));
+        QVERIFY(m_rig.sim().waitForLog("in", wire + '*', WaitMs));
     }
 
     void versionProbeSetsTheStamp()
@@ -122,7 +102,7 @@ private slots:
         m_window->secondsSource().set(4242);
         QVERIFY(m_window->sendAIVER());
         QCOMPARE(m_window->lastQueryTime(), int64_t(4242));
-        QVERIFY(m_sim->waitForLog("in", "$AIAIQ,VER*3C", WaitMs));
+        QVERIFY(m_rig.sim().waitForLog("in", "$AIAIQ,VER*3C", WaitMs));
     }
 
     void escape_data()

@@ -2,13 +2,11 @@
 #include "device/CCommSpacesManage.h"
 #include "mainwindow/AisConfiguration.h"
 #include "mainwindow/CAisConfigurationView.h"
-#include "mainwindow/ports/ExtraPorts.h"
 #include "resources/ResourceCollections.h"
 #include "ui_AisConfiguration.h"
 
 #include "LogCapture.h"
-#include "SimProcess.h"
-#include "TestEnv.h"
+#include "WindowSimRig.h"
 
 #include <QtTest>
 #include <cstring>
@@ -16,48 +14,33 @@
 
 namespace {
 
-constexpr int WaitMs = 10000;
+constexpr int WaitMs = WindowSimRig::WaitMs;
 
 } // namespace
 
-// The program's window on the simulated transponder: its pseudo-terminal listed through the
-// extra-ports variable, Connect pressed as a user would, the device asked for its model.
+// The program's window on the simulated transponder: Connect pressed as a user would, the
+// device asked for its model.
 class TestMainWindowSim : public QObject
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestEnv::ScopedWorkDir> m_dir;
-    std::unique_ptr<TestEnv::SimProcess> m_sim;
-    std::unique_ptr<AisConfiguration> m_window;
+    WindowSimRig m_rig;
+    AisConfiguration* m_window = nullptr;
     Ui::AisConfiguration* m_ui = nullptr;
 
-    CDeviceComm& device() { return m_window->commSpaces()->getDeviceComm(); }
-    COMM_VELK_DEV_STATE state() { return device().getSentenceHandle().getDevDetectState(); }
+    CDeviceComm& device() { return m_rig.device(); }
+    COMM_VELK_DEV_STATE state() { return m_rig.state(); }
 
     bool start(int model)
     {
-        m_dir = std::make_unique<TestEnv::ScopedWorkDir>();
-        m_sim = std::make_unique<TestEnv::SimProcess>();
-        if (!m_sim->start({"--model", QString::number(model)}))
-            return false;
-        qputenv(ExtraPortsVariable, m_sim->devicePath().toLocal8Bit());
-        m_window = std::make_unique<AisConfiguration>();
-        m_ui = m_window->form();
-        m_window->show();
-        return QTest::qWaitForWindowExposed(m_window.get());
+        const bool started = m_rig.start(model);
+        m_window = &m_rig.window();
+        m_ui = m_rig.ui();
+        return started;
     }
 
-    bool selectSimPort()
-    {
-        WgComboBox& selector = m_window->view()->serialPortComboBox();
-        // The user opens the list and picks the simulator's port.
-        selector.showPopup();
-        selector.hidePopup();
-        const int row = selector.findData(m_sim->devicePath(), Qt::UserRole);
-        selector.setCurrentIndex(row);
-        return row >= 0 && selector.currentText() == m_sim->devicePath();
-    }
+    bool selectSimPort() { return m_rig.selectSimPort(); }
 
     // What the refresh loop sends first to learn the model.
     bool sendIdentificationQuery()
@@ -74,15 +57,7 @@ private slots:
         LogCapture::start();
     }
 
-    void cleanup()
-    {
-        m_window.reset();
-        if (m_sim)
-            QVERIFY(m_sim->stop());
-        m_sim.reset();
-        m_dir.reset();
-        qunsetenv(ExtraPortsVariable);
-    }
+    void cleanup() { QVERIFY(m_rig.stop()); }
 
     void connectAndShowModel_data()
     {
@@ -113,7 +88,7 @@ private slots:
         QVERIFY(device().getLink());
 
         QVERIFY(sendIdentificationQuery());
-        QVERIFY(m_sim->waitForLog("in", "$AIAIQ,VER", WaitMs));
+        QVERIFY(m_rig.sim().waitForLog("in", "$AIAIQ,VER", WaitMs));
         QVERIFY(QTest::qWaitFor([&] { return state() == DEV_STATE_MODEL_KNOWN; }, WaitMs));
         const MACHINE_TYPE known = device().getSentenceHandle().getMachineType();
         QCOMPARE(int(known), model);
@@ -134,14 +109,13 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return m_ui->btnCommConnt->isEnabled(); }, WaitMs));
         QVERIFY(device().getLink());
         LogCapture::take();
-        m_window.reset();
+        m_rig.closeWindow();
         const QStringList logged = LogCapture::take();
         const int begun = logged.indexOf(QStringLiteral("~AisConfiguration [L]Start"));
         const int ended = logged.indexOf(QStringLiteral("~AisConfiguration [L]End"));
         QVERIFY2(begun >= 0 && ended > begun, qPrintable(logged.join('\n')));
         // The link was let go: the simulator sees its terminal closed and carries on.
-        QVERIFY(m_sim->stop());
-        m_sim.reset();
+        QVERIFY(m_rig.stop());
     }
 };
 
