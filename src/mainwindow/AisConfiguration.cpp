@@ -2,6 +2,7 @@
 
 #include "device/CCommSpacesManage.h"
 #include "mainwindow/CAisConfigurationView.h"
+#include "mainwindow/about/CAboutForm.h"
 #include "mainwindow/ports/CSerialPortLister.h"
 #include "model/tables/CTargetExchangeSet.h"
 #include "support/Singleton.h"
@@ -64,6 +65,8 @@ AisConfiguration::AisConfiguration(QWidget* parent, std::shared_ptr<const CPortL
 
     initUiObj();
     initForm();
+    if (m_aboutForm)
+        m_aboutForm->updateUiDisp();
     updateUiText();
     enableConfigDisp();
 
@@ -86,6 +89,8 @@ AisConfiguration::~AisConfiguration()
     // The view before the form's widgets: its chart and port selector sit in the form's layouts.
     delete m_view;
     m_view = nullptr;
+    delete m_aboutForm;
+    m_aboutForm = nullptr;
     delete m_translator;
     delete m_copyRightTranslator;
     m_ui->gpvwHomeSatelliteMap->removeEventFilter(this);
@@ -126,6 +131,7 @@ void AisConfiguration::configureWgConnections()
             pageMapper->setMapping(button, page);
         }
     }
+    connect(m_ui->btnThemeFunAbout, &QAbstractButton::clicked, this, &AisConfiguration::onAboutClick);
 }
 
 void AisConfiguration::readAllProfileIni()

@@ -15,6 +15,7 @@
 namespace Ui {
 class AisConfiguration;
 }
+class CAboutForm;
 class CAisConfigurationView;
 class CCommSpacesManage;
 class CPortLister;
@@ -102,6 +103,8 @@ public slots:
     void onMainMenuSwitch(int page);
     // One tick of the refresh timer: detection of the device and the pages' refresh.
     void onTimerRefresh();
+    // About dialog
+    void onAboutClick();
 
 private:
     void configureWgConnections();
@@ -134,4 +137,6 @@ private:
     // The Wi-Fi state as the view last read it.
     WiFiScope::SCmdProcData m_wifiData;
     CWiFiAPExchangeSet m_apExchangeSet;
+    // About dialog: made once by initForm, a Qt child of the window.
+    CAboutForm* m_aboutForm = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "device/CCommSpacesManage.h"
 #include "mainwindow/CAisConfigurationView.h"
+#include "mainwindow/about/CAboutForm.h"
 #include "model/tables/CTargetExchangeSet.h"
 #include "ui_AisConfiguration.h"
 
@@ -62,6 +63,8 @@ void AisConfiguration::initUiObj()
 
 void AisConfiguration::initForm()
 {
+    if (!m_aboutForm)
+        m_aboutForm = new CAboutForm(this);
 }
 
 void AisConfiguration::updateUiText()
@@ -69,6 +72,8 @@ void AisConfiguration::updateUiText()
     switchLanguageType(0);
     if (m_view)
         m_view->updateUiObjText();
+    if (m_aboutForm && m_view)
+        m_aboutForm->updateUiText(m_view->m_titleText);
 }
 
 bool AisConfiguration::switchLanguageType(int type)
