@@ -56,6 +56,7 @@ CAisConfigurationView::CAisConfigurationView(Ui::AisConfiguration* ui, CSensorCo
 {
     buildMsgTextResource();
     initUiObjDisp();
+    updateUiObjPalette();
     updateUiObjText();
     refreshSerialPortDisp(true);
     updateAisAdvConfigDisp(false, MACHINE_UNKNOWN);

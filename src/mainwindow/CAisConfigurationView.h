@@ -129,4 +129,7 @@ private:
     WiFiScope::SCmdProcData* m_wifiData;
     SMsgTextResource m_msgText;
     const CPortLister& m_portLister;
+
+    // Look: every page's styles and images, once at construction.
+    void updateUiObjPalette();
 };

@@ -2,6 +2,7 @@
 
 #include "device/CSensorConfig.h"
 #include "device/WiFiTypes.h"
+#include "style/ObjPalette.h"
 #include "ui_AisConfiguration.h"
 
 #include <QHeaderView>
@@ -62,6 +63,7 @@ void CAisConfigurationView::updateCommConntDisp()
     const bool requested = m_ui->btnCommConnt->isChecked();
     m_ui->btnCommConnt->setText(requested ? m_disconnectText : m_connectText);
     m_ui->lblConntStatus->setText(requested ? m_connectCheckTip : m_disconnectTip);
+    ObjPalette::setConntStatusLabelStyle(m_ui->lblConntStatus, !requested);
 }
 
 void CAisConfigurationView::showMsgBox(QWidget* parent, MSG_BOX_S kind, const QString& title, const QString& text,
