@@ -81,6 +81,14 @@ public:
     // Once per connection, for a device with a Wi-Fi module: is it on a DC supply?
     void checkDevPower();
 
+    // GPS status, diagnostics and other vessels pages.
+    // The signal-to-noise bars of the tracked satellites, at most the GPS record's slots.
+    void drawSNRBarChart();
+    void updateDiagnosticsDisp();
+    // The device's status query, at most every 5 s.
+    void autoCheckSystemStatus();
+    void updateOtherVesselsDisp(bool keepStyle);
+
     static void setOtherVesselsColumnWidth(QTableView* table);
     static void setWiFiCfgClientColumnWidth(QTableView* table);
 
@@ -118,6 +126,8 @@ private:
     void drawSkyView(ModSatelliteMap* map);
     // At least the given seconds since a stamp; a stamp of 0 is always long ago.
     bool secondsSince(int64_t stamp, int64_t seconds) const;
+    // GPS status page: the texts from a snapshot of the GPS record.
+    void updateSatelliteStatusTexts();
 
     Ui::AisConfiguration* m_ui;
     CAisConfigurationView* m_view = nullptr;

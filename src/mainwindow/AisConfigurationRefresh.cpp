@@ -39,6 +39,7 @@ void AisConfiguration::onTimerRefresh()
         m_otherVessels->updateExchangeSet(device.getSensorInfo());
         device.updateSensorInfoPerSec();
         updateGPSStatusDisp(false);
+        updateOtherVesselsDisp(true);
     }
 }
 
@@ -50,14 +51,21 @@ void AisConfiguration::refreshDevicePages()
         enableConfigDisp();
     updateHomePageDisp(true);
     updateGPSStatusDisp(false);
-    if (m_ui->tbwgMain->currentWidget() == m_ui->tabMainDiagnostics
-        && secondsSince(m_diagQueryTime, StatusQueryIntervalSeconds)) {
-        m_diagQueryTime = m_seconds.now();
-        enableDebugPortView(QueryClosingNumber, true);
-    }
+    if (m_ui->tbwgMain->currentWidget() == m_ui->tabMainDiagnostics)
+        autoCheckSystemStatus();
     device.getSentenceHandle().updateDiagnosticsData();
     device.updateSensorInfoPerSec();
     m_otherVessels->updateExchangeSet(device.getSensorInfo());
+    updateOtherVesselsDisp(true);
+    updateDiagnosticsDisp();
+}
+
+void AisConfiguration::autoCheckSystemStatus()
+{
+    if (!secondsSince(m_diagQueryTime, StatusQueryIntervalSeconds))
+        return;
+    m_diagQueryTime = m_seconds.now();
+    enableDebugPortView(QueryClosingNumber, true);
 }
 
 void AisConfiguration::autoDetermineVELKDev()
@@ -109,7 +117,9 @@ void AisConfiguration::updateHomePageDisp(bool skyOnly)
 
 void AisConfiguration::updateGPSStatusDisp(bool)
 {
+    updateSatelliteStatusTexts();
     drawSkyView(m_view->satelliteMap());
+    drawSNRBarChart();
 }
 
 void AisConfiguration::updateCurPageDisp(int page)
@@ -120,6 +130,10 @@ void AisConfiguration::updateCurPageDisp(int page)
         updateHomePageDisp(false);
     else if (page == 2)
         updateGPSStatusDisp(false);
+    else if (page == 4)
+        updateOtherVesselsDisp(false);
+    else if (page == 5)
+        m_view->updateSerialDataDisp();
     m_view->switchHomeMenuDisp(page == 0);
     m_mainMenuGroup->button(page)->setChecked(true);
     m_ui->tbwgMain->setCurrentIndex(page);

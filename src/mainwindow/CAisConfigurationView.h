@@ -3,12 +3,15 @@
 #include "comm/CommProfile.h"
 #include "device/DeviceTypes.h"
 #include "mainwindow/SMsgTextResource.h"
+#include "model/units/SPointG2dD.h"
+#include "model/units/UnitTypes.h"
 #include "style/CStyledItemDelegate.h"
 #include "widgets/WgComboBox.h"
 #include "widgets/WgHistogram.h"
 
 #include <QButtonGroup>
 #include <QString>
+#include <cstdint>
 #include <string>
 
 namespace Ui {
@@ -102,6 +105,18 @@ public:
     QString m_startLogText;
     QString m_stopLogText;
 
+    // GPS status, diagnostics and other vessels pages.
+    // The time field holds a shown time for 5 s by the caller's seconds, whatever the valid flag.
+    void updateSatelliteStatusDisp(bool positionValid, int fixMode, bool timeValid, int64_t fixTime,
+                                   Unit::SPointG2dD position, Unit::WORLD_POS_FORMAT format, float cog, float sog,
+                                   float hdop, int64_t now);
+    void updateDiagStatusDisp(bool systemStatus);
+    // Each count pointer addresses channel A then channel B.
+    void updateDiagSysCheckDisp(bool gpsFixed, const unsigned int* received, const unsigned int* transmitted);
+    // Without keeping the style the table's sheet is set again; the user's sort order is kept.
+    void updateOtherVslListDisp(bool keepStyle);
+    void updateSerialDataDisp();
+
 private:
     void initUiObjDisp();
     void initBorderDisp();
@@ -132,4 +147,6 @@ private:
 
     // Look: every page's styles and images, once at construction.
     void updateUiObjPalette();
+    // GPS status page: when the time field last showed a time; 0 never.
+    int64_t m_lastUtcShownTime = 0;
 };
