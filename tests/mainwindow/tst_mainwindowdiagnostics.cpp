@@ -115,8 +115,10 @@ private slots:
                        + "S/N:(223456789)\r\nFirmware:2.00\r\n");
         const QList<QLabel*> lampLabels{m_ui->imgDiagStatusPowerOk, m_ui->imgDiagStatusTxTimeout,
                                         m_ui->imgDiagStatusError, m_ui->imgDiagStatusSilentMode};
-        for (int i = 0; i < lampLabels.size(); ++i)
-            QVERIFY2(shownImage(lampLabels[i]) == resourceImage(true, lamps[i]), qPrintable(lampLabels[i]->objectName()));
+        for (int i = 0; i < lampLabels.size(); ++i) {
+            QVERIFY2(shownImage(lampLabels[i]) == resourceImage(true, lamps[i]),
+                     qPrintable(lampLabels[i]->objectName()));
+        }
         QVERIFY(shownImage(m_ui->imgDiagCheckExtPwr) == resourceImage(false, externalPower));
         QCOMPARE(m_ui->lblDiagProductSNValue->text(), QStringLiteral("223456789"));
         QCOMPARE(m_ui->lblDiagProductFVValue->text(), QStringLiteral("2.00"));
