@@ -55,6 +55,7 @@ void CDeviceComm::adoptLink(CServiceComm* link)
 {
     std::lock_guard<std::mutex> lock(m_linkMutex);
     m_link = link;
+    m_linkType = link ? link->getCommType() : COMM::COMM_TYPE_NONE;
 }
 
 void CDeviceComm::connectSetup()
@@ -77,8 +78,10 @@ CServiceComm* CDeviceComm::pareComm(COMM::CCommData* item)
 {
     CServiceComm* transport = item ? item->getSerialPort() : nullptr;
     std::lock_guard<std::mutex> lock(m_linkMutex);
-    if (transport && transport == m_link)
+    if (transport && transport == m_link) {
         m_link = nullptr;
+        m_linkType = COMM::COMM_TYPE_NONE;
+    }
     return transport;
 }
 
@@ -91,6 +94,12 @@ CServiceComm* CDeviceComm::getLink() const
 {
     std::lock_guard<std::mutex> lock(m_linkMutex);
     return m_link;
+}
+
+COMM::COMM_TYPE CDeviceComm::getLinkType(const void* transport) const
+{
+    std::lock_guard<std::mutex> lock(m_linkMutex);
+    return transport && transport == m_link ? m_linkType : COMM::COMM_TYPE_NONE;
 }
 
 bool CDeviceComm::appendToLink(const COMM::STxPackage& package, bool needConnected)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "comm/CommTypes.h"
 #include "comm/TxPackage.h"
 #include "device/CAisSentenceHandle.h"
 #include "device/CWiFiConfig.h"
@@ -54,6 +55,9 @@ public:
     void end();
     // The link, for comparison only: the transport may be deleted once this returns.
     COMM::CServiceComm* getLink() const;
+    // The kind the link had when it was adopted, when the transport is the link; none for any
+    // other. The transport is only compared, never read: it may be gone by now.
+    COMM::COMM_TYPE getLinkType(const void* transport) const;
     // Appends at the back of the link's transmit queue under the link lock; false when there is
     // no link or, when asked, the link is not connected.
     bool appendToLink(const COMM::STxPackage& package, bool needConnected);
@@ -119,6 +123,7 @@ private:
     CAisSentenceHandle m_sentenceHandle;
     mutable std::mutex m_linkMutex;
     COMM::CServiceComm* m_link = nullptr; // guarded; not owned
+    COMM::COMM_TYPE m_linkType = COMM::COMM_TYPE_NONE; // guarded; read at adoption
     CWiFiConfig m_wifiConfig;
     VudaviRirev::Gps::CGpsInfo m_gpsInfo;
     VudaviRirev::CSensorService m_sensorService;

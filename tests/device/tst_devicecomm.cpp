@@ -103,6 +103,35 @@ private slots:
         QVERIFY(logged("sendCommand").isEmpty());
     }
 
+    // The kind of the link is known by the link's id alone: a deleted transport is never read.
+    void linkTypeKeptAtAdoption()
+    {
+        CDeviceComm device;
+        FakeLink serial;
+        FakeLink network;
+        network.setCommType(COMM::COMM_TYPE_NETWORK);
+        QCOMPARE(device.getLinkType(&serial), COMM::COMM_TYPE_NONE);
+        device.adoptLink(&serial);
+        QCOMPARE(device.getLinkType(&serial), COMM::COMM_TYPE_SERIAL);
+        QCOMPARE(device.getLinkType(&network), COMM::COMM_TYPE_NONE);
+        QCOMPARE(device.getLinkType(nullptr), COMM::COMM_TYPE_NONE);
+        // Kept from adoption: a later change of the transport's kind is not read.
+        serial.setCommType(COMM::COMM_TYPE_NETWORK);
+        QCOMPARE(device.getLinkType(&serial), COMM::COMM_TYPE_SERIAL);
+        device.adoptLink(&network);
+        QCOMPARE(device.getLinkType(&network), COMM::COMM_TYPE_NETWORK);
+        QCOMPARE(device.getLinkType(&serial), COMM::COMM_TYPE_NONE);
+        device.adoptLink(nullptr);
+        QCOMPARE(device.getLinkType(&network), COMM::COMM_TYPE_NONE);
+
+        COMM::CCommData item;
+        QVERIFY(item.createSerialPort(deviceProfile("/nonexistent/port", false), COMM::RAWDATA_SENTENCE));
+        device.setComm(&item);
+        QCOMPARE(device.getLinkType(item.getSerialPort()), COMM::COMM_TYPE_SERIAL);
+        device.pareComm(&item);
+        QCOMPARE(device.getLinkType(item.getSerialPort()), COMM::COMM_TYPE_NONE);
+    }
+
     void lineEndByMode_data()
     {
         QTest::addColumn<int>("mode");
