@@ -76,6 +76,7 @@ AisConfiguration::AisConfiguration(QWidget* parent, std::shared_ptr<const CPortL
         Log()->dbgPrintf(DBG_ERROR, "AisConfiguration", 0, "The communication thread did not start");
     readAllProfileIni();
     m_ui->btnHomeWiFi->setVisible(true);
+    m_dragEnabled = true;
 }
 
 AisConfiguration::~AisConfiguration()
@@ -132,6 +133,7 @@ void AisConfiguration::configureWgConnections()
         }
     }
     connect(m_ui->btnThemeFunAbout, &QAbstractButton::clicked, this, &AisConfiguration::onAboutClick);
+    configureActionConnections();
 }
 
 void AisConfiguration::readAllProfileIni()
@@ -144,6 +146,10 @@ void AisConfiguration::onStartupReady()
 {
     // The raw serial text crosses from the communication thread under this name.
     qRegisterMetaType<QString>("QStringLog");
+    CDeviceComm& device = m_commSpaces->getDeviceComm();
+    connect(&device.getSentenceHandle(), &CSensorSentenceHandle::signalRxLogMsg, this,
+            &AisConfiguration::onCommRxLogMsg);
+    connect(&device, &CDeviceComm::signalRxLogMsg, this, &AisConfiguration::onCommRxLogMsg);
 }
 
 void AisConfiguration::onRefreshSerialPortDisp()

@@ -2,11 +2,14 @@
 
 #include "device/CWiFiAPExchangeSet.h"
 #include "device/WiFiTypes.h"
+#include "mainwindow/CLogLineCutter.h"
 #include "mainwindow/CSecondsSource.h"
 #include "mainwindow/ConfigSentenceTypes.h"
 #include "mainwindow/environment/CEnvironmentSetup.h"
 
+#include <QByteArray>
 #include <QMainWindow>
+#include <QPoint>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -21,8 +24,11 @@ class CCommSpacesManage;
 class CPortLister;
 class CTargetExchangeSet;
 class ModSatelliteMap;
+enum MSG_BOX_S : int;
 class QButtonGroup;
+class QMouseEvent;
 class QTableView;
+class QTextBrowser;
 class QTimer;
 class QTranslator;
 
@@ -103,6 +109,20 @@ public:
     CSecondsSource& secondsSource() { return m_seconds; }
     int64_t lastQueryTime() const { return m_lastQueryTime; }
 
+    // Serial data page, connection and window actions, drag and quick menus
+    static constexpr int SerialLogCap = 10000000;
+    // Cuts the text for the serial view at its last CR LF, holding the tail for the next piece.
+    void recomposeLogMsgForNewLine(QString* text);
+    static void msgAutoScroll(QTextBrowser* view);
+    // Nothing is shown for a kind past the four, or before the view exists.
+    void showMsgBox(MSG_BOX_S kind, const QString& title, const QString& text, int buttons, int defaultButton);
+    // The release's global point: a Home panel opens its page, a Wi-Fi tile chooses its mode.
+    void wgHomeQuickMenuClick(const QPoint& globalPos);
+    void wgWiFiModeClick(const QPoint& globalPos);
+    static bool isPanelUnder(const QWidget* panel, const QPoint& globalPos);
+    // Everything received while logging was on, as it came, since the last clear.
+    const QByteArray& serialLogBuffer() const { return m_serialLogBuffer; }
+
 public slots:
     void onStartupReady();
     void onRefreshSerialPortDisp();
@@ -113,6 +133,28 @@ public slots:
     void onTimerRefresh();
     // About dialog
     void onAboutClick();
+    // Serial data page, connection and window actions
+    void onConntDeleted();
+    // The transport is an id only: it may be deleted by the time the text arrives.
+    void onCommRxLogMsg(void* transport, QString text);
+    void onClose();
+    void onMinimized();
+    void onHelpClick();
+    void onShipNameToUpper(const QString& text);
+    void onCallSignToUpper(const QString& text);
+    void onMmsiHelpClick();
+    void onCfgAdvConfigChanged();
+    void onRefreshDiagnostics();
+    void onEnableLogSwitch();
+    void onClearLog();
+    void onSaveLog();
+    void onSendCommand();
+
+protected:
+    // Window drag and quick menus
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void configureWgConnections();
@@ -149,4 +191,11 @@ private:
     CWiFiAPExchangeSet m_apExchangeSet;
     // About dialog: made once by initForm, a Qt child of the window.
     CAboutForm* m_aboutForm = nullptr;
+    // Serial data page, connection and window actions, drag and quick menus
+    void configureActionConnections();
+    QByteArray m_serialLogBuffer;
+    CLogLineCutter m_logLineCutter;
+    bool m_dragEnabled = false;
+    bool m_dragging = false;
+    QPoint m_dragOffset;
 };

@@ -1,0 +1,104 @@
+#include "mainwindow/AisConfiguration.h"
+
+#include "device/CCommSpacesManage.h"
+#include "mainwindow/CAisConfigurationView.h"
+#include "support/Singleton.h"
+#include "support/SysDebug.h"
+#include "ui_AisConfiguration.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QTextBrowser>
+#include <QTextCursor>
+
+namespace {
+
+SysDebug* Log()
+{
+    return Pattern::Singleton<SysDebug>::Instance();
+}
+
+} // namespace
+
+void AisConfiguration::onEnableLogSwitch()
+{
+    QAbstractButton* button = m_ui->btnEnableLog;
+    QTextBrowser* view = m_ui->txbwSerialRx;
+    if (button->text() == m_view->m_startLogText) {
+        button->setText(m_view->m_stopLogText);
+        view->setReadOnly(true);
+        view->setEnabled(false);
+        msgAutoScroll(view);
+    } else {
+        button->setText(m_view->m_startLogText);
+        view->setReadOnly(false);
+        view->setEnabled(true);
+    }
+}
+
+void AisConfiguration::onClearLog()
+{
+    m_ui->txbwSerialRx->clear();
+    m_serialLogBuffer.clear();
+}
+
+void AisConfiguration::onCommRxLogMsg(void* transport, QString text)
+{
+    // The button's text is the logging state.
+    if (m_ui->btnEnableLog->text() != m_view->m_stopLogText)
+        return;
+    // Emptied whole at the cap, never trimmed.
+    if (m_serialLogBuffer.size() > SerialLogCap) {
+        m_serialLogBuffer.clear();
+        m_ui->txbwSerialRx->clear();
+    }
+    m_serialLogBuffer += text.toUtf8();
+    recomposeLogMsgForNewLine(&text);
+    // Only the link's kind kept at its adoption is asked: the transport may be gone by now.
+    if (text.isEmpty() || m_commSpaces->getDeviceComm().getLinkType(transport) != COMM::COMM_TYPE_SERIAL)
+        return;
+    m_ui->txbwSerialRx->insertPlainText(text);
+    msgAutoScroll(m_ui->txbwSerialRx);
+}
+
+void AisConfiguration::recomposeLogMsgForNewLine(QString* text)
+{
+    m_logLineCutter.recompose(text);
+}
+
+void AisConfiguration::msgAutoScroll(QTextBrowser* view)
+{
+    if (!view)
+        return;
+    QTextCursor cursor = view->textCursor();
+    cursor.movePosition(QTextCursor::End, QTextCursor::MoveAnchor);
+    view->setTextCursor(cursor);
+    view->ensureCursorVisible();
+}
+
+void AisConfiguration::onSaveLog()
+{
+    if (m_serialLogBuffer.isEmpty())
+        return;
+    const QString name = QFileDialog::getSaveFileName(this, tr("Save Log File"), QStringLiteral("."),
+                                                      tr("Log Files(*.txt)"));
+    if (name.isEmpty())
+        return;
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        Log()->dbgPrintf(DBG_WARNING, "onSaveLog", 0, "%s not opened", name.toUtf8().constData());
+        return;
+    }
+    // Every byte as it came, zero bytes included.
+    if (file.write(m_serialLogBuffer) != m_serialLogBuffer.size())
+        Log()->dbgPrintf(DBG_ERROR, "onSaveLog", 0, "%s not written whole", name.toUtf8().constData());
+}
+
+void AisConfiguration::onSendCommand()
+{
+    Log()->dbgPrintf(DBG_CONTROL, "onSendCommand", 0, "%s", "Serial data send command clicked");
+    // Whatever its length: the facade refuses, with a log line, what a package cannot carry.
+    QByteArray command = m_ui->edtSendCommand->text().toLocal8Bit();
+    command += "\r\n";
+    m_commSpaces->sendCommand(command.constData(), command.size());
+}
