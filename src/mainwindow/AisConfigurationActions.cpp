@@ -124,6 +124,7 @@ void AisConfiguration::onRefreshDiagnostics()
 {
     Log()->dbgPrintf(DBG_CONTROL, "onRefreshDiagnostics", 0, "%s", "Diagnostics refresh clicked");
     m_commSpaces->getDeviceComm().initDevDiagnoseInfo();
+    updateDiagnosticsDisp();
     enableDebugPortView(QueryClosingNumber, false);
 }
 

@@ -158,6 +158,21 @@ private slots:
         QCOMPARE(shown, counts);
     }
 
+    // The page's Refresh forgets what the device reported and shows it so at once.
+    void refreshButtonResetsTheShownDiagnostics()
+    {
+        receiveAndTick(CWindowDeviceFeed::closed("$PQLX,R,CFG,8117,1234,1111,4") + positionReport("!AIVDM", 'B'));
+        QVERIFY(shownImage(m_ui->imgDiagStatusPowerOk) == resourceImage(true, "Green"));
+        QCOMPARE(m_ui->lblDiagRxChBValue->text(), QStringLiteral("1"));
+
+        m_ui->btnDiagRefresh->click();
+        for (QLabel* lamp : {m_ui->imgDiagStatusPowerOk, m_ui->imgDiagStatusTxTimeout, m_ui->imgDiagStatusError,
+                             m_ui->imgDiagStatusSilentMode})
+            QVERIFY2(shownImage(lamp) == resourceImage(true, "Gray"), qPrintable(lamp->objectName()));
+        QVERIFY(shownImage(m_ui->imgDiagCheckAisRxPos) == resourceImage(false, "1.Failed"));
+        QCOMPARE(m_ui->lblDiagRxChBValue->text(), QStringLiteral("0"));
+    }
+
     // Vessels rebuilt by the tick stay in the order the user chose.
     void otherVesselsKeepSortOrder()
     {
