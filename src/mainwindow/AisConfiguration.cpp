@@ -134,6 +134,7 @@ void AisConfiguration::configureWgConnections()
     }
     connect(m_ui->btnThemeFunAbout, &QAbstractButton::clicked, this, &AisConfiguration::onAboutClick);
     configureActionConnections();
+    connect(m_ui->btnCfgProgramDev, &QAbstractButton::clicked, this, &AisConfiguration::onCfgProgramDev);
 }
 
 void AisConfiguration::readAllProfileIni()

@@ -156,6 +156,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
+    // Program Device: the Configuration page written to the device and read back.
+    void onCfgProgramDev();
+
 private:
     void configureWgConnections();
     void readAllProfileIni();

@@ -89,10 +89,15 @@ void AisConfiguration::updateConfigInfoAndDisp()
         return;
     m_lastQueryTime = 0;
     CAisSentenceHandle& handle = m_commSpaces->getDeviceComm().getSentenceHandle();
+    const bool changed = handle.isChangedConfigDisp();
     handle.refreshConfigInfo();
     handle.setDevDetectState(DEV_STATE_CONFIG_SHOWN);
     m_ui->lblConntStatus->setText(QString());
     m_view->updateHomePageDisp();
+    if (changed)
+        m_view->updateConfigurationInfo(handle.getMachineType());
+    else
+        m_view->updateConfigurationMMSIInfo();
     checkDevPower();
     enableConfigDisp();
 }
@@ -128,6 +133,8 @@ void AisConfiguration::updateCurPageDisp(int page)
         return;
     if (page == 0)
         updateHomePageDisp(false);
+    else if (page == 1)
+        m_view->updateConfigurationInfo(m_commSpaces->getDeviceComm().getSentenceHandle().getMachineType());
     else if (page == 2)
         updateGPSStatusDisp(false);
     else if (page == 4)

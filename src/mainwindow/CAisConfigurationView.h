@@ -116,6 +116,14 @@ public:
     // Without keeping the style the table's sheet is set again; the user's sort order is kept.
     void updateOtherVslListDisp(bool keepStyle);
     void updateSerialDataDisp();
+    // Configuration page: the record shown in the widgets and read back from them.
+    // The position of a rate in the page's baud lists, -1 when the list does not offer it.
+    static int getBuadRateIndex(int baudRate);
+    // An MMSI the device holds cannot be edited; without one the field is empty and open.
+    void updateConfigurationMMSIInfo();
+    void updateConfigurationInfo(MACHINE_TYPE model);
+    // Writes the page over the target; what the page does not cover keeps its values.
+    void getConfigData(CSensorConfig* target, MACHINE_TYPE model) const;
 
 private:
     void initUiObjDisp();

@@ -1,0 +1,277 @@
+#include "device/CCommSpacesManage.h"
+#include "mainwindow/AisConfiguration.h"
+#include "mainwindow/CAisConfigurationView.h"
+#include "resources/ResourceCollections.h"
+#include "ui_AisConfiguration.h"
+
+#include "LogCapture.h"
+#include "WindowSimRig.h"
+
+#include <QMessageBox>
+#include <QtTest>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+constexpr int WaitMs = WindowSimRig::WaitMs;
+const QStringList WithoutMmsi{"--mmsi", "0"};
+
+enum REFUSAL : int
+{
+    REFUSAL_NONE,
+    REFUSAL_NAME,
+    REFUSAL_CALL_SIGN,
+    REFUSAL_MMSI,
+    REFUSAL_BAUD,
+};
+
+} // namespace
+
+// Program Device on the simulated transponder: the page written in the device's series, read
+// back by the next take-over, and the checks that refuse before anything is sent.
+class TestMainWindowProgram : public QObject
+{
+    Q_OBJECT
+
+private:
+    WindowSimRig m_rig;
+    std::unique_ptr<BoxAnswerer> m_boxes;
+    AisConfiguration* m_window = nullptr;
+    Ui::AisConfiguration* m_ui = nullptr;
+    int64_t m_now = WindowSimRig::Start;
+
+    CAisSentenceHandle& handle() { return m_rig.handle(); }
+    CSensorConfig& shown() { return handle().getShownConfig(); }
+
+    // Connected, identified and read, the Configuration page open. The Q-375's power question
+    // is answered No: its pages then open without waiting for the Wi-Fi module.
+    bool readDevice(int model, const QStringList& simArguments = {})
+    {
+        m_boxes->reset(QMessageBox::No);
+        if (!m_rig.connectSim(model, simArguments))
+            return false;
+        m_window = &m_rig.window();
+        m_ui = m_rig.ui();
+        m_now = WindowSimRig::Start;
+        if (!m_rig.detect(&m_now))
+            return false;
+        m_window->updateCurPageDisp(1);
+        return m_ui->tbwgMain->currentWidget() == m_ui->tabMainConfiguration;
+    }
+
+    void programDevice(QMessageBox::StandardButton answer)
+    {
+        m_boxes->reset(answer);
+        QTest::mouseClick(m_ui->btnCfgProgramDev, Qt::LeftButton);
+    }
+
+    // Sentences leave in order: once this one arrived, everything queued before it has too.
+    bool sendMarker()
+    {
+        m_window->sendPTSTSentToCommPort(77);
+        return m_rig.sim().waitForLog("in", "$PTST,,,,,77*", WaitMs);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Resources::registerCollections();
+        LogCapture::start();
+        m_boxes = std::make_unique<BoxAnswerer>();
+    }
+
+    void cleanup() { QVERIFY(m_rig.stop()); }
+
+    void programAndReadBack_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QStringList>("page"); // name, call sign, vessel type, A, B, C, D, NMEA 1 row
+        QTest::addColumn<QList<QByteArray>>("series");
+        QTest::newRow("UNIT-K-42")
+            << 1 << QStringList{"SIM SEAGULL", "SIMK042", "37", "8", "4", "2", "3", "38400"}
+            << QList<QByteArray>{"$ECSSD,SIMK042,TEST^2CSHIP,8,4,2,3,,*", "$PQLX,C,MID,235000001*",
+                                 "$ECVSD,37,,,,,,,,*",                   "$PDBG,101,1,50,0,51,2,703,4,*",
+                                 "$PQLX,C,CFG,108,6,0,*",                "$PDBG,42,5,40,2,39,6,38,5,*",
+                                 "$PQLX,Q,CFG,8117,,,*"};
+        QTest::newRow("Q-375") << 2 << QStringList{"SIM CORMORANT", "SIMQ375", "36", "12", "3", "2", "2", "38400"}
+                               << QList<QByteArray>{"$ECSSD,SIMQ375,TEST^2CSHIP,12,3,2,2,,*",
+                                                    "$PQLX,C,MID,235000001*",
+                                                    "$ECVSD,36,,,,,,,,*",
+                                                    "$PDBG,101,0,50,0,51,1,703,5,*",
+                                                    "$PQLX,C,CFG,31,7,0,*",
+                                                    "$PQLX,C,DBG,40,2,41,6,,,,,*",
+                                                    "$PQLX,C,CFG,183,2000,3,*",
+                                                    "$AIEPV,C,AI,235000001,109,75*",
+                                                    "$AIEPV,C,AI,235000001,110,76*",
+                                                    "$PQLX,Q,CFG,8117,,,*"};
+    }
+
+    // The demo: identify, read, change the MMSI of a device without one and the name, program,
+    // and read the same values back from the device.
+    void programAndReadBack()
+    {
+        QFETCH(int, model);
+        QFETCH(QStringList, page);
+        QFETCH(QList<QByteArray>, series);
+        QVERIFY(readDevice(model, WithoutMmsi));
+
+        // The page shows the device's configuration.
+        QCOMPARE(m_ui->edtCfgShipName->text(), page[0]);
+        QCOMPARE(m_ui->edtCfgCallSign->text(), page[1]);
+        QCOMPARE(m_window->view()->getShipTypeCode(m_ui->cbbxCfgVesselType->currentIndex()), page[2].toInt());
+        const QList<QSpinBox*> dims{m_ui->spbxCfgVslDimA, m_ui->spbxCfgVslDimB, m_ui->spbxCfgVslDimC,
+                                    m_ui->spbxCfgVslDimD};
+        for (int i = 0; i < dims.size(); ++i)
+            QCOMPARE(dims[i]->value(), page[3 + i].toInt());
+        QCOMPARE(m_ui->cbbxCfgNmea1Input->currentText(), page[7]);
+        QVERIFY(m_ui->edtCfgMmsi->text().isEmpty());
+        QVERIFY(m_ui->edtCfgMmsi->isEnabled());
+
+        m_ui->edtCfgShipName->clear();
+        QTest::keyClicks(m_ui->edtCfgShipName, QStringLiteral("TEST,SHIP"));
+        QTest::keyClicks(m_ui->edtCfgMmsi, QStringLiteral("235000001"));
+        const int64_t programmed = m_now;
+        programDevice(QMessageBox::Yes);
+        QCOMPARE(m_boxes->titles, QStringList{"Configuration"});
+        QCOMPARE(m_boxes->texts, QStringList{m_window->view()->m_deviceConfirmText});
+        QCOMPARE(m_window->lastQueryTime(), programmed);
+
+        // The read-back query set closes as the detection's did.
+        QVERIFY(QTest::qWaitFor([&] { return m_rig.receivedCount("$PTST,,,,,16*") == 2; }, WaitMs));
+        const QList<QByteArray> sent = m_rig.received("$ECSSD");
+        QVERIFY2(sent.size() >= series.size(), sent.join(' ').constData());
+        for (int i = 0; i < series.size(); ++i)
+            QVERIFY2(sent[i].startsWith(series[i]), sent[i].constData());
+
+        // The device's own answers carry the new values; the take-over 3 s on shows them.
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                const CSensorConfig current = handle().getCurrentConfig();
+                return current.mmsi == 235000001u && std::strcmp(current.shipName, "TEST,SHIP") == 0
+                       && !current.differsOnPage(shown());
+            },
+            WaitMs));
+        m_rig.tickAt(programmed + 3);
+        QCOMPARE(m_window->lastQueryTime(), int64_t(0));
+        QVERIFY(handle().getCurrentConfig() == shown());
+        QCOMPARE(m_ui->edtCfgShipName->text(), QStringLiteral("TEST,SHIP"));
+        QCOMPARE(m_ui->edtCfgMmsi->text(), QStringLiteral("235000001"));
+        QVERIFY(!m_ui->edtCfgMmsi->isEnabled());
+        m_window->updateCurPageDisp(1);
+        QCOMPARE(m_ui->edtCfgCallSign->text(), page[1]);
+        QCOMPARE(m_ui->cbbxCfgNmea1Input->currentText(), page[7]);
+    }
+
+    void answeringNoSendsNothing()
+    {
+        QVERIFY(readDevice(1));
+        const CSensorConfig before = shown();
+        m_ui->edtCfgShipName->setText(QStringLiteral("OTHER NAME"));
+        programDevice(QMessageBox::No);
+        QCOMPARE(m_boxes->texts, QStringList{m_window->view()->m_deviceConfirmText});
+        QVERIFY(sendMarker());
+        QCOMPARE(m_rig.receivedCount("$ECSSD"), 0);
+        QCOMPARE(m_rig.receivedCount("8117"), 1);
+        QVERIFY(shown() == before);
+    }
+
+    void checksBeforeSending_data()
+    {
+        QTest::addColumn<QString>("shipName");
+        QTest::addColumn<QString>("callSign");
+        QTest::addColumn<QString>("mmsi");
+        QTest::addColumn<int>("nmea1InBaud"); // set in the record, 0 to keep the device's
+        QTest::addColumn<int>("refusal");
+        QTest::addColumn<QByteArray>("sentence");
+        QTest::newRow("name blank") << "" << "SIMK042" << "" << 0 << int(REFUSAL_NAME) << QByteArray();
+        QTest::newRow("call sign blank") << "SHIP" << "" << "" << 0 << int(REFUSAL_CALL_SIGN) << QByteArray();
+        QTest::newRow("MMSI 199999999") << "SHIP" << "SIMK042" << "199999999" << 0 << int(REFUSAL_MMSI)
+                                        << QByteArray();
+        QTest::newRow("MMSI 200000000") << "SHIP" << "SIMK042" << "200000000" << 0 << int(REFUSAL_NONE)
+                                        << QByteArray("$PQLX,C,MID,200000000*");
+        QTest::newRow("MMSI 799999999") << "SHIP" << "SIMK042" << "799999999" << 0 << int(REFUSAL_NONE)
+                                        << QByteArray("$PQLX,C,MID,799999999*");
+        QTest::newRow("MMSI 800000000") << "SHIP" << "SIMK042" << "800000000" << 0 << int(REFUSAL_MMSI)
+                                        << QByteArray();
+        QTest::newRow("no MMSI entered") << "SHIP" << "SIMK042" << "" << 0 << int(REFUSAL_NONE)
+                                         << QByteArray("$ECSSD,SIMK042,SHIP,");
+        // The device's rate has no code among the page's three.
+        QTest::newRow("NMEA 1 input at 115200") << "SHIP" << "SIMK042" << "" << 115200 << int(REFUSAL_BAUD)
+                                                << QByteArray();
+    }
+
+    // On a device without an MMSI: each check refuses with its box before anything is sent.
+    void checksBeforeSending()
+    {
+        QFETCH(QString, shipName);
+        QFETCH(QString, callSign);
+        QFETCH(QString, mmsi);
+        QFETCH(int, nmea1InBaud);
+        QFETCH(int, refusal);
+        QFETCH(QByteArray, sentence);
+        QVERIFY(readDevice(1, WithoutMmsi));
+        if (nmea1InBaud != 0) {
+            shown().nmea1InBaud = nmea1InBaud;
+            m_window->updateCurPageDisp(1);
+            QCOMPARE(m_ui->cbbxCfgNmea1Input->currentIndex(), -1);
+        }
+        m_ui->edtCfgShipName->setText(shipName);
+        m_ui->edtCfgCallSign->setText(callSign);
+        m_ui->edtCfgMmsi->setText(mmsi);
+        const CSensorConfig before = shown();
+        programDevice(QMessageBox::Yes);
+        QVERIFY(sendMarker());
+        QCOMPARE(m_boxes->titles, QStringList{"Configuration"});
+        const CAisConfigurationView& view = *m_window->view();
+        const QString expected[] = {view.m_deviceConfirmText, view.m_invalidShipNameTip, view.m_invalidCallSignTip,
+                                    view.m_invalidMmsiTip};
+        if (refusal == REFUSAL_BAUD)
+            QVERIFY2(m_boxes->texts.value(0).contains(QStringLiteral("“NMEA 1 Input”")), qPrintable(m_boxes->texts.value(0)));
+        else
+            QCOMPARE(m_boxes->texts, QStringList{expected[refusal]});
+        if (refusal == REFUSAL_NONE) {
+            QCOMPARE(m_rig.receivedCount(sentence), 1);
+            QCOMPARE(m_rig.receivedCount("$PQLX,C,MID,"), mmsi.isEmpty() ? 0 : 1);
+        } else {
+            QCOMPARE(m_rig.receivedCount("$ECSSD"), 0);
+            QCOMPARE(m_rig.receivedCount("$PQLX,C,MID,"), 0);
+            QVERIFY(shown() == before);
+        }
+    }
+
+    // A device code that the list does not offer goes back to the device unchanged.
+    void unlistedVesselTypeKept()
+    {
+        QVERIFY(readDevice(1));
+        shown().shipType = 99;
+        m_window->updateCurPageDisp(1);
+        QCOMPARE(m_ui->cbbxCfgVesselType->currentIndex(), -1);
+        programDevice(QMessageBox::Yes);
+        QVERIFY(sendMarker());
+        QCOMPARE(m_rig.receivedCount("$ECVSD,99,,,,,,,,*"), 1);
+    }
+
+    // Only a device whose configuration was taken over, on a connected link, is programmed.
+    void onlyWhenReadAndConnected()
+    {
+        m_boxes->reset(QMessageBox::Yes);
+        QVERIFY(m_rig.connectSim(1));
+        m_window = &m_rig.window();
+        m_ui = m_rig.ui();
+        m_window->onCfgProgramDev();
+        QVERIFY(m_boxes->texts.isEmpty());
+
+        int64_t now = WindowSimRig::Start;
+        QVERIFY(m_rig.detect(&now));
+        m_ui->btnCommConnt->setChecked(false);
+        m_window->onCfgProgramDev();
+        m_ui->btnCommConnt->setChecked(true);
+        QVERIFY(m_boxes->texts.isEmpty());
+        QVERIFY(sendMarker());
+        QCOMPARE(m_rig.receivedCount("$ECSSD"), 0);
+    }
+};
+
+QTEST_MAIN(TestMainWindowProgram)
+#include "tst_mainwindowprogram.moc"
