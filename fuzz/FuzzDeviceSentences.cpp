@@ -5,23 +5,16 @@
 // "system data end", and never to a model before its version sentence; the model and its
 // number agree; the record's texts and the version's end in a NUL within their widths; its
 // values stay within what the parsers let through; the Wi-Fi mode signal is 0 or 1.
-#include "FuzzChunks.h"
-#include "FuzzLog.h"
-#include "ReceiveRig.h"
+#include "FuzzReceiveRig.h"
 
-#include "codec/records/CodecClock.h"
 #include "device/CAisSentenceHandle.h"
 #include "device/CKTRWiFiPaser.h"
-#include "support/PortalTime.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
-
-constexpr uint64_t StartMs = 10000000;
-constexpr uint64_t ChunkSpacingMs = 250;
 
 [[noreturn]] void fail(const char* what, long value)
 {
@@ -104,16 +97,13 @@ void checkVersion(const AIVER_S& v)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    ReceiveRig::EnsureApplication();
-    FuzzLog::start();
+    FuzzReceiveRig::Initialize();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    uint64_t now = StartMs;
-    Portal::Time::SetFakeClock(now);
-    IoSubInitial();
+    FuzzReceiveRig::StartInput();
     // The Wi-Fi mode check keeps its state process-wide: an exit and its answer clear it, so
     // that each input starts alike.
     CKTRWiFiPaser::checkCfgModeEnable(">AT+EXIT\r\n");
@@ -130,11 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     });
 
     int step = 0;
-    FuzzChunks::ForEach(data, size, [&](const std::string& chunk, bool more) {
-        now += ChunkSpacingMs;
-        Portal::Time::SetFakeClock(now);
-        link.rxPackageProc(QByteArray(chunk.data(), int(chunk.size())), more);
-
+    FuzzReceiveRig::Feed(link, data, size, [&](const std::string&) {
         const int reached = detectionStep(handle.getDevDetectState());
         if (reached < step)
             fail("detection went back", reached);

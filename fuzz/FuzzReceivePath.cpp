@@ -5,14 +5,10 @@
 // what the readers of the handler rely on: the hook sees a bounded, terminated line; a target
 // signal names the station that entry 1 holds; the raw text signalled is no more than the
 // bytes fed; and the listener values are the handler's own.
-#include "FuzzChunks.h"
-#include "FuzzLog.h"
-#include "ReceiveRig.h"
+#include "FuzzReceiveRig.h"
 
 #include "codec/SensorListener.h"
-#include "codec/records/CodecClock.h"
 #include "codec/records/CodecSnapshot.h"
-#include "support/PortalTime.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,10 +16,6 @@
 
 namespace {
 
-constexpr uint64_t StartMs = 10000000;
-// Each chunk arrives a quarter second after the one before, so that the handler's
-// once-a-second update and its checksum window come round.
-constexpr uint64_t ChunkSpacingMs = 250;
 constexpr uint32_t MmsiLimit = 1u << 30;
 
 [[noreturn]] void fail(const char* what, long value)
@@ -58,16 +50,13 @@ bool isOwnListener(int listener)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    ReceiveRig::EnsureApplication();
-    FuzzLog::start();
+    FuzzReceiveRig::Initialize();
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    uint64_t now = StartMs;
-    Portal::Time::SetFakeClock(now);
-    IoSubInitial();
+    FuzzReceiveRig::StartInput();
     ReceiveRig::CLink link;
     CCheckingHandle handle; // initialises the codec
     ReceiveRig::Wire(link, handle);
@@ -97,12 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         CopyExtGnssData(&headings);
     });
 
-    FuzzChunks::ForEach(data, size, [&](const std::string& chunk, bool more) {
-        now += ChunkSpacingMs;
-        Portal::Time::SetFakeClock(now);
-        bytesFed += chunk.size();
-        link.rxPackageProc(QByteArray(chunk.data(), int(chunk.size())), more);
-    });
+    FuzzReceiveRig::Feed(link, data, size, [&bytesFed](const std::string& chunk) { bytesFed += chunk.size(); });
     // The last chunk of a run always comes with more unset, so nothing is left undelivered.
     if (textSignalled > bytesFed)
         fail("more raw text signalled than bytes fed", long(textSignalled));
