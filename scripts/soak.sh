@@ -14,7 +14,8 @@ case "$minutes" in
     '' | *[!0-9]*) sed -n '9s/^# //p' "$0" >&2; exit 2 ;;
 esac
 
-PluggedSeconds=11
+# Long enough for the device to be identified (probe, query set, take-over) before the faults.
+PluggedSeconds=16
 BadChecksumSeconds=4
 UnpluggedSeconds=2
 RateFactor=10

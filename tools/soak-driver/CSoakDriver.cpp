@@ -85,6 +85,10 @@ void CSoakDriver::onTick()
         if (connectButton->isEnabled() && !connectButton->isChecked() && pressConnect()) {
             m_step = STEP::CONNECTING;
             m_stepSince = now;
+            m_stuckReported = false;
+        } else if (!connectButton->isEnabled() && now - m_stepSince > ConnectWaitMs && !m_stuckReported) {
+            m_stuckReported = true;
+            say(QStringLiteral("the Connect button stays disabled: no way to connect again"));
         }
         break;
     case STEP::CONNECTING:
@@ -98,6 +102,7 @@ void CSoakDriver::onTick()
             if (connectButton->isChecked() && connectButton->isEnabled())
                 connectButton->click();
             m_step = STEP::IDLE;
+            m_stepSince = now;
         }
         break;
     case STEP::CONNECTED:
@@ -118,11 +123,13 @@ void CSoakDriver::onTick()
             ++m_counts.reportedLosses;
             say(QStringLiteral("the window reported the loss"));
             m_step = STEP::IDLE;
+            m_stepSince = now;
         } else if (now - m_stepSince > ReportWaitMs) {
             say(QStringLiteral("the window did not report the loss; released by hand"));
             if (connectButton->isEnabled())
                 connectButton->click();
             m_step = STEP::IDLE;
+            m_stepSince = now;
         }
         break;
     }

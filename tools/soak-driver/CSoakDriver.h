@@ -39,6 +39,8 @@ private:
     STEP m_step = STEP::IDLE;
     qint64 m_stepSince = 0;
     bool m_identifiedThisLink = false;
+    // Said once per wait that the window offers no way to connect.
+    bool m_stuckReported = false;
     qint64 m_lastMemoryReport = -1;
     SCounts m_counts;
 };
