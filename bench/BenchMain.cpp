@@ -1,10 +1,6 @@
 // The benchmarks' start: an offscreen application set up as the program's start sets it up,
 // in a working folder of its own (the window reads and writes its files there).
-#include "resources/ResourceCollections.h"
-#include "style/QtObjPalette.h"
-#include "support/Singleton.h"
-#include "support/SysConfig.h"
-#include "support/SysDebug.h"
+#include "mainwindow/AisConfigurationStart.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,11 +21,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    Resources::registerCollections();
-    SysConfig* config = Pattern::Singleton<SysConfig>::Instance();
-    config->initialize(std::string());
-    Pattern::Singleton<SysDebug>::Instance()->initialize(config->GetProfileIniUrl());
-    QtObjPalette::initialize(config->GetProfileIniUrl(), "Tahoma", 14, 1.0);
+    if (!PrepareProgramEnvironment())
+        return 0;
 
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -3,6 +3,7 @@
 #   run    building and running the program
 #   test   also the tests: pseudo-terminals (socat), locales, clang for the fuzz targets
 #   bench  building and running the benchmarks
+#   screen building and running the program under a virtual X server (screenshots, gallery)
 # As root it runs apt-get, waiting up to ten minutes for a package manager that holds the lock
 # (automatic updates on a fresh desktop); otherwise it prints the line to run and fails.
 set -euo pipefail
@@ -17,8 +18,9 @@ case "${1:-}" in
     run)   packages=("${run_packages[@]}") ;;
     test)  packages=("${run_packages[@]}" socat locales clang libclang-rt-14-dev) ;;
     bench) packages=("${run_packages[@]}" libbenchmark-dev) ;;
+    screen) packages=("${run_packages[@]}" xvfb xauth) ;;
     *)
-        sed -n '2,5s/^# \{0,1\}//p' "$0" >&2
+        sed -n '2,6s/^# \{0,1\}//p' "$0" >&2
         exit 2
         ;;
 esac

@@ -8,19 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 out="${1:-docs/screenshots}"
 
-if ! command -v xvfb-run >/dev/null || ! command -v xauth >/dev/null; then
-    if [ "$(id -u)" -eq 0 ]; then
-        export DEBIAN_FRONTEND=noninteractive
-        apt-get update -qq
-        apt-get install -y -qq --no-install-recommends xvfb xauth
-    else
-        echo "xvfb-run is missing. Run as root:" >&2
-        echo "  apt-get install -y xvfb xauth" >&2
-        exit 1
-    fi
-fi
-
-scripts/install-deps.sh run
+scripts/install-deps.sh screen
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DAIS_BUILD_TESTS=OFF > /dev/null
 cmake --build build/release -j"$(nproc)" --target sim-transponder ais_screenshot_tour
 

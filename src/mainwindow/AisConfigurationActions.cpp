@@ -22,6 +22,17 @@ SysDebug* Log()
     return Pattern::Singleton<SysDebug>::Instance();
 }
 
+// Upper case in place; the cursor stays where the user left it.
+void setUpperCaseText(QLineEdit* field, const QString& text)
+{
+    const QString upper = text.toUpper();
+    if (upper == field->text())
+        return;
+    const int cursor = field->cursorPosition();
+    field->setText(upper);
+    field->setCursorPosition(cursor);
+}
+
 } // namespace
 
 void AisConfiguration::configureActionConnections()
@@ -88,24 +99,12 @@ void AisConfiguration::onHelpClick()
 
 void AisConfiguration::onShipNameToUpper(const QString& text)
 {
-    QLineEdit* field = m_ui->edtCfgShipName;
-    const QString upper = text.toUpper();
-    if (upper == field->text())
-        return;
-    const int cursor = field->cursorPosition();
-    field->setText(upper);
-    field->setCursorPosition(cursor);
+    setUpperCaseText(m_ui->edtCfgShipName, text);
 }
 
 void AisConfiguration::onCallSignToUpper(const QString& text)
 {
-    QLineEdit* field = m_ui->edtCfgCallSign;
-    const QString upper = text.toUpper();
-    if (upper == field->text())
-        return;
-    const int cursor = field->cursorPosition();
-    field->setText(upper);
-    field->setCursorPosition(cursor);
+    setUpperCaseText(m_ui->edtCfgCallSign, text);
 }
 
 void AisConfiguration::onMmsiHelpClick()

@@ -1,10 +1,32 @@
 #include "mainwindow/AisConfigurationStart.h"
+#include "resources/ResourceCollections.h"
+#include "style/QtObjPalette.h"
+#include "support/Singleton.h"
+#include "support/SysConfig.h"
+#include "support/SysDebug.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <cstdlib>
 #include <exception>
 #include <memory>
+
+namespace {
+
+const char* const FontFamily = "Tahoma";
+
+} // namespace
+
+bool PrepareProgramEnvironment()
+{
+    Resources::registerCollections();
+    SysConfig* config = Pattern::Singleton<SysConfig>::Instance();
+    config->initialize(std::string());
+    if (!Pattern::Singleton<SysDebug>::Instance()->initialize(config->GetProfileIniUrl()))
+        return false;
+    QtObjPalette::initialize(config->GetProfileIniUrl(), FontFamily, 14, 1.0);
+    return true;
+}
 
 int RunMainWindow(const AisConfiguration::CommSpacesFactory& makeCommSpaces)
 {

@@ -1,9 +1,4 @@
 #include "mainwindow/AisConfigurationStart.h"
-#include "resources/ResourceCollections.h"
-#include "style/QtObjPalette.h"
-#include "support/Singleton.h"
-#include "support/SysConfig.h"
-#include "support/SysDebug.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -11,8 +6,6 @@
 #include <cstring>
 
 namespace {
-
-const char* const FontFamily = "Tahoma";
 
 // Qt aborts when it cannot open its window system, so before the application is made: is there
 // a display (DISPLAY or WAYLAND_DISPLAY), or did the user name a platform for Qt to open
@@ -38,17 +31,9 @@ int main(int argc, char* argv[])
         return EXIT_FAILURE;
     }
     QApplication app(argc, argv);
-    Resources::registerCollections();
-
-    SysConfig* config = Pattern::Singleton<SysConfig>::Instance();
-    config->initialize(std::string());
-
-    SysDebug* log = Pattern::Singleton<SysDebug>::Instance();
-    if (!log->initialize(config->GetProfileIniUrl())) {
-        // The log was decoded instead, as profile.ini asked.
+    if (!PrepareProgramEnvironment()) {
         QCoreApplication::exit(0);
         return 0;
     }
-    QtObjPalette::initialize(config->GetProfileIniUrl(), FontFamily, 14, 1.0);
     return RunMainWindow();
 }

@@ -5,11 +5,7 @@
 #include "CSoakDriver.h"
 
 #include "mainwindow/AisConfiguration.h"
-#include "resources/ResourceCollections.h"
-#include "style/QtObjPalette.h"
-#include "support/Singleton.h"
-#include "support/SysConfig.h"
-#include "support/SysDebug.h"
+#include "mainwindow/AisConfigurationStart.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -26,11 +22,8 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: ais_soak_driver <port path> <seconds>\n");
         return 2;
     }
-    Resources::registerCollections();
-    SysConfig* config = Pattern::Singleton<SysConfig>::Instance();
-    config->initialize(std::string());
-    Pattern::Singleton<SysDebug>::Instance()->initialize(config->GetProfileIniUrl());
-    QtObjPalette::initialize(config->GetProfileIniUrl(), "Tahoma", 14, 1.0);
+    if (!PrepareProgramEnvironment())
+        return 0;
 
     AisConfiguration window;
     window.setWindowFlags(Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
