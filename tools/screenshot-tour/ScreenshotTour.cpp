@@ -127,13 +127,13 @@ void CScreenshotTour::shootPages()
 
 void CScreenshotTour::shootAbout()
 {
-    const QWidgetList before = QApplication::topLevelWidgets();
     m_window.form()->btnThemeFunAbout->click();
+    // The window makes its About dialog once, hidden, so it is the one other top level shown.
     QWidget* about = nullptr;
     waitFor(
         [&] {
             for (QWidget* widget : QApplication::topLevelWidgets()) {
-                if (widget->isVisible() && widget != &m_window && !before.contains(widget))
+                if (widget->isVisible() && widget != &m_window)
                     about = widget;
             }
             return about != nullptr;
