@@ -111,6 +111,13 @@ bool CDeviceComm::appendToLink(const COMM::STxPackage& package, bool needConnect
     return true;
 }
 
+void CDeviceComm::resetLinkTx()
+{
+    std::lock_guard<std::mutex> lock(m_linkMutex);
+    if (m_link)
+        m_link->reset();
+}
+
 // Receiving --------------------------------------------------------------------------------
 
 void CDeviceComm::onRxSentence(void* transport, char type)

@@ -61,6 +61,10 @@ public:
     // Appends at the back of the link's transmit queue under the link lock; false when there is
     // no link or, when asked, the link is not connected.
     bool appendToLink(const COMM::STxPackage& package, bool needConnected);
+    // Drops what the link still has to send and the reply it awaits. Under the link lock, so
+    // the communication thread cannot forget and delete the transport meanwhile; from another
+    // thread than the link's it asks the link's timer and waits 100 ms.
+    void resetLinkTx();
 
     // One text line to the device: cut at its first NUL, closed with CR LF in NMEA mode and LF
     // otherwise, 200 ms after the package before it. Dropped without a word when there is no

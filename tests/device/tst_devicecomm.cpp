@@ -217,6 +217,40 @@ private slots:
         QCOMPARE(link.sentAt, (QList<qint64>{1000, nextSentAt}));
     }
 
+    // A reset drops the awaited reply and the queue: in the link's thread at once, from another
+    // thread at the link's next timer tick. Without a link it does nothing.
+    void resetLinkTx_data()
+    {
+        QTest::addColumn<bool>("otherThread");
+        QTest::newRow("link's thread") << false;
+        QTest::newRow("other thread") << true;
+    }
+
+    void resetLinkTx()
+    {
+        QFETCH(bool, otherThread);
+        LinkedDevice linked{WIFI_SYS_MODE_CONFIG};
+        CDeviceComm& device = linked.device;
+        FakeLink& link = linked.link;
+        device.sendWiFiFactoryRstCmd();
+        link.sendFromTo(1000, 1440);
+        QCOMPARE(link.sent, QByteArrayList{"AT+FACTDEF\n"});
+        if (otherThread) {
+            std::thread gui([&device] { device.resetLinkTx(); });
+            gui.join();
+            link.onTxDataTimer();
+        } else {
+            device.resetLinkTx();
+        }
+        device.sendCommand("$PDBG,163,0,,,,,,*15", nullptr);
+        link.sendFromTo(1450, 1450);
+        QCOMPARE(link.sent, (QByteArrayList{"AT+FACTDEF\n", "$PDBG,163,0,,,,,,*15\n"}));
+
+        CDeviceComm unlinked;
+        unlinked.resetLinkTx();
+        QVERIFY(!unlinked.getLink());
+    }
+
     // The mode sentences await nothing: the next line follows 200 ms later.
     void modeSentenceAwaitsNothing()
     {
