@@ -211,6 +211,12 @@ void CWiFiJobEngine::endJob(const char* operation, const char* finishLine, WIFI_
     Step(operation, finishLine);
 }
 
+void CWiFiJobEngine::closeJob(const char* operation, const char* finishLine, int nextType)
+{
+    Log()->dbgPrintf(DBG_INFO, operation, 0, "[%s] Reset", operation);
+    endJob(operation, finishLine, WIFI_MAIN_START, nextType);
+}
+
 void CWiFiJobEngine::setSubState(int subState)
 {
     write([subState](SCmdProcData& s) { s.subState = subState; });

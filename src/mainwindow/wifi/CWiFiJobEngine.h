@@ -65,6 +65,9 @@ private:
     void handleTimeOut();
     void endJob(const char* operation, const char* finishLine, WiFiScope::WIFI_MAIN_PROC_S next,
                 int nextType);
+    // The last step of every job but the query: its Reset line, then a run of the next job.
+    void closeJob(const char* operation, const char* finishLine, int nextType);
+    void closeLinkJob(const char* operation, const char* finishLine);
     void setSubState(int subState);
     void clearSettings();
     void write(const std::function<void(WiFiScope::SCmdProcData&)>& change);

@@ -50,8 +50,7 @@ void CWiFiJobEngine::wifiSetupProc(int subState)
             subState = 2;
             continue;
         case 2:
-            Step(op, "[wifiSetupProc] Reset");
-            endJob(op, "WiFi Setup Proc Finish", WIFI_MAIN_START, WIFI_CFG_QUERY);
+            closeJob(op, "WiFi Setup Proc Finish", WIFI_CFG_QUERY);
             return;
         default:
             return;
@@ -78,9 +77,8 @@ void CWiFiJobEngine::wifiFunModeCtrlProc(int subState)
             subState = 2;
             continue;
         case 2: {
-            Step(op, "[wifiFunModeCtrlProc] Reset");
             const bool scan = m_host.chosenOpMode() == WIFI_OP_MODE_CLIENT && m_host.isWiFiSwitchOn();
-            endJob(op, "WiFi Mode Ctrl Proc Finish", WIFI_MAIN_START, scan ? WIFI_CFG_CLIENT_SCAN : WIFI_CFG_QUERY);
+            closeJob(op, "WiFi Mode Ctrl Proc Finish", scan ? WIFI_CFG_CLIENT_SCAN : WIFI_CFG_QUERY);
             return;
         }
         default:
@@ -111,8 +109,7 @@ void CWiFiJobEngine::wifiFactoryResetProc(int subState)
             subState = 2;
             continue;
         case 2:
-            Step(op, "[wifiFactoryResetProc] Reset");
-            endJob(op, "WiFi Factory Reset Proc Finish", WIFI_MAIN_START, WIFI_CFG_QUERY);
+            closeJob(op, "WiFi Factory Reset Proc Finish", WIFI_CFG_QUERY);
             return;
         default:
             return;

@@ -53,6 +53,17 @@ CWiFiJobEngine::LINK_STEP CWiFiJobEngine::linkQueryStep(const char* op, int* sub
     return LINK_LATER;
 }
 
+// Sub-states 6 and 7: the access point list from the scan results, then the job's end.
+void CWiFiJobEngine::closeLinkJob(const char* op, const char* finishLine)
+{
+    if (state().subState == 6) {
+        Log()->dbgPrintf(DBG_INFO, op, 0, "[%s] Update display", op);
+        m_host.updateAPListDisp();
+        setSubState(7);
+    }
+    closeJob(op, finishLine, WIFI_CFG_QUERY);
+}
+
 void CWiFiJobEngine::wifiClientScanProc(int subState)
 {
     const char* const op = "wifiClientScanProc";
@@ -87,13 +98,8 @@ void CWiFiJobEngine::wifiClientScanProc(int subState)
             subState = 6;
             break;
         case 6:
-            Step(op, "[wifiClientScanProc] Update display");
-            m_host.updateAPListDisp();
-            subState = 7;
-            break;
         case 7:
-            Step(op, "[wifiClientScanProc] Reset");
-            endJob(op, "WiFi Client Scan Proc Finish", WIFI_MAIN_START, WIFI_CFG_QUERY);
+            closeLinkJob(op, "WiFi Client Scan Proc Finish");
             return;
         default:
             return;
@@ -147,13 +153,8 @@ void CWiFiJobEngine::wifiClientAPCntProc(int subState)
             subState = 6;
             break;
         case 6:
-            Step(op, "[wifiClientAPCntProc] Update display");
-            m_host.updateAPListDisp();
-            subState = 7;
-            break;
         case 7:
-            Step(op, "[wifiClientAPCntProc] Reset");
-            endJob(op, "WiFi Client AP Connect Proc Finish", WIFI_MAIN_START, WIFI_CFG_QUERY);
+            closeLinkJob(op, "WiFi Client AP Connect Proc Finish");
             return;
         default:
             return;
