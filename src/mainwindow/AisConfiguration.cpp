@@ -69,6 +69,7 @@ AisConfiguration::AisConfiguration(QWidget* parent, std::shared_ptr<const CPortL
         m_aboutForm->updateUiDisp();
     updateUiText();
     enableConfigDisp();
+    initWiFiJobs();
 
     configureWgConnections();
     connect(m_commSpaces, SIGNAL(signalCommConntReady()), this, SLOT(onStartupReady()), Qt::QueuedConnection);
@@ -135,6 +136,7 @@ void AisConfiguration::configureWgConnections()
     connect(m_ui->btnThemeFunAbout, &QAbstractButton::clicked, this, &AisConfiguration::onAboutClick);
     configureActionConnections();
     connect(m_ui->btnCfgProgramDev, &QAbstractButton::clicked, this, &AisConfiguration::onCfgProgramDev);
+    connectWiFiActions();
 }
 
 void AisConfiguration::readAllProfileIni()

@@ -4,8 +4,10 @@
 #include "device/WiFiTypes.h"
 #include "mainwindow/CLogLineCutter.h"
 #include "mainwindow/CSecondsSource.h"
+#include "mainwindow/CWindowWiFiHost.h"
 #include "mainwindow/ConfigSentenceTypes.h"
 #include "mainwindow/environment/CEnvironmentSetup.h"
+#include "mainwindow/wifi/CWiFiJobEngine.h"
 
 #include <QByteArray>
 #include <QMainWindow>
@@ -27,6 +29,7 @@ class ModSatelliteMap;
 enum MSG_BOX_S : int;
 class QButtonGroup;
 class QMouseEvent;
+class QModelIndex;
 class QTableView;
 class QTextBrowser;
 class QTimer;
@@ -122,6 +125,14 @@ public:
     static bool isPanelUnder(const QWidget* panel, const QPoint& globalPos);
     // Everything received while logging was on, as it came, since the last clear.
     const QByteArray& serialLogBuffer() const { return m_serialLogBuffer; }
+    // Wi-Fi jobs: one engine step per tick; the page's actions post the jobs.
+    void wifiMainProc(WiFiScope::WIFI_MAIN_PROC_S state);
+    // Names the form's first fault in a box.
+    bool checkInputRule();
+    // Refills the join request from a clicked row of the access point table; a row without
+    // data is named in a box.
+    bool getClientAPListData(const QModelIndex& index, WiFiScope::SClintAPCntData* out);
+    CWiFiJobEngine& wifiJobEngine() { return *m_wifiEngine; }
 
 public slots:
     void onStartupReady();
@@ -152,6 +163,17 @@ public slots:
 
     // Program Device: the Configuration page written to the device and read back.
     void onCfgProgramDev();
+
+    // Wi-Fi page actions
+    void onWiFiEnable();
+    void onWiFiOPModeChange();
+    void onWiFiCfgApply();
+    void onWiFiCfgPassWordChange(int state);
+    void onFactoryReset();
+    void onClientRefresh();
+    void onClientAPCntDoubleClick();
+    void onGetClintAPListData(const QModelIndex& index);
+    void onWiFiAdvConfigChanged();
 
 protected:
     // Window drag and quick menus
@@ -201,4 +223,19 @@ private:
     bool m_dragEnabled = false;
     bool m_dragging = false;
     QPoint m_dragOffset;
+
+    // Wi-Fi jobs and page actions
+    void initWiFiJobs();
+    void connectWiFiActions();
+    void postWiFiJob(WiFiScope::WIFI_CFG_TYPE type);
+    // The Wi-Fi page's first opening scans once per connection, in client mode.
+    void startWiFiAutoScan();
+    // The No/Yes question of a switch or mode change: false when declined.
+    bool confirmWiFiChange(const QString& text);
+    // The join prompt: false when cancelled or of the wrong length, which is named in a box.
+    bool askWiFiPassword(const std::string& ssid, std::string* password);
+    std::unique_ptr<CWindowWiFiHost> m_wifiHost;
+    std::unique_ptr<CWiFiJobEngine> m_wifiEngine;
+    // What the password field held when the no-password box was last checked.
+    QString m_keptWiFiPassword;
 };

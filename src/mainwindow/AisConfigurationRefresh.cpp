@@ -33,6 +33,7 @@ void AisConfiguration::onTimerRefresh()
         refreshDevicePages();
     else if (state == DEV_STATE_INITIAL || state == DEV_STATE_LINK_SAVED || state == DEV_STATE_MODEL_KNOWN)
         autoDetermineVELKDev();
+    wifiMainProc(WiFiScope::WIFI_MAIN_PROC_S(device.getWiFiConfig().snapshot().mainState));
 
     if (m_envSetup.setting().debugMode) {
         updateHomePageDisp(true);
@@ -141,6 +142,8 @@ void AisConfiguration::updateCurPageDisp(int page)
         updateOtherVesselsDisp(false);
     else if (page == 5)
         m_view->updateSerialDataDisp();
+    else if (page == 6)
+        startWiFiAutoScan();
     m_view->switchHomeMenuDisp(page == 0);
     m_mainMenuGroup->button(page)->setChecked(true);
     m_ui->tbwgMain->setCurrentIndex(page);

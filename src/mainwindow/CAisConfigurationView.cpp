@@ -60,6 +60,7 @@ CAisConfigurationView::CAisConfigurationView(Ui::AisConfiguration* ui, CSensorCo
     updateUiObjText();
     refreshSerialPortDisp(true);
     updateAisAdvConfigDisp(false, MACHINE_UNKNOWN);
+    updateWiFiAdvConfigDisp(false);
 }
 
 CAisConfigurationView::~CAisConfigurationView()

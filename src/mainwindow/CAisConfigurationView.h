@@ -5,6 +5,7 @@
 #include "mainwindow/SMsgTextResource.h"
 #include "model/units/SPointG2dD.h"
 #include "model/units/UnitTypes.h"
+#include "mainwindow/wifi/WiFiFormChecks.h"
 #include "style/CStyledItemDelegate.h"
 #include "widgets/WgComboBox.h"
 #include "widgets/WgHistogram.h"
@@ -18,6 +19,7 @@ namespace Ui {
 class AisConfiguration;
 }
 namespace WiFiScope {
+struct SAPData;
 struct SCmdProcData;
 }
 class CPortLister;
@@ -124,6 +126,17 @@ public:
     void updateConfigurationInfo(MACHINE_TYPE model);
     // Writes the page over the target; what the page does not cover keeps its values.
     void getConfigData(CSensorConfig* target, MACHINE_TYPE model) const;
+    // Wi-Fi page: filled from the Wi-Fi state copy the view was given, read back into settings.
+    void updateWiFiDisp();
+    void updateWiFiSettingDisp(bool enabled, int opMode);
+    void updateWiFiAdvConfigDisp(bool show);
+    static bool isClientAPConnected(const WiFiScope::SCmdProcData& wifi);
+    // The longer text once the run has timed out.
+    void updateWiFiPGBWaitingMsg(int timeoutCount);
+    // The panel stands in for the page's sections and holds Connect and the menu back.
+    void enableWiFiWaitingDisp(bool on);
+    WiFiForm::SWiFiFormInput getWiFiFormInput() const;
+    void getWiFiAPData(WiFiScope::SAPData* out) const;
 
 private:
     void initUiObjDisp();

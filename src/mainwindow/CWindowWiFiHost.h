@@ -1,0 +1,51 @@
+#pragma once
+
+#include "mainwindow/wifi/CWiFiJobHost.h"
+
+class AisConfiguration;
+class CDeviceComm;
+class CWiFiAPExchangeSet;
+
+// The main window as the Wi-Fi jobs' host: the device link's senders, the window's view and
+// boxes, and its seconds. The pages show the window's copy of the Wi-Fi state, refreshed from
+// a snapshot before they are filled. GUI thread only.
+class CWindowWiFiHost : public CWiFiJobHost
+{
+public:
+    // The window's access point table and Wi-Fi state copy must outlive the host.
+    CWindowWiFiHost(AisConfiguration& window, CWiFiAPExchangeSet& apTable, WiFiScope::SCmdProcData& shown);
+
+    int devDetectState() const override;
+    bool hasWiFiModule() const override;
+
+    void sendCmdToSwitchWiFiMode(WiFiScope::WIFI_SYS_MODE mode) override;
+    void leaveWiFiCfgMode() override;
+    void sendWiFiBasicInfoQueryCmd() override;
+    void sendWiFiCfgCmd(const WiFiScope::SAPData* settings) override;
+    void sendWiFiModeCtrlCmd(bool enable, WiFiScope::WIFI_OPERATION_MODE mode) override;
+    void sendWiFiClientScanCmd() override;
+    void sendWiFiClientAPCntCmd(const WiFiScope::SClintAPCntData* target) override;
+    void sendWiFiClientAPCntStatusCmd() override;
+    void sendWiFiFactoryRstCmd() override;
+    void resetLinkTx() override;
+    void switchSysMode(WiFiScope::WIFI_SYS_MODE mode) override;
+
+    void enableWiFiWaitingDisp(bool on) override;
+    void updateWiFiPGBWaitingMsg(int timeoutCount) override;
+    void updateWiFiPagesDisp() override;
+    void updateAPListDisp() override;
+    void getWiFiAPData(WiFiScope::SAPData* out) override;
+    bool isWiFiSwitchOn() const override;
+    int chosenOpMode() const override;
+
+    void showMsgBox(int kind, const QString& title, const QString& text) override;
+
+    int64_t seconds() const override;
+
+private:
+    CDeviceComm& device() const;
+
+    AisConfiguration& m_window;
+    CWiFiAPExchangeSet& m_apTable;
+    WiFiScope::SCmdProcData& m_shown;
+};
