@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QInputDialog>
 #include <QtTest>
 
 WindowSimRig::~WindowSimRig()
@@ -144,4 +145,22 @@ void BoxAnswerer::reset(QMessageBox::StandardButton chosen)
     answer = chosen;
     texts.clear();
     titles.clear();
+}
+
+PromptAnswerer::PromptAnswerer()
+{
+    m_timer.setInterval(20);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
+        auto* prompt = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (!prompt)
+            return;
+        labels << prompt->labelText();
+        if (cancel) {
+            prompt->reject();
+            return;
+        }
+        prompt->setTextValue(text);
+        prompt->accept();
+    });
+    m_timer.start();
 }

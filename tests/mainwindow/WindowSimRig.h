@@ -84,3 +84,17 @@ public:
 private:
     QTimer m_timer;
 };
+
+// Answers the text prompts with the text given, or cancels them, and keeps their labels.
+class PromptAnswerer : public QObject
+{
+public:
+    PromptAnswerer();
+
+    QString text;
+    bool cancel = false;
+    QStringList labels;
+
+private:
+    QTimer m_timer;
+};

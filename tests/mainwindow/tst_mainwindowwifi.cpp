@@ -10,10 +10,9 @@
 #include "widgets/WgSelectorSwitch.h"
 
 #include "StandInPortLister.h"
+#include "WiFiFakeHost.h"
 #include "WindowSimRig.h"
 
-#include <QApplication>
-#include <QInputDialog>
 #include <QtTest>
 #include <cstring>
 #include <memory>
@@ -22,34 +21,24 @@ using namespace WiFiScope;
 
 namespace {
 
-// Answers the password prompt with the text given, or cancels it, and keeps its labels.
-class PromptAnswerer : public QObject
+// A window whose boxes run their own event loop, in which the refresh timer ticks again.
+class TickingBoxHost : public WiFiFakeHost
 {
 public:
-    PromptAnswerer()
+    using WiFiFakeHost::WiFiFakeHost;
+
+    void showMsgBox(int kind, const QString& title, const QString& text) override
     {
-        m_timer.setInterval(20);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto* prompt = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-            if (!prompt)
-                return;
-            labels << prompt->labelText();
-            if (cancel) {
-                prompt->reject();
-                return;
-            }
-            prompt->setTextValue(text);
-            prompt->accept();
-        });
-        m_timer.start();
+        WiFiFakeHost::showMsgBox(kind, title, text);
+        if (open++ == 0) {
+            for (int tick = 0; tick < 3 && engine; ++tick)
+                engine->tick();
+        }
+        --open;
     }
 
-    QString text;
-    bool cancel = false;
-    QStringList labels;
-
-private:
-    QTimer m_timer;
+    CWiFiJobEngine* engine = nullptr;
+    int open = 0;
 };
 
 SClientAPInfoStruct group(const char* ssid, const char* security, int connected)
@@ -324,6 +313,29 @@ private slots:
             m_view->updateWiFiPGBWaitingMsg(count);
             QCOMPARE(m_viewUi.lblWiFiWaiting->text(), count > 0 ? text.applyingWaitMinute : text.applyingWait);
         }
+    }
+
+    // A failed join's box stays one box, however many ticks come while it is open.
+    void boxIsNotShownAgainFromItsTicks()
+    {
+        CWiFiConfig module;
+        TickingBoxHost host(module);
+        CWiFiJobEngine engine(module, host);
+        host.engine = &engine;
+        module.setSystemMode(WIFI_SYS_MODE_CONFIG);
+        const int64_t started = host.now;
+        module.update([started](SCmdProcData& s) {
+            s.mainState = WIFI_MAIN_RUN_JOB;
+            s.cfgType = WIFI_CFG_CLIENT_CONNECT;
+            s.subState = 5;
+            s.jobStartTime = started;
+            s.linkStatus = 2;
+            s.linkCheck = false;
+        });
+        engine.clientAPCntData().ssid = "Dock";
+        engine.tick();
+        QCOMPARE(host.boxes, QStringList{"0 Information: Connect fail.\nPlease try again!"});
+        QCOMPARE(module.snapshot().cfgType, int(WIFI_CFG_QUERY));
     }
 
     // Actions ----------------------------------------------------------------------------

@@ -42,7 +42,18 @@ void CWiFiJobEngine::setMainState(WIFI_MAIN_PROC_S mainState)
     write([mainState](SCmdProcData& s) { s.mainState = mainState; });
 }
 
-void CWiFiJobEngine::wifiMainProc(WIFI_MAIN_PROC_S next)
+void CWiFiJobEngine::wifiMainProc(WIFI_MAIN_PROC_S state)
+{
+    // A box that a step shows runs its own event loop, in which the next ticks arrive: they
+    // are skipped, or the step would show its box again from inside it, once a second.
+    if (m_stepping)
+        return;
+    m_stepping = true;
+    runStep(state);
+    m_stepping = false;
+}
+
+void CWiFiJobEngine::runStep(WIFI_MAIN_PROC_S next)
 {
     // Each state that goes on in the same call passes the checks again, so a run that reaches
     // its limit while handing over is caught at once.

@@ -62,6 +62,8 @@ private:
     LINK_STEP linkSettleStep(const char* operation, int* subState);
     LINK_STEP linkQueryStep(const char* operation, int* subState);
 
+    // One engine step, from the main state given.
+    void runStep(WiFiScope::WIFI_MAIN_PROC_S next);
     void handleTimeOut();
     void endJob(const char* operation, const char* finishLine, WiFiScope::WIFI_MAIN_PROC_S next,
                 int nextType);
@@ -79,4 +81,5 @@ private:
     WiFiScope::SClintAPCntData m_clientAPCntData;
     // The query repairs the module's mode switches once per connection, not for ever.
     bool m_modeRepaired = false;
+    bool m_stepping = false;
 };
