@@ -68,6 +68,8 @@ void AisConfiguration::onConntDeleted()
     device.getWiFiConfig().reset();
     m_apExchangeSet.updateExchangeSet(device.getWiFiConfig());
     updateHomePageDisp(false);
+    // A job cut off by the loss must not leave its panel holding Connect back.
+    m_view->enableWiFiWaitingDisp(false);
     enableConfigDisp();
 }
 

@@ -66,8 +66,7 @@ bool AisConfiguration::checkInputRule()
         break;
     }
     if (fault)
-        CAisConfigurationView::showMsgBox(this, MSG_BOX_INFORMATION, text.wifiConfigTitle, *fault, QMessageBox::Ok,
-                                          QMessageBox::NoButton);
+        showMsgBox(MSG_BOX_INFORMATION, text.wifiConfigTitle, *fault, QMessageBox::Ok, QMessageBox::NoButton);
     return false;
 }
 
@@ -77,7 +76,6 @@ bool AisConfiguration::getClientAPListData(const QModelIndex& index, SClintAPCnt
     if (WiFiForm::getClientAPListData(index, m_apExchangeSet, wifi.apList, out))
         return true;
     const SMsgTextResource& text = m_view->msgText();
-    CAisConfigurationView::showMsgBox(this, MSG_BOX_INFORMATION, text.information, text.invalidWiFi, QMessageBox::Ok,
-                                      QMessageBox::NoButton);
+    showMsgBox(MSG_BOX_INFORMATION, text.information, text.invalidWiFi, QMessageBox::Ok, QMessageBox::NoButton);
     return false;
 }

@@ -86,8 +86,8 @@ bool AisConfiguration::askWiFiPassword(const std::string& ssid, std::string* pas
     if (!entered)
         return false;
     if (typed.size() < WiFiForm::PasswordMinLength || typed.size() > WiFiForm::PasswordMaxLength) {
-        CAisConfigurationView::showMsgBox(this, MSG_BOX_INFORMATION, text.information, text.passwordFormat,
-                                          QMessageBox::Ok, QMessageBox::NoButton);
+        showMsgBox(MSG_BOX_INFORMATION, text.information, text.passwordFormat, QMessageBox::Ok,
+                   QMessageBox::NoButton);
         return false;
     }
     *password = typed.toUtf8().toStdString();

@@ -132,7 +132,7 @@ int CWindowWiFiHost::chosenOpMode() const
 
 void CWindowWiFiHost::showMsgBox(int kind, const QString& title, const QString& text)
 {
-    CAisConfigurationView::showMsgBox(&m_window, MSG_BOX_S(kind), title, text, QMessageBox::Ok, QMessageBox::NoButton);
+    m_window.showMsgBox(MSG_BOX_S(kind), title, text, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
 int64_t CWindowWiFiHost::seconds() const

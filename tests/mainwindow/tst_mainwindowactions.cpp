@@ -102,6 +102,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT((m_rig.tickAt(++now), vessels->rowCount() > 0), WaitMs);
         QTRY_VERIFY_WITH_TIMEOUT(!ui->txbwSerialRx->toPlainText().isEmpty(), WaitMs);
         sourceOf(ui->tbvwWiFiCfgClient)->appendRow(new QStandardItem("stale"));
+        m_rig.window().view()->enableWiFiWaitingDisp(true);
 
         m_rig.sim().command("unplug");
         QTRY_VERIFY_WITH_TIMEOUT(!connect->isChecked(), WaitMs);
@@ -111,6 +112,8 @@ private slots:
         m_rig.tickAt(++now);
         QCOMPARE(vessels->rowCount(), 0);
         QCOMPARE(ui->tbvwWiFiCfgClient->model()->rowCount(), 0);
+        QVERIFY(ui->wgWiFiCfgWaiting->isHidden());
+        QVERIFY(!ui->wgWiFiMode->isHidden());
         QVERIFY(ui->txbwSerialRx->toPlainText().isEmpty());
         QVERIFY(!m_rig.window().serialLogBuffer().isEmpty());
     }

@@ -6,6 +6,7 @@
 #include "widgets/WgSelectorSwitch.h"
 
 #include "StandInPortLister.h"
+#include "WindowSimRig.h"
 
 #include <QButtonGroup>
 #include <QMouseEvent>
@@ -22,6 +23,8 @@ class TestMainWindowDrag : public QObject
 private:
     std::unique_ptr<AisConfiguration> m_window;
     Ui::AisConfiguration* m_ui = nullptr;
+    // A chosen tile asks before the mode changes; the user agrees.
+    std::unique_ptr<BoxAnswerer> m_boxes;
 
     QWidget* widget(const QString& name) const { return m_window->findChild<QWidget*>(name); }
     static QPoint centre(const QWidget* panel) { return panel->mapToGlobal(panel->rect().center()); }
@@ -47,7 +50,11 @@ private:
     int shownPage() const { return m_window->mainMenuGroup()->checkedId(); }
 
 private slots:
-    void initTestCase() { Resources::registerCollections(); }
+    void initTestCase()
+    {
+        Resources::registerCollections();
+        m_boxes = std::make_unique<BoxAnswerer>();
+    }
 
     void init()
     {
@@ -182,6 +189,7 @@ private slots:
         m_ui->rdbWiFiAccessPoint->setChecked(apBefore);
         m_ui->rdbWiFiClient->setChecked(false);
         modes.setExclusive(true);
+        m_boxes->reset(QMessageBox::Yes);
         QSignalSpy clicks(&modes, SIGNAL(buttonClicked(QAbstractButton*)));
         const QPoint point = centre(widget(tile));
         m_ui->wgWiFiCfgWaiting->setVisible(waiting);
@@ -189,6 +197,7 @@ private slots:
         QCOMPARE(m_ui->rdbWiFiAccessPoint->isChecked(), apAfter);
         QCOMPARE(m_ui->rdbWiFiClient->isChecked(), clientAfter);
         QCOMPARE(clicks.count(), apAfter != apBefore || clientAfter ? 1 : 0);
+        QCOMPARE(m_boxes->texts.size(), clicks.count());
     }
 };
 
