@@ -8,7 +8,11 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QHeaderView>
+#include <QStyleOptionViewItem>
 #include <QTranslator>
+
+#include <algorithm>
 
 namespace {
 
@@ -22,6 +26,30 @@ const int WiFiCfgClientColumnWidth[CWiFiAPExchangeSet::ItemCount] = {36, 36, 194
 const int HomeHiddenColumns[] = {CTargetExchangeSet::TG_ITEM_CLASS,    CTargetExchangeSet::TG_ITEM_SPEED,
                                  CTargetExchangeSet::TG_ITEM_COURSE,   CTargetExchangeSet::TG_ITEM_LATITUDE,
                                  CTargetExchangeSet::TG_ITEM_LONGITUDE, CTargetExchangeSet::TG_ITEM_REPORT_AGE};
+
+// What a cell of the table asks for to show a nine-digit MMSI whole, in the table's own font and style.
+int nineDigitCellWidth(QTableView* table)
+{
+    table->ensurePolished();
+    QStyleOptionViewItem cell;
+    cell.initFrom(table);
+    cell.widget = table;
+    cell.font = table->font();
+    cell.features = QStyleOptionViewItem::HasDisplay;
+    cell.text = QStringLiteral("000000000");
+    const QSize size = table->style()->sizeFromContents(QStyle::CT_ItemViewItem, &cell, QSize(), table);
+    return size.width() + (table->showGrid() ? 1 : 0);
+}
+
+// The room a column's title needs in the header's own font.
+int titleWidth(QTableView* table, int column)
+{
+    const QHeaderView* header = table->horizontalHeader();
+    header->ensurePolished();
+    const QString title = table->model() ? table->model()->headerData(column, Qt::Horizontal).toString() : QString();
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    return header->fontMetrics().horizontalAdvance(title) + 2 * margin;
+}
 
 } // namespace
 
@@ -126,8 +154,14 @@ void AisConfiguration::enableConfigDisp()
 
 void AisConfiguration::setOtherVesselsColumnWidth(QTableView* table)
 {
-    for (int column = 0; column < CTargetExchangeSet::ItemCount; ++column)
-        table->setColumnWidth(column, OtherVesselsColumnWidth[column]);
+    // The widths suit a narrow font; in a wider one a column grows until its title, and the MMSI
+    // column until nine digits, show whole.
+    for (int column = 0; column < CTargetExchangeSet::ItemCount; ++column) {
+        int width = std::max(OtherVesselsColumnWidth[column], titleWidth(table, column));
+        if (column == CTargetExchangeSet::TG_ITEM_MMSI)
+            width = std::max(width, nineDigitCellWidth(table));
+        table->setColumnWidth(column, width);
+    }
 }
 
 void AisConfiguration::setWiFiCfgClientColumnWidth(QTableView* table)
