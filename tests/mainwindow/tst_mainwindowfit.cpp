@@ -1,0 +1,176 @@
+#include "device/CCommSpacesManage.h"
+#include "mainwindow/AisConfiguration.h"
+#include "mainwindow/CAisConfigurationView.h"
+#include "resources/ResourceCollections.h"
+#include "ui_AisConfiguration.h"
+#include "widgets/WgHistogram.h"
+
+#include "StandInPortLister.h"
+#include "StartUpFont.h"
+#include "WindowDeviceFeed.h"
+
+#include <QHeaderView>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+constexpr int OtherVesselsPage = 4;
+// A valid MMSI has nine digits.
+const QString NineDigits = QStringLiteral("227006123");
+
+// Where the widget's own text needs more room than it has, its name and both widths.
+QString cutText(const QLabel* label)
+{
+    const int needed = label->fontMetrics().horizontalAdvance(label->text());
+    const int room = label->contentsRect().width() - 2 * label->margin() - label->indent();
+    return needed > room ? QStringLiteral("%1: %2 > %3").arg(label->objectName()).arg(needed).arg(room) : QString();
+}
+
+} // namespace
+
+// The window at its fixed size as the program shows it, with the program's fonts and look: the
+// pages' widgets get room for what they show.
+class TestMainWindowFit : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<AisConfiguration> m_window;
+    std::unique_ptr<CWindowDeviceFeed> m_feed;
+    Ui::AisConfiguration* m_ui = nullptr;
+
+    void showPage(int page)
+    {
+        m_window->updateCurPageDisp(page);
+        QApplication::processEvents();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Resources::registerCollections();
+        useStartUpFont();
+        m_window = std::make_unique<AisConfiguration>(nullptr, std::make_shared<CStandInPortLister>());
+        m_window->refreshTimer()->stop();
+        m_window->secondsSource().set(1000);
+        m_ui = m_window->form();
+        m_feed = std::make_unique<CWindowDeviceFeed>(m_window->commSpaces()->getDeviceComm());
+        m_window->commSpaces()->getDeviceComm().getSentenceHandle().setDevDetectState(DEV_STATE_CONFIG_SHOWN);
+        // Real position reports (libais's examples): rows with nine-digit MMSIs in both tables.
+        QFile examples(QStringLiteral(AIS_REFDATA_DIR "/ais-libais/typeexamples.nmea"));
+        QVERIFY(examples.open(QIODevice::ReadOnly));
+        for (const QByteArray& line : examples.readAll().split('\n')) {
+            const int sum = line.indexOf('*');
+            if (line.startsWith("!AIVDM,1,1,") && sum > 0)
+                m_feed->receive(line.left(sum + 3) + "\r\n");
+        }
+        m_window->onTimerRefresh();
+        m_window->enableConfigDisp();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QCOMPARE(m_window->size(), QSize(1000, 720));
+    }
+
+    void cleanupTestCase()
+    {
+        m_feed.reset();
+        m_window.reset();
+    }
+
+    // The signal chart shares the GPS Status page with the sky view instead of being squeezed out.
+    void snrChartHasRoom()
+    {
+        showPage(2);
+        const WgHistogram& chart = m_window->view()->snrHistogram();
+        QVERIFY(chart.isVisible());
+        // The chart's axis stands 32 pixels above its bottom and its scale needs 48 more.
+        QVERIFY2(chart.height() >= 150, qPrintable(QString::number(chart.height())));
+        QVERIFY(chart.width() >= 400);
+        // The sky view keeps its fixed size beside it.
+        QCOMPARE(m_ui->gpvwSatelliteMap->size(), QSize(280, 280));
+        const QRect map(m_ui->gpvwSatelliteMap->mapTo(m_window.get(), QPoint()), m_ui->gpvwSatelliteMap->size());
+        QVERIFY(!map.intersects(QRect(chart.mapTo(m_window.get(), QPoint()), chart.size())));
+    }
+
+    void vesselTablesFitTheirTexts_data()
+    {
+        QTest::addColumn<bool>("home");
+        QTest::newRow("Home") << true;
+        QTest::newRow("Other Vessels") << false;
+    }
+
+    // A nine-digit MMSI shows whole, and so does every column title.
+    void vesselTablesFitTheirTexts()
+    {
+        QFETCH(bool, home);
+        showPage(home ? 0 : OtherVesselsPage);
+        QTableView* table = home ? m_ui->tbvwHomeOtherVessels : m_ui->tbvwOtherVessels;
+        QVERIFY(table->isVisible());
+        QVERIFY(table->model()->rowCount() >= 3);
+
+        // What the delegate asks for the column's nine-digit cells, padding included; the examples
+        // also hold a few invalid ten-digit numbers, left out here.
+        QList<int> longer;
+        for (int row = 0; row < table->model()->rowCount(); ++row) {
+            if (table->model()->index(row, 0).data().toString().size() > NineDigits.size())
+                longer << row;
+        }
+        for (int row : longer)
+            table->setRowHidden(row, true);
+        const int needed = static_cast<const QAbstractItemView*>(table)->sizeHintForColumn(0);
+        for (int row : longer)
+            table->setRowHidden(row, false);
+        QVERIFY2(needed <= table->columnWidth(0),
+                 qPrintable(QStringLiteral("%1 > %2").arg(needed).arg(table->columnWidth(0))));
+        QVERIFY(table->fontMetrics().horizontalAdvance(NineDigits) < table->columnWidth(0));
+
+        const QHeaderView* header = table->horizontalHeader();
+        QStringList cut;
+        for (int column = 0; column < header->count(); ++column) {
+            const QString title = table->model()->headerData(column, Qt::Horizontal).toString();
+            const int titleWidth = header->fontMetrics().horizontalAdvance(title);
+            if (!header->isSectionHidden(column) && titleWidth >= header->sectionSize(column))
+                cut << QStringLiteral("%1: %2 >= %3").arg(title).arg(titleWidth).arg(header->sectionSize(column));
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+    }
+
+    void valuesShowWhole_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("groups");
+        QTest::newRow("Home") << 0 << QStringList{"wgHomeConfiguration", "wgHomeDiagnostics"};
+        QTest::newRow("Diagnostics") << 3 << QStringList{"wgDiagDevice", "wgDiagDiagnosisCheck"};
+    }
+
+    // Texts and their placeholders show whole, and keep clear of their groups' framed edges.
+    void valuesShowWhole()
+    {
+        QFETCH(int, page);
+        QFETCH(QStringList, groups);
+        // The status lamps show for the first model.
+        m_ui->wgDiagStatus->show();
+        showPage(page);
+        QStringList cut;
+        for (const QString& name : groups) {
+            auto* group = m_window->findChild<QWidget*>(name);
+            QVERIFY2(group && group->isVisible(), qPrintable(name));
+            for (QLabel* label : group->findChildren<QLabel*>()) {
+                if (!label->isVisible() || !label->pixmap(Qt::ReturnByValue).isNull())
+                    continue;
+                const QString fault = cutText(label);
+                if (!fault.isEmpty())
+                    cut << fault;
+                const int right = label->mapTo(group, QPoint(label->width(), 0)).x();
+                const int left = label->mapTo(group, QPoint()).x();
+                if (left < 3 || right > group->width() - 3)
+                    cut << label->objectName() + QStringLiteral(" at the edge");
+            }
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+    }
+};
+
+QTEST_MAIN(TestMainWindowFit)
+#include "tst_mainwindowfit.moc"
