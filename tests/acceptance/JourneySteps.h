@@ -13,6 +13,14 @@
 #include <QGraphicsView>
 #include <QtTest>
 
+// Runs a checking step and ends the test function when one of its checks failed.
+#define CHECK_STEP(step)                                                                                              \
+    do {                                                                                                               \
+        step;                                                                                                          \
+        if (QTest::currentTestFailed())                                                                                \
+            return;                                                                                                    \
+    } while (false)
+
 // Steps a user takes in the window, shared by the journeys.
 namespace JourneySteps {
 

@@ -140,12 +140,13 @@ private slots:
         QCOMPARE(m_boxes->texts, boxesOfRead(model));
         QVERIFY(m_ui->lblConntStatus->text().isEmpty());
         QVERIFY(m_ui->wgMainMenu->isEnabled());
-        checkHomeShows(factory("name"), factory("callsign"), factoryVesselType, factory("mmsi"));
+        CHECK_STEP(checkHomeShows(factory("name"), factory("callsign"), factoryVesselType, factory("mmsi")));
         QCOMPARE(m_ui->lblHomeProductSNValue->text(), factory("serial"));
         QCOMPARE(m_ui->lblHomeProductFVValue->text(), factory("firmware"));
-        checkConfigurationShows(factory("name"), factory("callsign"), factoryVesselType,
-                                {factory("a").toInt(), factory("b").toInt(), factory("c").toInt(), factory("d").toInt()},
-                                factory("mmsi"));
+        const QList<int> factoryDimensions{factory("a").toInt(), factory("b").toInt(), factory("c").toInt(),
+                                           factory("d").toInt()};
+        CHECK_STEP(checkConfigurationShows(factory("name"), factory("callsign"), factoryVesselType, factoryDimensions,
+                                           factory("mmsi")));
         QCOMPARE(m_ui->lblCfgNmea1Input->text(), nmea1InputLabel);
 
         // The user's changes; name and call sign are upper-cased as typed.
@@ -167,8 +168,8 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return m_rig.receivedCount("$PTST,,,,,16*") == 2; }, WaitMs));
         m_now += 3;
         m_rig.tickAt(m_now);
-        checkConfigurationShows(Entered.name, Entered.callSign, Entered.vesselType, Entered.dimensions,
-                                factory("mmsi"));
+        CHECK_STEP(checkConfigurationShows(Entered.name, Entered.callSign, Entered.vesselType, Entered.dimensions,
+                                           factory("mmsi")));
 
         // Disconnect: the window forgets the device.
         QTest::mouseClick(m_ui->btnCommConnt, Qt::LeftButton);
@@ -177,7 +178,7 @@ private slots:
         QCOMPARE(m_ui->btnCommConnt->text(), QStringLiteral("Connect"));
         QCOMPARE(m_ui->lblConntStatus->text(), DisconnectedText);
         QVERIFY(!m_ui->wgMainMenu->isEnabled());
-        checkHomeShows(QString(), QString(), QString(), QString());
+        CHECK_STEP(checkHomeShows(QString(), QString(), QString(), QString()));
 
         // Connect again: the device answers with what was programmed.
         m_boxes->reset(QMessageBox::No);
@@ -185,9 +186,9 @@ private slots:
         QVERIFY(JourneySteps::connectAndRead(m_rig, &m_now));
         QCOMPARE(m_boxes->texts, boxesOfRead(model));
         QVERIFY(m_ui->lblConntStatus->text().isEmpty());
-        checkHomeShows(Entered.name, Entered.callSign, Entered.vesselType, factory("mmsi"));
-        checkConfigurationShows(Entered.name, Entered.callSign, Entered.vesselType, Entered.dimensions,
-                                factory("mmsi"));
+        CHECK_STEP(checkHomeShows(Entered.name, Entered.callSign, Entered.vesselType, factory("mmsi")));
+        CHECK_STEP(checkConfigurationShows(Entered.name, Entered.callSign, Entered.vesselType, Entered.dimensions,
+                                           factory("mmsi")));
     }
 };
 

@@ -101,12 +101,12 @@ private slots:
         QVERIFY(m_rig.window().view()->serialPortComboBox().isEnabled());
         QVERIFY(!m_ui->wgMainMenu->isEnabled());
         QVERIFY(m_boxes->texts.isEmpty());
-        checkNothingOfTheDevice();
+        CHECK_STEP(checkNothingOfTheDevice());
 
         // Seconds go by unplugged: nothing of the lost device comes back.
         for (int second = 0; second < 5; ++second)
             m_rig.tickAt(++m_now);
-        checkNothingOfTheDevice();
+        CHECK_STEP(checkNothingOfTheDevice());
 
         // Plugged in again, the device gets a new port; the user picks it and connects.
         QVERIFY(m_rig.sim().stop());
