@@ -70,28 +70,35 @@ private slots:
     void unplugAndReplug_data()
     {
         QTest::addColumn<int>("model");
-        QTest::newRow("UNIT-K-42") << 1;
-        QTest::newRow("Q-375") << 2;
+        QTest::addColumn<int>("replugged");
+        QTest::addColumn<QString>("nmea1InputLabel");
+        QTest::newRow("UNIT-K-42 again") << 1 << 1 << "NMEA 1 Input";
+        QTest::newRow("Q-375 again") << 2 << 2 << "NMEA 1";
+        QTest::newRow("Q-375, then UNIT-K-42") << 2 << 1 << "NMEA 1 Input";
+        QTest::newRow("UNIT-K-42, then Q-375") << 1 << 2 << "NMEA 1";
     }
 
+    // The user watches Other Vessels when the cable comes out, then plugs in the same device or
+    // another one.
     void unplugAndReplug()
     {
         QFETCH(int, model);
-        const QString name = JourneySteps::factoryValue(model, "name");
-        const QString mmsi = JourneySteps::factoryValue(model, "mmsi");
+        QFETCH(int, replugged);
+        QFETCH(QString, nmea1InputLabel);
         // The Q-375's Wi-Fi power question is answered No.
         m_boxes->reset(QMessageBox::No);
         QVERIFY(m_rig.start(model));
         m_ui = m_rig.ui();
         m_now = WindowSimRig::Start;
         QVERIFY(JourneySteps::connectAndRead(m_rig, &m_now));
-        QCOMPARE(m_ui->lblHomeShipName->text(), name);
+        QCOMPARE(m_ui->lblHomeShipName->text(), JourneySteps::factoryValue(model, "name"));
         QVERIFY(trafficShown());
         QTest::mouseClick(m_ui->btnMMOtherVessels, Qt::LeftButton);
+        QCOMPARE(m_ui->tbwgMain->currentWidget(), m_ui->tabMainOtherVessels);
         QVERIFY(vesselRows() > 0);
-        QTest::mouseClick(m_ui->btnMMHome, Qt::LeftButton);
 
-        // Pulled mid-traffic: Connect is offered again, with the port list, and no box stops the user.
+        // Pulled mid-traffic: the window goes back Home and offers Connect and the port list
+        // again; no box stops the user.
         m_boxes->reset(QMessageBox::No);
         m_rig.sim().command("unplug");
         QVERIFY(QTest::qWaitFor([&] { return !m_ui->btnCommConnt->isChecked(); }, WaitMs));
@@ -108,19 +115,26 @@ private slots:
             m_rig.tickAt(++m_now);
         CHECK_STEP(checkNothingOfTheDevice());
 
-        // Plugged in again, the device gets a new port; the user picks it and connects.
+        // Plugged in, the device gets a new port; the user picks it and connects.
         QVERIFY(m_rig.sim().stop());
-        QVERIFY(m_rig.sim().start({"--model", QString::number(model)}));
+        QVERIFY(m_rig.sim().start({"--model", QString::number(replugged)}));
         qputenv(ExtraPortsVariable, m_rig.sim().devicePath().toLocal8Bit());
         m_now += 10;
         QVERIFY(JourneySteps::connectAndRead(m_rig, &m_now));
         QVERIFY(m_ui->lblConntStatus->text().isEmpty());
-        QCOMPARE(m_ui->lblHomeShipName->text(), name);
-        QCOMPARE(m_ui->lblHomeMmsi->text(), mmsi);
+        QCOMPARE(m_ui->lblHomeShipName->text(), JourneySteps::factoryValue(replugged, "name"));
+        QCOMPARE(m_ui->lblHomeMmsi->text(), JourneySteps::factoryValue(replugged, "mmsi"));
+        QCOMPARE(m_ui->lblHomeProductSNValue->text(), JourneySteps::factoryValue(replugged, "serial"));
         QVERIFY(trafficShown());
         QTest::mouseClick(m_ui->btnMMOtherVessels, Qt::LeftButton);
         QCOMPARE(m_ui->tbwgMain->currentWidget(), m_ui->tabMainOtherVessels);
         QVERIFY(vesselRows() > 0);
+
+        // The Configuration page is laid out for the device now plugged in.
+        QTest::mouseClick(m_ui->btnMMConfiguration, Qt::LeftButton);
+        QCOMPARE(m_ui->edtCfgShipName->text(), JourneySteps::factoryValue(replugged, "name"));
+        QCOMPARE(m_ui->lblCfgNmea1Input->text(), nmea1InputLabel);
+        QCOMPARE(m_ui->cbbxCfgNmea2Input->isVisible(), replugged == 1);
     }
 };
 
