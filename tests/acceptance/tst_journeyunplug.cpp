@@ -136,6 +136,67 @@ private slots:
         QCOMPARE(m_ui->lblCfgNmea1Input->text(), nmea1InputLabel);
         QCOMPARE(m_ui->cbbxCfgNmea2Input->isVisible(), replugged == 1);
     }
+
+    // Pulled while the window still asks the device what it is: the next device is identified.
+    void unplugWhileIdentifying()
+    {
+        m_boxes->reset(QMessageBox::No);
+        QVERIFY(m_rig.start(1, {"--silence"}));
+        m_ui = m_rig.ui();
+        QVERIFY(m_rig.selectSimPort());
+        QTest::mouseClick(m_ui->btnCommConnt, Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&] { return m_ui->btnCommConnt->isEnabled(); }, WaitMs));
+        m_now = WindowSimRig::Start;
+        for (int second = 0; second < 6; ++second)
+            m_rig.tickAt(++m_now);
+        QVERIFY(m_rig.sim().waitForLog("in", "$AIAIQ,VER", WaitMs));
+        QCOMPARE(m_ui->lblConntStatus->text(), QStringLiteral("Determining the AIS Device Type..."));
+
+        m_rig.sim().command("unplug");
+        QVERIFY(QTest::qWaitFor([&] { return !m_ui->btnCommConnt->isChecked(); }, WaitMs));
+        QVERIFY(m_ui->btnCommConnt->isEnabled());
+        QCOMPARE(m_ui->lblConntStatus->text(), QStringLiteral("Click to connect the device!"));
+        CHECK_STEP(checkNothingOfTheDevice());
+
+        QVERIFY(m_rig.sim().stop());
+        QVERIFY(m_rig.sim().start({"--model", "2"}));
+        qputenv(ExtraPortsVariable, m_rig.sim().devicePath().toLocal8Bit());
+        m_now += 10;
+        QVERIFY(JourneySteps::connectAndRead(m_rig, &m_now));
+        QCOMPARE(m_ui->lblHomeShipName->text(), JourneySteps::factoryValue(2, "name"));
+        QCOMPARE(m_ui->lblCfgNmea1Input->text(), QStringLiteral("NMEA 1"));
+    }
+
+    // Pulled just after Program Device was answered Yes: nothing breaks, the device is read
+    // again once back.
+    void unplugWhileProgramming()
+    {
+        m_boxes->reset(QMessageBox::No);
+        QVERIFY(m_rig.start(1));
+        m_ui = m_rig.ui();
+        m_now = WindowSimRig::Start;
+        QVERIFY(JourneySteps::connectAndRead(m_rig, &m_now));
+        QTest::mouseClick(m_ui->btnMMConfiguration, Qt::LeftButton);
+        m_ui->edtCfgShipName->selectAll();
+        QTest::keyClicks(m_ui->edtCfgShipName, "half written");
+        m_boxes->reset(QMessageBox::Yes);
+        QTest::mouseClick(m_ui->btnCfgProgramDev, Qt::LeftButton);
+        QCOMPARE(m_boxes->texts, QStringList{"Save settings to device?"});
+        m_rig.sim().command("unplug");
+        QVERIFY(QTest::qWaitFor([&] { return !m_ui->btnCommConnt->isChecked(); }, WaitMs));
+        for (int second = 0; second < 5; ++second)
+            m_rig.tickAt(++m_now);
+        CHECK_STEP(checkNothingOfTheDevice());
+
+        QVERIFY(m_rig.sim().stop());
+        QVERIFY(m_rig.sim().start({"--model", "1"}));
+        qputenv(ExtraPortsVariable, m_rig.sim().devicePath().toLocal8Bit());
+        m_now += 10;
+        m_boxes->reset(QMessageBox::No);
+        QVERIFY(JourneySteps::connectAndRead(m_rig, &m_now));
+        QCOMPARE(m_ui->lblHomeShipName->text(), JourneySteps::factoryValue(1, "name"));
+        QVERIFY(m_boxes->texts.isEmpty());
+    }
 };
 
 QTEST_MAIN(TestJourneyUnplug)
