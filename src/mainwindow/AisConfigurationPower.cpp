@@ -17,6 +17,10 @@ void AisConfiguration::checkDevPower()
     const SMsgTextResource& text = m_view->msgText();
     const QMessageBox::StandardButton answer = QMessageBox::information(
         this, text.information, text.powerSupplyNote, QMessageBox::No | QMessageBox::Ok, QMessageBox::Ok);
+    // The link was lost while the box was open: the answer was about a device that is gone, and
+    // the next one is asked again.
+    if (!wifi.powerNoticeShown)
+        return;
     if (answer == QMessageBox::Ok)
         wifi.powerConfirmed = true;
     else

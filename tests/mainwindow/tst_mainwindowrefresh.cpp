@@ -8,6 +8,7 @@
 #include "WindowSimRig.h"
 
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QtTest>
 #include <memory>
@@ -147,6 +148,39 @@ private slots:
         tickAt(now + 3);
         QCOMPARE(m_window->lastQueryTime(), int64_t(0));
         QCOMPARE(m_boxes->texts.size(), 1);
+    }
+
+    // The port lost while the question is open: the late Ok is dropped, not kept for the next device.
+    void powerAnswerAfterLostPortDropped()
+    {
+        // The box is answered here, late; the usual answerer comes back however the test ends.
+        m_boxes.reset();
+        const auto answererBack = qScopeGuard([this] { m_boxes = std::make_unique<BoxAnswerer>(); });
+        QVERIFY(connectSim(2));
+        bool unplugged = false;
+        QTimer answerLate;
+        answerLate.setInterval(20);
+        connect(&answerLate, &QTimer::timeout, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            if (!unplugged) {
+                unplugged = true;
+                m_rig.sim().command("unplug");
+            } else if (!m_ui->btnCommConnt->isChecked()) {
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        answerLate.start();
+        int64_t now = Start;
+        QVERIFY(!detect(&now));
+        answerLate.stop();
+        QVERIFY(unplugged);
+        QVERIFY(!m_ui->btnCommConnt->isChecked());
+        const CWiFiConfig& wifi = m_window->commSpaces()->getDeviceComm().getWiFiConfig();
+        QVERIFY(!wifi.powerConfirmed);
+        QVERIFY(!wifi.powerNoticeShown);
+        QVERIFY(m_ui->btnMMWiFi->isHidden());
     }
 
     void noPowerQuestionWithoutModule()
