@@ -9,6 +9,7 @@
 #include "WindowSimRig.h"
 
 #include <QMessageBox>
+#include <QScopeGuard>
 #include <QtTest>
 #include <memory>
 
@@ -43,6 +44,23 @@ private:
                 return homeVesselRows() > 0 && homeSatellites() > 0 && !m_ui->txbwSerialRx->toPlainText().isEmpty();
             },
             WaitMs);
+    }
+
+    // The cable pulled: true once the window released its Connect button.
+    bool unplug()
+    {
+        m_rig.sim().command("unplug");
+        return QTest::qWaitFor([&] { return !m_ui->btnCommConnt->isChecked(); }, WaitMs);
+    }
+
+    // The device plugged in again: the system gives it a new port, which the window lists.
+    bool replug(int model)
+    {
+        if (!m_rig.sim().stop() || !m_rig.sim().start({"--model", QString::number(model)}))
+            return false;
+        qputenv(ExtraPortsVariable, m_rig.sim().devicePath().toLocal8Bit());
+        m_now += 10;
+        return true;
     }
 
     void checkNothingOfTheDevice()
@@ -100,8 +118,7 @@ private slots:
         // Pulled mid-traffic: the window goes back Home and offers Connect and the port list
         // again; no box stops the user.
         m_boxes->reset(QMessageBox::No);
-        m_rig.sim().command("unplug");
-        QVERIFY(QTest::qWaitFor([&] { return !m_ui->btnCommConnt->isChecked(); }, WaitMs));
+        QVERIFY(unplug());
         QVERIFY(m_ui->btnCommConnt->isEnabled());
         QCOMPARE(m_ui->btnCommConnt->text(), QStringLiteral("Connect"));
         QCOMPARE(m_ui->lblConntStatus->text(), QStringLiteral("Click to connect the device!"));
@@ -116,10 +133,7 @@ private slots:
         CHECK_STEP(checkNothingOfTheDevice());
 
         // Plugged in, the device gets a new port; the user picks it and connects.
-        QVERIFY(m_rig.sim().stop());
-        QVERIFY(m_rig.sim().start({"--model", QString::number(replugged)}));
-        qputenv(ExtraPortsVariable, m_rig.sim().devicePath().toLocal8Bit());
-        m_now += 10;
+        QVERIFY(replug(replugged));
         QVERIFY(JourneySteps::connectAndRead(m_rig, &m_now));
         QVERIFY(m_ui->lblConntStatus->text().isEmpty());
         QCOMPARE(m_ui->lblHomeShipName->text(), JourneySteps::factoryValue(replugged, "name"));
@@ -152,16 +166,12 @@ private slots:
         QVERIFY(m_rig.sim().waitForLog("in", "$AIAIQ,VER", WaitMs));
         QCOMPARE(m_ui->lblConntStatus->text(), QStringLiteral("Determining the AIS Device Type..."));
 
-        m_rig.sim().command("unplug");
-        QVERIFY(QTest::qWaitFor([&] { return !m_ui->btnCommConnt->isChecked(); }, WaitMs));
+        QVERIFY(unplug());
         QVERIFY(m_ui->btnCommConnt->isEnabled());
         QCOMPARE(m_ui->lblConntStatus->text(), QStringLiteral("Click to connect the device!"));
         CHECK_STEP(checkNothingOfTheDevice());
 
-        QVERIFY(m_rig.sim().stop());
-        QVERIFY(m_rig.sim().start({"--model", "2"}));
-        qputenv(ExtraPortsVariable, m_rig.sim().devicePath().toLocal8Bit());
-        m_now += 10;
+        QVERIFY(replug(2));
         QVERIFY(JourneySteps::connectAndRead(m_rig, &m_now));
         QCOMPARE(m_ui->lblHomeShipName->text(), JourneySteps::factoryValue(2, "name"));
         QCOMPARE(m_ui->lblCfgNmea1Input->text(), QStringLiteral("NMEA 1"));
@@ -182,20 +192,58 @@ private slots:
         m_boxes->reset(QMessageBox::Yes);
         QTest::mouseClick(m_ui->btnCfgProgramDev, Qt::LeftButton);
         QCOMPARE(m_boxes->texts, QStringList{"Save settings to device?"});
-        m_rig.sim().command("unplug");
-        QVERIFY(QTest::qWaitFor([&] { return !m_ui->btnCommConnt->isChecked(); }, WaitMs));
+        QVERIFY(unplug());
         for (int second = 0; second < 5; ++second)
             m_rig.tickAt(++m_now);
         CHECK_STEP(checkNothingOfTheDevice());
 
-        QVERIFY(m_rig.sim().stop());
-        QVERIFY(m_rig.sim().start({"--model", "1"}));
-        qputenv(ExtraPortsVariable, m_rig.sim().devicePath().toLocal8Bit());
-        m_now += 10;
+        QVERIFY(replug(1));
         m_boxes->reset(QMessageBox::No);
         QVERIFY(JourneySteps::connectAndRead(m_rig, &m_now));
         QCOMPARE(m_ui->lblHomeShipName->text(), JourneySteps::factoryValue(1, "name"));
         QVERIFY(m_boxes->texts.isEmpty());
+    }
+
+    // Pulled while the Q-375's Wi-Fi power question is on screen, answered Ok afterwards: the
+    // answer was for the device that is gone. The next one asks again, and its No stands.
+    void unplugWhilePowerQuestionOpen()
+    {
+        // The box is answered here, late; the usual answerer comes back however the test ends.
+        m_boxes.reset();
+        const auto answererBack = qScopeGuard([this] { m_boxes = std::make_unique<BoxAnswerer>(); });
+        QVERIFY(m_rig.start(2));
+        m_ui = m_rig.ui();
+        bool pulled = false;
+        QTimer pull;
+        pull.setInterval(20);
+        connect(&pull, &QTimer::timeout, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            if (!pulled) {
+                pulled = true;
+                m_rig.sim().command("unplug");
+            } else if (!m_ui->btnCommConnt->isChecked()) {
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        pull.start();
+        m_now = WindowSimRig::Start;
+        QVERIFY(!JourneySteps::connectAndRead(m_rig, &m_now));
+        pull.stop();
+        m_boxes = std::make_unique<BoxAnswerer>();
+        QVERIFY(pulled);
+        QVERIFY(!m_ui->btnCommConnt->isChecked());
+        CHECK_STEP(checkNothingOfTheDevice());
+        QVERIFY(!m_ui->btnMMWiFi->isVisible());
+
+        QVERIFY(replug(2));
+        m_boxes->reset(QMessageBox::No);
+        QVERIFY(JourneySteps::connectAndRead(m_rig, &m_now));
+        QCOMPARE(m_boxes->texts, QStringList{m_rig.window().view()->msgText().powerSupplyNote});
+        QVERIFY(m_ui->wgMainMenu->isEnabled());
+        QVERIFY(!m_ui->btnMMWiFi->isVisible());
+        QVERIFY(!m_ui->wgHomeWiFi->isVisible());
     }
 };
 
