@@ -111,6 +111,10 @@ private slots:
         QVERIFY(JourneySteps::connectAndRead(m_rig, &m_now));
         QCOMPARE(m_ui->lblHomeShipName->text(), JourneySteps::factoryValue(model, "name"));
         QVERIFY(trafficShown());
+        // A name typed and not programmed is not kept for the device plugged in next.
+        QTest::mouseClick(m_ui->btnMMConfiguration, Qt::LeftButton);
+        m_ui->edtCfgShipName->selectAll();
+        QTest::keyClicks(m_ui->edtCfgShipName, "not programmed");
         QTest::mouseClick(m_ui->btnMMOtherVessels, Qt::LeftButton);
         QCOMPARE(m_ui->tbwgMain->currentWidget(), m_ui->tabMainOtherVessels);
         QVERIFY(vesselRows() > 0);
@@ -202,6 +206,9 @@ private slots:
         QVERIFY(JourneySteps::connectAndRead(m_rig, &m_now));
         QCOMPARE(m_ui->lblHomeShipName->text(), JourneySteps::factoryValue(1, "name"));
         QVERIFY(m_boxes->texts.isEmpty());
+        // The page shows the device again, not what was typed for the one pulled.
+        QTest::mouseClick(m_ui->btnMMConfiguration, Qt::LeftButton);
+        QCOMPARE(m_ui->edtCfgShipName->text(), JourneySteps::factoryValue(1, "name"));
     }
 
     // Pulled while the Q-375's Wi-Fi power question is on screen, answered Ok afterwards: the
