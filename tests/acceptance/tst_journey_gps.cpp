@@ -11,7 +11,9 @@
 #include <QGraphicsTextItem>
 #include <QImage>
 #include <QLineF>
+#include <QSet>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 
 namespace {

@@ -74,7 +74,8 @@ double greatCircleNm(const Sim::SFix& from, const Sim::SFix& to)
     const double lat2 = to.latitude * DegreeToRadian;
     const double dLat = lat2 - lat1;
     const double dLon = (to.longitude - from.longitude) * DegreeToRadian;
-    const double h = std::pow(std::sin(dLat / 2), 2) + std::cos(lat1) * std::cos(lat2) * std::pow(std::sin(dLon / 2), 2);
+    const double h =
+        std::pow(std::sin(dLat / 2), 2) + std::cos(lat1) * std::cos(lat2) * std::pow(std::sin(dLon / 2), 2);
     return 2 * EarthRadiusNm * std::asin(std::sqrt(h));
 }
 
@@ -83,8 +84,8 @@ double initialBearingDeg(const Sim::SFix& from, const Sim::SFix& to)
     const double lat1 = from.latitude * DegreeToRadian;
     const double lat2 = to.latitude * DegreeToRadian;
     const double dLon = (to.longitude - from.longitude) * DegreeToRadian;
-    const double bearing = std::atan2(std::sin(dLon) * std::cos(lat2),
-                                      std::cos(lat1) * std::sin(lat2) - std::sin(lat1) * std::cos(lat2) * std::cos(dLon));
+    const double north = std::cos(lat1) * std::sin(lat2) - std::sin(lat1) * std::cos(lat2) * std::cos(dLon);
+    const double bearing = std::atan2(std::sin(dLon) * std::cos(lat2), north);
     return std::fmod(bearing / DegreeToRadian + 360, 360);
 }
 
@@ -94,7 +95,8 @@ void closestApproach(const Sim::SFix& own, const Sim::SFix& target, double* cpa,
     const double x = (target.longitude - own.longitude) * 60 * std::cos(own.latitude * DegreeToRadian);
     const double y = (target.latitude - own.latitude) * 60;
     const auto velocity = [](const Sim::SFix& fix) {
-        return QPointF(fix.speed * std::sin(fix.course * DegreeToRadian), fix.speed * std::cos(fix.course * DegreeToRadian));
+        const double course = fix.course * DegreeToRadian;
+        return QPointF(fix.speed * std::sin(course), fix.speed * std::cos(course));
     };
     const QPointF relative = velocity(target) - velocity(own);
     const double hours = -(x * relative.x() + y * relative.y()) / QPointF::dotProduct(relative, relative);
@@ -161,13 +163,17 @@ private:
         return -1;
     }
 
-    QString cell(int row, const QString& header) { return table()->model()->index(row, columnOf(header)).data().toString(); }
+    QString cell(int row, const QString& header)
+    {
+        return table()->model()->index(row, columnOf(header)).data().toString();
+    }
 
     void clickHeader(int column)
     {
         QHeaderView* header = table()->horizontalHeader();
         table()->horizontalScrollBar()->setValue(header->sectionPosition(column));
-        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+        const int middle = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+        const QPoint at(middle, header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     }
 
@@ -188,7 +194,8 @@ private:
                                      .arg(vessel.bearing, 0, 'f', 1)
                                      .arg(vessel.fix.speed)
                                      .arg(vessel.fix.course);
-            if (shown[0] != vessel.mmsi || std::abs(shown[1].toDouble() - vessel.range) > RangeTextStep + vessel.range * RangeShare
+            const double rangeTolerance = RangeTextStep + vessel.range * RangeShare;
+            if (shown[0] != vessel.mmsi || std::abs(shown[1].toDouble() - vessel.range) > rangeTolerance
                 || angleApart(shown[2].toDouble(), vessel.bearing) > BearingToleranceDeg
                 || std::abs(shown[3].toDouble() - vessel.fix.speed) > 0.05
                 || angleApart(shown[4].toDouble(), vessel.fix.course) > 0.05)
@@ -207,7 +214,8 @@ private:
             QVERIFY2(target != measured.end() && target->second->aisData(), qPrintable(vessel.mmsi));
             const auto* record = target->second->aisData();
             QVERIFY2(std::abs(record->cpa - vessel.cpa) <= 0.01,
-                     qPrintable(QStringLiteral("%1: CPA %2, not %3").arg(vessel.mmsi).arg(record->cpa).arg(vessel.cpa)));
+                     qPrintable(
+                         QStringLiteral("%1: CPA %2, not %3").arg(vessel.mmsi).arg(record->cpa).arg(vessel.cpa)));
             QVERIFY2(std::abs(record->tcpa - vessel.tcpaMinutes) <= 0.2,
                      qPrintable(QStringLiteral("%1: TCPA %2, not %3").arg(vessel.mmsi).arg(record->tcpa).arg(
                          vessel.tcpaMinutes)));
