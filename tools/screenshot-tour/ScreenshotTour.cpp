@@ -65,7 +65,11 @@ void CScreenshotTour::answerBoxes()
     if (!box)
         return;
     say(QStringLiteral("box \"%1\": %2").arg(box->windowTitle(), box->text().simplified()));
-    if (QAbstractButton* button = box->defaultButton())
+    // A question without a default (the Wi-Fi mode change) is agreed to, as the tour goes on.
+    QAbstractButton* button = box->defaultButton();
+    if (!button)
+        button = box->button(QMessageBox::Yes);
+    if (button)
         button->click();
     else
         box->accept();
@@ -153,9 +157,20 @@ void CScreenshotTour::shootWiFiScan(int timeoutMs)
     Ui::AisConfiguration& ui = *m_window.form();
     openPage(AisConfiguration::PageCount - 1);
     settle(PageSettleMs);
-    ui.btnWiFiCfgClientRefresh->click();
+    const auto jobDone = [&ui] { return ui.wgWiFiCfgWaiting->isHidden(); };
+    // The list belongs to client mode; choosing it runs the mode change and its scan.
+    if (!ui.rdbWiFiClient->isChecked()) {
+        say(QStringLiteral("Wi-Fi: client mode chosen"));
+        ui.rdbWiFiClient->click();
+        settle(PageSettleMs);
+        waitFor(jobDone, timeoutMs);
+    }
     const QAbstractItemModel* list = ui.tbvwWiFiCfgClient->model();
-    const bool listed = waitFor([list] { return list && list->rowCount() > 0; }, timeoutMs);
+    if (list && list->rowCount() == 0) {
+        ui.btnWiFiCfgClientRefresh->click();
+        settle(PageSettleMs);
+    }
+    const bool listed = waitFor([&] { return jobDone() && list && list->rowCount() > 0; }, timeoutMs);
     if (!listed)
         say(QStringLiteral("Wi-Fi scan: the list stayed empty within %1 s; shot as it is").arg(timeoutMs / 1000));
     settle(PageSettleMs);

@@ -12,8 +12,9 @@ class QWidget;
 
 // The window as a user meets it: it picks the simulator's port, connects, waits until the
 // device is identified and its configuration read, then opens each page through the main
-// menu and saves what the screen shows. Message boxes are answered with their default button
-// and their texts printed. Every step says on stdout what it did or why it was skipped.
+// menu and saves what the screen shows. Message boxes are answered with their default button,
+// or Yes where they have none, and their texts printed. Every step says on stdout what it did
+// or why it was skipped.
 class CScreenshotTour : public QObject
 {
 public:

@@ -16,7 +16,7 @@ namespace {
 constexpr int DetectTimeoutMs = 60000;
 // Long enough for GPS, targets and their ranges to fill the pages.
 constexpr int TrafficMs = 8000;
-constexpr int ScanTimeoutMs = 20000;
+constexpr int ScanTimeoutMs = 60000;
 
 } // namespace
 
