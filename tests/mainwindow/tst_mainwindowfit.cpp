@@ -10,6 +10,7 @@
 #include "WindowDeviceFeed.h"
 
 #include <QHeaderView>
+#include <QRegularExpression>
 #include <QtTest>
 #include <memory>
 
@@ -169,6 +170,23 @@ private slots:
             }
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+    }
+
+    // The ship dimension drawing is a centred, unscaled background: the label shows all of it only
+    // when the image is no larger than the label.
+    void dimensionDrawingShowsWhole()
+    {
+        showPage(1);
+        const QLabel* label = m_ui->imgCfgVslDim;
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->size(), QSize(270, 150));
+        const QRegularExpressionMatch url =
+            QRegularExpression(QStringLiteral("image:\\s*url\\(([^)]+)\\)")).match(label->styleSheet());
+        QVERIFY2(url.hasMatch(), qPrintable(label->styleSheet()));
+        const QPixmap drawing(url.captured(1));
+        QVERIFY2(!drawing.isNull(), qPrintable(url.captured(1)));
+        QVERIFY2(label->contentsRect().width() >= drawing.width() && label->contentsRect().height() >= drawing.height(),
+                 qPrintable(QStringLiteral("%1 x %2").arg(drawing.width()).arg(drawing.height())));
     }
 };
 

@@ -30,7 +30,8 @@ const QSize LogoSize(96, 24);
 const QSize MenuSize(32, 32);
 const QSize ReportSize(20, 20);
 const QSize TitleButtonSize(24, 24);
-const QSize VesselSize(200, 300);
+// The fixed size of the Configuration page's drawing label.
+const QSize VesselSize(270, 150);
 const QSize TableIconSize(32, 32);
 const QSize ModeTileSize(64, 64);
 

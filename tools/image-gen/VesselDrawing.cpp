@@ -42,41 +42,45 @@ void extensionLine(QPainter& painter, const QPointF& from, const QPointF& to)
 
 } // namespace
 
-// The hull seen from above, bow up, with the antenna's distances A (bow), B (stern),
-// C (port) and D (starboard).
+// The hull seen from above, bow to the right and port side up, with the antenna's distances
+// A (bow), B (stern), C (port) and D (starboard). Drawn at the size of the label that shows it,
+// which centres the image without scaling.
 void vesselDimension(QPainter& painter, const QSizeF&, const SInk&)
 {
+    const qreal stern = 22, bow = 246, port = 28, starboard = 98, shoulder = 180;
+    const qreal keel = (port + starboard) / 2;
     QPainterPath hull;
-    hull.moveTo(100, 18);
-    hull.cubicTo(138, 48, 150, 90, 150, 130);
-    hull.lineTo(150, 266);
-    hull.quadTo(150, 280, 136, 280);
-    hull.lineTo(64, 280);
-    hull.quadTo(50, 280, 50, 266);
-    hull.lineTo(50, 130);
-    hull.cubicTo(50, 90, 62, 48, 100, 18);
+    hull.moveTo(bow, keel);
+    hull.cubicTo(220, port + 8, 200, port, shoulder, port);
+    hull.lineTo(stern + 12, port);
+    hull.quadTo(stern, port, stern, port + 12);
+    hull.lineTo(stern, starboard - 12);
+    hull.quadTo(stern, starboard, stern + 12, starboard);
+    hull.lineTo(shoulder, starboard);
+    hull.cubicTo(200, starboard, 220, starboard - 8, bow, keel);
     painter.setPen(QPen(HullLine, 3));
     painter.setBrush(HullFill);
     painter.drawPath(hull);
 
-    const QPointF antenna(118, 196);
-    extensionLine(painter, QPointF(100, 18), QPointF(178, 18));
-    extensionLine(painter, antenna, QPointF(178, antenna.y()));
-    extensionLine(painter, QPointF(150, 280), QPointF(178, 280));
-    dimensionLine(painter, QPointF(170, 18), QPointF(170, antenna.y()));
-    dimensionLine(painter, QPointF(170, antenna.y()), QPointF(170, 280));
-    dimensionLine(painter, QPointF(50, antenna.y()), antenna);
-    dimensionLine(painter, antenna, QPointF(150, antenna.y()));
+    const QPointF antenna(92, 76);
+    const qreal measure = 118;
+    extensionLine(painter, QPointF(stern, starboard), QPointF(stern, measure + 8));
+    extensionLine(painter, antenna, QPointF(antenna.x(), measure + 8));
+    extensionLine(painter, QPointF(bow, keel), QPointF(bow, measure + 8));
+    dimensionLine(painter, QPointF(stern, measure), QPointF(antenna.x(), measure));
+    dimensionLine(painter, QPointF(antenna.x(), measure), QPointF(bow, measure));
+    dimensionLine(painter, QPointF(antenna.x(), port), antenna);
+    dimensionLine(painter, antenna, QPointF(antenna.x(), starboard));
 
     painter.setPen(Qt::NoPen);
     painter.setBrush(Palette::Red);
     painter.drawEllipse(antenna, 6, 6);
 
     const QPen letterPen = roundPen(HullLine, 2.5);
-    drawLetter(painter, letterPen, 'A', QRectF(178, 98, 14, 18));
-    drawLetter(painter, letterPen, 'B', QRectF(179, 230, 13, 18));
-    drawLetter(painter, letterPen, 'C', QRectF(76, 168, 13, 18));
-    drawLetter(painter, letterPen, 'D', QRectF(128, 168, 13, 18));
+    drawLetter(painter, letterPen, 'B', QRectF(51, 126, 13, 18));
+    drawLetter(painter, letterPen, 'A', QRectF(162, 126, 14, 18));
+    drawLetter(painter, letterPen, 'C', QRectF(100, 40, 13, 18));
+    drawLetter(painter, letterPen, 'D', QRectF(100, 80, 13, 16));
 }
 
 } // namespace Drawings
