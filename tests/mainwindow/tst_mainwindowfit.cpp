@@ -28,6 +28,15 @@ QString cutText(const QLabel* label)
     return needed > room ? QStringLiteral("%1: %2 > %3").arg(label->objectName()).arg(needed).arg(room) : QString();
 }
 
+// Where the widget runs into the left, right or bottom edge of its framed group, its name.
+QString atTheEdge(const QWidget* widget, const QWidget* group)
+{
+    const QRect inGroup(widget->mapTo(group, QPoint()), widget->size());
+    const bool clear = inGroup.left() >= 3 && inGroup.right() < group->width() - 3
+                       && inGroup.bottom() < group->height() - 3;
+    return clear ? QString() : widget->objectName() + QStringLiteral(" at the edge");
+}
+
 } // namespace
 
 // The window at its fixed size as the program shows it, with the program's fonts and look: the
@@ -68,6 +77,8 @@ private slots:
         }
         m_window->onTimerRefresh();
         m_window->enableConfigDisp();
+        // The fullest Home page: a device with the Wi-Fi module shows its tile too.
+        m_ui->wgHomeWiFi->show();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         QCOMPARE(m_window->size(), QSize(1000, 720));
@@ -141,7 +152,8 @@ private slots:
     {
         QTest::addColumn<int>("page");
         QTest::addColumn<QStringList>("groups");
-        QTest::newRow("Home") << 0 << QStringList{"wgHomeConfiguration", "wgHomeDiagnostics"};
+        QTest::newRow("Home") << 0 << QStringList{"wgHomeConfiguration", "wgHomeDiagnostics", "wgHomeWiFi"};
+        QTest::newRow("Configuration") << 1 << QStringList{"wgConfiguration"};
         QTest::newRow("Diagnostics") << 3 << QStringList{"wgDiagDevice", "wgDiagDiagnosisCheck"};
     }
 
@@ -163,13 +175,60 @@ private slots:
                 const QString fault = cutText(label);
                 if (!fault.isEmpty())
                     cut << fault;
-                const int right = label->mapTo(group, QPoint(label->width(), 0)).x();
-                const int left = label->mapTo(group, QPoint()).x();
-                if (left < 3 || right > group->width() - 3)
-                    cut << label->objectName() + QStringLiteral(" at the edge");
+                const QString edge = atTheEdge(label, group);
+                if (!edge.isEmpty())
+                    cut << edge;
             }
         }
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
+    }
+
+    void pageFitsTheWindow_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("content");
+        QTest::newRow("Home") << 0 << "wgMainHome";
+        QTest::newRow("Configuration") << 1 << "wgConfiguration";
+    }
+
+    // The page's content gets at least the room its layout needs, inside the window, so nothing
+    // is squeezed or cut at its edges.
+    void pageFitsTheWindow()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, content);
+        showPage(page);
+        auto* shown = m_window->findChild<QWidget*>(content);
+        QVERIFY(shown && shown->isVisible());
+        const QSize needed = shown->layout()->minimumSize();
+        QVERIFY2(needed.width() <= shown->width() && needed.height() <= shown->height(),
+                 qPrintable(QStringLiteral("%1 x %2 > %3 x %4")
+                                .arg(needed.width())
+                                .arg(needed.height())
+                                .arg(shown->width())
+                                .arg(shown->height())));
+        QVERIFY(m_window->rect().contains(QRect(shown->mapTo(m_window.get(), QPoint()), shown->size())));
+    }
+
+    void homeViewsClearOfTheirFrames_data()
+    {
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<QString>("tile");
+        QTest::newRow("sky view") << "gpvwHomeSatelliteMap" << "wgHomeGPSStatus";
+        QTest::newRow("vessel table") << "tbvwHomeOtherVessels" << "wgHomeOtherVessels";
+    }
+
+    // The Home tiles' views stand inside their tiles' frames.
+    void homeViewsClearOfTheirFrames()
+    {
+        QFETCH(QString, view);
+        QFETCH(QString, tile);
+        showPage(0);
+        auto* shown = m_window->findChild<QWidget*>(view);
+        auto* group = m_window->findChild<QWidget*>(tile);
+        QVERIFY(shown && shown->isVisible() && group);
+        const QString edge = atTheEdge(shown, group);
+        QVERIFY2(edge.isEmpty(), qPrintable(edge));
     }
 
     // The ship dimension drawing is a centred, unscaled background: the label shows all of it only
