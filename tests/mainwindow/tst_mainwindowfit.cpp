@@ -84,6 +84,8 @@ private slots:
         QCOMPARE(m_window->size(), QSize(1000, 720));
     }
 
+    void cleanup() { m_window->view()->updateAisAdvConfigDisp(false, MACHINE_Q_375); }
+
     void cleanupTestCase()
     {
         m_feed.reset();
@@ -187,8 +189,10 @@ private slots:
     {
         QTest::addColumn<int>("page");
         QTest::addColumn<QString>("content");
-        QTest::newRow("Home") << 0 << "wgMainHome";
-        QTest::newRow("Configuration") << 1 << "wgConfiguration";
+        QTest::addColumn<bool>("advanced");
+        QTest::newRow("Home") << 0 << "wgMainHome" << false;
+        QTest::newRow("Configuration") << 1 << "wgConfiguration" << false;
+        QTest::newRow("Configuration, advanced settings") << 1 << "wgConfiguration" << true;
     }
 
     // The page's content gets at least the room its layout needs, inside the window, so nothing
@@ -197,6 +201,9 @@ private slots:
     {
         QFETCH(int, page);
         QFETCH(QString, content);
+        QFETCH(bool, advanced);
+        // The model with the most advanced settings.
+        m_window->view()->updateAisAdvConfigDisp(advanced, MACHINE_Q_375);
         showPage(page);
         auto* shown = m_window->findChild<QWidget*>(content);
         QVERIFY(shown && shown->isVisible());
