@@ -152,8 +152,6 @@ void CSensorSentenceHandle::i62ParserProc(SENSOR_SENTENCE_PACKAGE& package)
     const SDecoded decoded = decode(package, clockMs);
     if (decoded.result == I62_RESULT_CHECKSUM)
         appendToCheckSumErrorQ(package);
-    else if (decoded.result == I62_RESULT_UNPACK)
-        resetI62Data();
     closeCheckSumWindow(now);
     if (decoded.result != I62_RESULT_OK)
         return;

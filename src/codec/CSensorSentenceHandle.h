@@ -17,8 +17,8 @@ class CRawDataHandle;
 // Turns the received lines of one connection into codec results and signals. sentenceProc
 // runs in the thread that delivers the transport's receive signal, inside the transport's
 // mutex, and so must never append to that transport. The codec lock is held for the decoding
-// of one sentence only: the resets and every signal come after it is released, so that slots
-// can copy out through the functions that lock themselves.
+// of one sentence only: every signal comes after it is released, so that slots can copy out
+// through the functions that lock themselves.
 class CSensorSentenceHandle : public QObject
 {
     Q_OBJECT

@@ -40,6 +40,9 @@ const SKnownDifference KNOWN_DIFFERENCES[] = {
      "the case holds the first of two fragments only, so the message is not whole"},
 };
 
+// A receiver's sentence with an empty payload, as the live sample holds it a hundred times.
+const QByteArray EMPTY_PAYLOAD_LINE = "!AIVDM,1,1,,B,,0*25";
+
 // The decoder's field names for the common names type, mmsi, lon, lat, speed, course, heading,
 // name and callsign: libais's, then gpsd's.
 const char* const FIELD_NAMES[9][3] = {
@@ -265,9 +268,18 @@ private slots:
     }
 
     // Every message of the reference decoders, one after another as one stream: the ship entry of
-    // each target signal against the reference's fields, and every difference accounted for.
+    // each target signal against the reference's fields, and every difference accounted for. A
+    // receiver's empty payloads between the fragments of a message cost it nothing.
+    void referenceDecodes_data()
+    {
+        QTest::addColumn<QByteArray>("between");
+        QTest::newRow("as received") << QByteArray();
+        QTest::newRow("an empty payload after each fragment") << EMPTY_PAYLOAD_LINE;
+    }
+
     void referenceDecodes()
     {
+        QFETCH(QByteArray, between);
         const QList<SMessage> messages = ReferenceMessages::All(m_dir);
         QVERIFY(messages.size() > 60);
         CSensorSentenceHandle::resetI62Data();
@@ -277,8 +289,11 @@ private slots:
         int compared = 0;
         for (const SMessage& message : messages) {
             road.targets.clear();
-            for (const QByteArray& line : message.lines)
+            for (const QByteArray& line : message.lines) {
                 road.receive(line + "\r\n");
+                if (!between.isEmpty())
+                    road.receive(between + "\r\n");
+            }
             QVERIFY2(road.targets.size() <= 1, qPrintable(message.name));
             SOutcome outcome;
             if (!road.targets.isEmpty())
@@ -304,6 +319,32 @@ private slots:
         QVERIFY2(unexplained.isEmpty(), qPrintable("differences without a reason:\n" + unexplained.join('\n')));
         QVERIFY2(gone.isEmpty(), qPrintable("listed differences that no longer occur:\n" + gone.join('\n')));
         QVERIFY(compared > 50);
+    }
+
+    // The live sample with its hundred empty payloads announces every station that it announces
+    // without them, in the same order: an empty payload costs no other message.
+    void liveSampleLosesNothingToEmptyPayloads()
+    {
+        const QByteArrayList lines = ReferenceMessages::FileLines(m_dir + "/ais-live-pyais/nmea_data_sample.txt");
+        QByteArrayList withoutEmpty;
+        for (const QByteArray& line : lines) {
+            if (!AisFixture::sentenceOf(line).split(',').value(5).isEmpty())
+                withoutEmpty << line;
+        }
+        QVERIFY(lines.count(EMPTY_PAYLOAD_LINE) > 50 && withoutEmpty.size() < lines.size());
+        const auto announced = [](const QByteArrayList& traffic) {
+            CSensorSentenceHandle::resetI62Data();
+            SRoad road;
+            for (const QByteArray& line : traffic)
+                road.receive(line + "\r\n");
+            QList<quint64> mmsis;
+            for (const GENERIC_SHIP_DATA& entry : road.targets)
+                mmsis << entry.mmsi;
+            return mmsis;
+        };
+        const QList<quint64> expected = announced(withoutEmpty);
+        QVERIFY(expected.size() > 700);
+        QCOMPARE(announced(lines), expected);
     }
 };
 

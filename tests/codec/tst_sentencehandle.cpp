@@ -294,26 +294,71 @@ private slots:
         QCOMPARE(road.ownHeadings, (QList<float>{511.0f, 123.4f, 511.0f, 511.0f}));
     }
 
-    // A malformed message resets the codec, fragment store and binary application included; a
-    // well-formed one without layout changes nothing.
-    void resetAfterMalformedMessageOnly_data()
+    // A payload that holds no message is refused for its sentence alone, with a log line: the
+    // messages being joined survive, and so do the stations and the binary application heard
+    // before. An empty fragment of a message being joined drops that message only.
+    void refusedPayloadKeepsTheRest_data()
     {
-        QTest::addColumn<QByteArray>("between");
-        QTest::addColumn<bool>("reset");
-        QTest::newRow("message identifier 0") << closed("!AIVDO,1,1,,A,0000000000000000000000000000,0") << true;
-        QTest::newRow("message 27") << closed("!AIVDO,1,1,,A," + TYPE27_PAYLOAD + ",0") << false;
+        QTest::addColumn<QByteArrayList>("lines");
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QString>("logged");
+        // Live traffic: a receiver's empty payload on B between the two fragments of a message 5 on A.
+        const QByteArray part1 = "!AIVDM,2,1,1,A,55?MbV02;H;s<HtKR20EHE:0@T4@Dn2222222216L961O5Gf0NSQEp6ClRp8,0*1C\r\n";
+        const QByteArray part2 = "!AIVDM,2,2,1,A,88888888880,2*25\r\n";
+        const QByteArray emptyOnB = "!AIVDM,1,1,,B,,0*25\r\n";
+        const QString noPayload = "VDM fragment 1 of 1 on channel B refused: no payload";
+        QTest::newRow("empty payload between the fragments of another channel's message")
+            << QByteArrayList{TYPE8, part1, emptyOnB, part2} << QStringList{target(2039124), target(351759000)}
+            << noPayload;
+        QTest::newRow("empty payload between the fragments of a message on its channel")
+            << QByteArrayList{TYPE8, TYPE5_PART1, emptyOnB, TYPE5_PART2} << QStringList{target(2039124), target(205488090)}
+            << noPayload;
+        QTest::newRow("empty fragment of a message drops it, the other message completes")
+            << QByteArrayList{TYPE8, TYPE5_PART1, part1, closed("!AIVDM,2,2,9,B,,0"), part2, TYPE5_PART2}
+            << QStringList{target(2039124), target(351759000)}
+            << "VDM message of sequential identifier 9 on channel B dropped after fragment 1 of 2: a fragment without "
+               "payload came";
+        QTest::newRow("message identifier 0")
+            << QByteArrayList{TYPE8, TYPE5_PART1, closed("!AIVDO,1,1,,A,0000000000000000000000000000,0"), TYPE5_PART2}
+            << QStringList{target(2039124), target(205488090)}
+            << "VDO message refused: its 168 bits are no AIS message (identifier 0)";
+        QTest::newRow("message 27, well formed without layout")
+            << QByteArrayList{TYPE8, TYPE5_PART1, closed("!AIVDO,1,1,,A," + TYPE27_PAYLOAD + ",0"), TYPE5_PART2}
+            << QStringList{target(2039124), target(205488090)} << QString();
     }
 
-    void resetAfterMalformedMessageOnly()
+    void refusedPayloadKeepsTheRest()
     {
-        QFETCH(QByteArray, between);
-        QFETCH(bool, reset);
+        QFETCH(QByteArrayList, lines);
+        QFETCH(QStringList, events);
+        QFETCH(QString, logged);
         Road road;
-        road.receive(TYPE8 + TYPE5_PART1 + between + TYPE5_PART2);
-        const QStringList complete{target(2039124), target(205488090)};
-        QCOMPARE(road.events, reset ? QStringList(complete.mid(0, 1)) : complete);
+        for (const QByteArray& line : lines)
+            road.receive(line);
+        QCOMPARE(road.events, events);
+        if (!logged.isEmpty())
+            QCOMPARE(LogCapture::take().filter(logged).size(), 1);
         CCodecLock lock;
-        QCOMPARE(RxBinMsgAppId == 0, reset);
+        QVERIFY(RxBinMsgAppId != 0);
+    }
+
+    // A receiver that sends empty payloads all the time gets one note a second: the first at
+    // once, the next a second later with the count of those held back.
+    void repeatedRefusalsAreNotedOnceASecond()
+    {
+        Road road;
+        const QByteArray empty = "!AIVDM,1,1,,B,,0*25\r\n";
+        const QString note = "VDM fragment 1 of 1 on channel B refused: no payload";
+        for (int i = 0; i < 5; ++i)
+            road.receive(empty);
+        QCOMPARE(LogCapture::take().filter(note), QStringList{QString("I62_EncapSenten_Update ") + note});
+        Portal::Time::SetFakeClock(START_MS + 999);
+        road.receive(empty);
+        QCOMPARE(LogCapture::take().filter(note).size(), 0);
+        Portal::Time::SetFakeClock(START_MS + 1000);
+        road.receive(empty);
+        QCOMPARE(LogCapture::take().filter(note),
+                 QStringList{QString("I62_EncapSenten_Update ") + note + " (5 more such notes held back)"});
     }
 
     // The log queue's chunks, joined as Latin-1 up to a NUL, in one signal that can be queued.

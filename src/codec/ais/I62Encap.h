@@ -1,6 +1,7 @@
 #pragma once
 
 #include "codec/records/CodecClock.h"
+#include "codec/records/CodecNote.h"
 #include "codec/sentence/I62Record.h"
 
 #include <cstddef>
@@ -77,6 +78,7 @@ struct I62_ENCAP_STORE
     uint8_t current[I62_ENCAP_KINDS]; // the slot the next whole message of each kind goes to
     I62_ENCAP_PARTIAL partials[I62_ENCAP_KINDS][I62_ENCAP_PARTIALS];
     uint32_t firstFragments; // ages are differences of this count, so its wrapping does no harm
+    SCodecNoteThrottle notes; // of refused fragments and dropped messages
 };
 
 extern I62_ENCAP_STORE EncapStore;
@@ -100,7 +102,8 @@ int I62_AppendEncapSentence(const I61162_Data_Structure* record, Encapsulation_S
 // the place of the oldest message, which is dropped with a log line. A later fragment must
 // continue its message: the same message identifier, total and destination, numbered one above
 // the last fragment, with room for its payload; else it is refused and its message dropped. A
-// fragment of no message is refused and touches none. Messages older than the time-out are
+// fragment of no message is refused and touches none. A VDM or VDO fragment without payload is
+// refused and drops the message of its identifier and channel. Messages older than the time-out are
 // dropped first. A message whose last fragment is in moves to its kind's current slot. Returns
 // the slot holding the message, or null when the fragment was refused.
 Encapsulation_Sentence_Structure* I62_EncapSenten_Update(const Encapsulation_Sentence_Structure* fragment);

@@ -1,8 +1,6 @@
 #include "codec/ais/I62Encap.h"
 
 #include "support/PortalStr.h"
-#include "support/Singleton.h"
-#include "support/SysDebug.h"
 
 #include <cctype>
 #include <cstring>
@@ -15,11 +13,6 @@ Encapsulation_Sentence_Structure TxEncapTuple;
 AIS_raw_message RxAisRawMsgTuple;
 
 namespace {
-
-SysDebug* Log()
-{
-    return Pattern::Singleton<SysDebug>::Instance();
-}
 
 int kindOf(const char* formatter)
 {
@@ -54,10 +47,10 @@ char channelOf(const Encapsulation_Sentence_Structure& message)
 void drop(I62_ENCAP_PARTIAL& partial, const char* why)
 {
     const Encapsulation_Sentence_Structure& m = partial.message;
-    Log()->dbgPrintf(DBG_INFO, "I62_EncapSenten_Update", 0,
-                     "%.3s message of sequential identifier %u on channel %c dropped after fragment %u of %u: %s",
-                     m.formatter, static_cast<unsigned>(m.sequenceId), channelOf(m),
-                     static_cast<unsigned>(m.sentenceNumber), static_cast<unsigned>(m.totalSentences), why);
+    CodecNote(&EncapStore.notes, "I62_EncapSenten_Update",
+              "%.3s message of sequential identifier %u on channel %c dropped after fragment %u of %u: %s",
+              m.formatter, static_cast<unsigned>(m.sequenceId), channelOf(m), static_cast<unsigned>(m.sentenceNumber),
+              static_cast<unsigned>(m.totalSentences), why);
     partial = I62_ENCAP_PARTIAL{};
 }
 
@@ -97,6 +90,25 @@ I62_ENCAP_PARTIAL& placeFor(Partials& partials, const Encapsulation_Sentence_Str
     }
     drop(*oldest, "more messages are being joined than there is room for");
     return *oldest;
+}
+
+// A VDM or VDO fragment without payload carries no part of any message: it is refused, and a
+// message of its sequential identifier and channel being joined cannot be whole any more. An
+// ABM or BBM payload is only the binary data, which may be empty.
+bool refusedAsEmpty(int kind, const Encapsulation_Sentence_Structure& fragment)
+{
+    if (isBinaryKind(kind) || fragment.payload[0] != '\0')
+        return false;
+    I62_ENCAP_PARTIAL* message =
+        fragment.totalSentences > 1 ? messageOf(EncapStore.partials[kind], fragment) : nullptr;
+    if (message) {
+        drop(*message, "a fragment without payload came");
+        return true;
+    }
+    CodecNote(&EncapStore.notes, "I62_EncapSenten_Update", "%.3s fragment %u of %u on channel %c refused: no payload",
+              fragment.formatter, static_cast<unsigned>(fragment.sentenceNumber),
+              static_cast<unsigned>(fragment.totalSentences), channelOf(fragment));
+    return true;
 }
 
 bool continues(const Encapsulation_Sentence_Structure& fragment, const Encapsulation_Sentence_Structure& message)
@@ -172,6 +184,8 @@ Encapsulation_Sentence_Structure* I62_EncapSenten_Update(const Encapsulation_Sen
         return nullptr;
     const int kind = kindOf(fragment->formatter);
     if (kind < 0 || fragment->sentenceNumber < 1 || fragment->sentenceNumber > fragment->totalSentences)
+        return nullptr;
+    if (refusedAsEmpty(kind, *fragment))
         return nullptr;
     if (fragment->totalSentences == 1)
         return complete(kind, *fragment);

@@ -22,7 +22,7 @@ enum I62_PARSE_RESULT
     // codec keeps its state.
     I62_RESULT_NOT_DECODED = 5,
     I62_RESULT_ARMOUR = 6, // the joined payload holds a character outside the armour
-    I62_RESULT_UNPACK = 7, // the AIS message is malformed: the caller resets the codec
+    I62_RESULT_UNPACK = 7, // the AIS message is malformed: refused and logged, the codec keeps its state
     I62_RESULT_REFUSED = 8, // formatter unknown or without parser, wrong fields, too long
 };
 

@@ -4,6 +4,7 @@
 #include "codec/ais/I62Encap.h"
 #include "codec/compose/I62SentenceQueue.h"
 #include "codec/records/CodecLock.h"
+#include "codec/records/CodecNote.h"
 #include "codec/records/SensorStores.h"
 #include "codec/records/ShipTable.h"
 #include "codec/sentence/I62FormatterCode.h"
@@ -34,6 +35,16 @@ void countSentence(GENERIC_SHIP_DATA& entry, bool own, uint8_t channel)
         ++ExtCount_TxChB;
 }
 
+SCodecNoteThrottle MalformedNotes;
+
+// Refused for this sentence alone: the messages being joined and the stations known stay.
+void logMalformed(const I61162_Data_Structure& record, const AIS_raw_message& raw)
+{
+    CodecNote(&MalformedNotes, "Parser", "%.3s message refused: its %u bits are no AIS message (identifier %u)",
+              record.formatter, static_cast<unsigned>(raw.bitCount),
+              static_cast<unsigned>(AisMsgCodec_GetMsgId(raw.bits)));
+}
+
 // The fragment into the store; a completed VDM or VDO message decoded, unpacked and filed.
 int decodeEncapsulated(const I61162_Data_Structure& record)
 {
@@ -48,6 +59,7 @@ int decodeEncapsulated(const I61162_Data_Structure& record)
     case AIS_UNPACK_NO_LAYOUT:
         return I62_RESULT_NOT_DECODED;
     case AIS_UNPACK_MALFORMED:
+        logMalformed(record, RxAisRawMsgTuple);
         return I62_RESULT_UNPACK;
     }
 
@@ -113,5 +125,6 @@ bool MsgCodecInitial()
     TxEncapTuple = Encapsulation_Sentence_Structure{};
     I62SentenceQueue.count = 0;
     I62_EncapSenten_Init();
+    MalformedNotes = SCodecNoteThrottle{};
     return true;
 }
