@@ -13,6 +13,7 @@ LockWaitSeconds=600
 run_packages=(
     build-essential cmake
     qtbase5-dev libqt5serialport5-dev qttools5-dev qttools5-dev-tools
+    libgeographiclib-dev
 )
 case "${1:-}" in
     run)   packages=("${run_packages[@]}") ;;

@@ -1,5 +1,7 @@
 #include "model/geodesy/AlgorithmGeodesy.h"
 
+#include <GeographicLib/Geodesic.hpp>
+
 #include <cmath>
 
 namespace Algorithm {
@@ -20,7 +22,7 @@ constexpr double Converged = 1e-12;
 
 struct InverseResult
 {
-    bool found = false; // false: coincident points or no convergence
+    bool found = false; // false: coincident points
     double distanceM = 0.0;
     double initialBearingRad = 0.0;
     double finalBearingRad = 0.0; // the direction of the line where it reaches point 2
@@ -55,6 +57,22 @@ double longitudeCorrection(double sinAlpha, double cosSqAlpha, double sigma, dou
            * (sigma + c * sinSigma * (cos2SigmaM + c * cosSigma * (-1.0 + 2.0 * cos2SigmaM * cos2SigmaM)));
 }
 
+// Karney's solution, which converges everywhere: for the nearly antipodal points where
+// Vincenty's iteration does not settle, and for exactly antipodal ones.
+InverseResult solveInverseKarney(double lat1, double lon1, double lat2, double lon2)
+{
+    double distanceM = 0.0;
+    double initialDeg = 0.0;
+    double finalDeg = 0.0;
+    GeographicLib::Geodesic::WGS84().Inverse(lat1, lon1, lat2, lon2, distanceM, initialDeg, finalDeg);
+    InverseResult result;
+    result.found = true;
+    result.distanceM = distanceM;
+    result.initialBearingRad = initialDeg / RadToDeg;
+    result.finalBearingRad = finalDeg / RadToDeg;
+    return result;
+}
+
 InverseResult solveInverse(double lat1, double lon1, double lat2, double lon2)
 {
     const double u1 = std::atan(OneMinusF * std::tan(lat1 * DegToRad));
@@ -72,9 +90,9 @@ InverseResult solveInverse(double lat1, double lon1, double lat2, double lon2)
         const double east = cosU2 * sinLambda;
         const double north = cosU1 * sinU2 - sinU1 * cosU2 * cosLambda;
         const double sinSigma = std::sqrt(east * east + north * north);
-        if (sinSigma == 0.0)
-            return {};
         const double cosSigma = sinU1 * sinU2 + cosU1 * cosU2 * cosLambda;
+        if (sinSigma == 0.0)
+            return cosSigma > 0.0 ? InverseResult{} : solveInverseKarney(lat1, lon1, lat2, lon2);
         const double sigma = std::atan2(sinSigma, cosSigma);
         const double sinAlpha = cosU1 * cosU2 * sinLambda / sinSigma;
         const double cosSqAlpha = 1.0 - sinAlpha * sinAlpha;
@@ -94,7 +112,7 @@ InverseResult solveInverse(double lat1, double lon1, double lat2, double lon2)
         }
         lambda = next;
     }
-    return {};
+    return solveInverseKarney(lat1, lon1, lat2, lon2);
 }
 
 } // namespace

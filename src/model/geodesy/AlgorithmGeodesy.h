@@ -4,14 +4,15 @@
 // north and east positive. The callers check for not-available positions (91, 181).
 namespace Algorithm {
 
-// Vincenty inverse solution: distance in nautical miles; 0 for coincident points and
-// when the iteration does not converge within 100 passes.
+// The inverse solutions below run Vincenty's iteration; where it does not converge within 100
+// passes (nearly antipodal points) or meets exactly antipodal ones, Karney's solution
+// (GeographicLib) answers instead.
+// Distance in nautical miles; 0 for coincident points.
 float Cal2PointsDistVincenty(double lat1, double lon1, double lat2, double lon2);
-// Vincenty inverse solution: initial bearing from point 1 to point 2 in degrees true,
-// in [0, 360); 0 for coincident points and when the iteration does not converge.
+// Initial bearing from point 1 to point 2 in degrees true, in [0, 360); 0 for coincident points.
 float Cal2PointsBearingVincenty(double lat1, double lon1, double lat2, double lon2);
-// Vincenty inverse solution: the bearing of the line from point 1 where it reaches point 2, in
-// degrees true, in [0, 360); 0 for coincident points and when the iteration does not converge.
+// The bearing of the line from point 1 where it reaches point 2, in degrees true, in [0, 360);
+// 0 for coincident points.
 float Cal2PointsFinalBearingVincenty(double lat1, double lon1, double lat2, double lon2);
 // Vincenty direct solution: the position reached from (lat, lon) after the distance in
 // metres on the initial bearing; the longitude comes back in [-180, 180).
