@@ -70,12 +70,32 @@ AIS_TYPE kindOf(const CTargetMetaData& target)
     return target.aisData() ? target.aisData()->stationKind : AIS_TYPE_NONE;
 }
 
+// Reports give speed in tenths of a knot and course in tenths of a degree. Velocities less than
+// a step apart (a hair less, so that values one step apart differ however floats round them)
+// are the same velocity: the ships keep their distance.
+constexpr float SOG_STEP_KN = 0.1f;
+constexpr double COG_STEP_DEG = 0.1;
+constexpr double WITHIN_STEP = 0.99;
+
+bool sameReportedVelocity(const CSensorTargetBase& own, const CSensorTargetBase& record)
+{
+    const double courseApart = std::fabs(std::remainder(static_cast<double>(own.cog) - record.cog, 360.0));
+    return std::fabs(own.sog - record.sog) < SOG_STEP_KN * WITHIN_STEP && courseApart < COG_STEP_DEG * WITHIN_STEP;
+}
+
 // CPA and TCPA on the plane of the own ship: the target where the measured range and bearing
 // put it, its course turned by the change of azimuth along the line between the two, so that
 // the plane agrees with the range (a target that keeps its distance has its range as CPA).
+// The turn, the meridians' convergence, must not give two ships that report the same motion a
+// relative speed of thousandths of a knot, extrapolated over days.
 void measureCpa(CSensorTargetBase& record, const CSensorTargetBase& own, const Unit::SPointG2dD& from,
                 const Unit::SPointG2dD& to)
 {
+    if (sameReportedVelocity(own, record)) {
+        record.cpa = record.range;
+        record.tcpa = 0.0f;
+        return;
+    }
     const double turn = Algorithm::Cal2PointsFinalBearingVincenty(from.lat, from.lon, to.lat, to.lon) - record.bearing;
     const TRACK ownTrack{Vector_Polar(own.sog, own.cog), VECTOR{0.0f, 0.0f, 0.0f}};
     const TRACK targetTrack{Vector_Polar(record.sog, record.cog - turn), Vector_Polar(record.range, record.bearing)};

@@ -39,6 +39,22 @@ bool measured(const CSensorTargetBase& record)
     return record.range >= 0.0f && record.bearing < 360.0f;
 }
 
+// An RMC of the own GNSS, which gives speed and course finer than the AIS reports' tenths.
+QByteArray rmc(double latitude, double longitude, double sog, double cog)
+{
+    const auto angle = [](double degrees, int width) {
+        const double magnitude = std::fabs(degrees);
+        const double whole = std::floor(magnitude);
+        return QString("%1%2").arg(int(whole), width, 10, QChar('0')).arg((magnitude - whole) * 60.0, 7, 'f', 4, QChar('0'));
+    };
+    return SentenceFixture::closed(QString("$GPRMC,123519,A,%1,%2,%3,%4,%5,%6,230394,,")
+                                       .arg(angle(latitude, 2), latitude < 0 ? "S" : "N", angle(longitude, 3),
+                                            longitude < 0 ? "W" : "E")
+                                       .arg(sog, 0, 'f', 2)
+                                       .arg(cog, 0, 'f', 2)
+                                       .toLatin1());
+}
+
 } // namespace
 
 class TestSensorInfo : public QObject
@@ -161,6 +177,79 @@ private slots:
         const double tcpa = sog > 0.0f ? distance * std::cos(miss) / sog * 60.0 : 0.0;
         QVERIFY2(qAbs(target.cpa - cpa) < 1e-3, qPrintable(QString("%1, not %2").arg(target.cpa, 0, 'f', 6).arg(cpa)));
         QVERIFY2(qAbs(target.tcpa - tcpa) < 0.01, qPrintable(QString("%1, not %2").arg(target.tcpa, 0, 'f', 4).arg(tcpa)));
+    }
+
+    // Both ships moving. Two that report the same speed and course, or a difference below the
+    // reports' tenths of a knot and of a degree, keep their distance: TCPA 0 and the range as
+    // CPA, however the meridians converge between them. Relative motion keeps its exact answer:
+    // overtaking by one tenth of a knot and head-on along a meridian, head-on along the equator
+    // across the date line, and a crossing of the equator and a meridian where both arrive
+    // together (the equator's degree a·π/180 = 111319.491 m, the meridian's 110574.389 m near
+    // the equator); CPA 0 and TCPA the distance over the speed at which it closes (at right
+    // angles, √2 times the speed).
+    void cpaOfTwoMovingShips_data()
+    {
+        QTest::addColumn<QByteArray>("own");
+        QTest::addColumn<QByteArray>("target");
+        QTest::addColumn<double>("cpa");         // NM; -1: the range
+        QTest::addColumn<double>("closingSpeed"); // knots; 0: TCPA 0
+
+        const double sameMotion = -1.0;
+        const auto rows = [&](const char* name, double lat, double lon, double targetLat, double targetLon, float sog,
+                              float cog) {
+            QTest::newRow(name) << positionReport(OWN, lat, lon, sog, cog, true)
+                                << positionReport(OTHER, targetLat, targetLon, sog, cog) << sameMotion << 0.0;
+        };
+        // 1.16 NM east at 50 N; 2.96 NM north-east at 10 N.
+        rows("same motion, 50 N, 12 kn north", 50.0, -1.0, 50.0, -1.0 + 1.16 / (60.0 * std::cos(50.0 * M_PI / 180.0)),
+             12.0f, 0.0f);
+        rows("same motion, 10 N, 8 kn north-east", 10.0, 0.0, 10.0 + 2.96 * M_SQRT1_2 / 60.0,
+             2.96 * M_SQRT1_2 / (60.0 * std::cos(10.0 * M_PI / 180.0)), 8.0f, 45.0f);
+        rows("same motion, equator, 5 kn east", 0.0, 30.0, ONE_MINUTE, 30.0, 5.0f, 90.0f);
+        rows("same motion, 75 N, 20 kn west", 75.0, 20.0, 75.03, 20.1, 20.0f, 270.0f);
+        rows("same motion, 85 N, 10 kn north", 85.0, 40.0, 85.0, 40.4, 10.0f, 0.0f);
+        rows("same motion, 60 S across the date line, 15 kn south-east", -60.0, 179.98, -60.02, -179.97, 15.0f, 135.0f);
+        rows("same motion, 40 N, course 359.9", 40.0, -70.0, 40.02, -69.97, 14.0f, 359.9f);
+        QTest::newRow("motion below the reports' tenths, 50 N")
+            << rmc(50.0, -1.0, 12.04, 45.04) << positionReport(OTHER, 50.0, -0.97, 12.0f, 45.0f) << sameMotion << 0.0;
+        QTest::newRow("course below the reports' tenths across north")
+            << rmc(60.0, 5.0, 10.0, 359.96) << positionReport(OTHER, 60.0, 5.05, 10.0f, 0.0f) << sameMotion << 0.0;
+
+        QTest::newRow("overtaking by one tenth of a knot along a meridian")
+            << positionReport(OWN, 50.0, 10.0, 12.1f, 0.0f, true) << positionReport(OTHER, 50.0 + ONE_MINUTE, 10.0, 12.0f, 0.0f)
+            << 0.0 << 0.1;
+        QTest::newRow("head-on along a meridian, 50 N")
+            << positionReport(OWN, 50.0, 10.0, 12.0f, 0.0f, true) << positionReport(OTHER, 50.08, 10.0, 8.0f, 180.0f)
+            << 0.0 << 20.0;
+        QTest::newRow("head-on along the equator across the date line")
+            << positionReport(OWN, 0.0, 179.95, 10.0f, 90.0f, true) << positionReport(OTHER, 0.0, -179.97, 10.0f, 270.0f)
+            << 0.0 << 20.0;
+        const double crossingLon = 0.05;
+        const double crossingLat = -crossingLon * 111319.491 / 110574.389;
+        QTest::newRow("crossing the equator, both arrive together")
+            << positionReport(OWN, 0.0, 0.0, 10.0f, 90.0f, true)
+            << positionReport(OTHER, crossingLat, crossingLon, 10.0f, 0.0f) << 0.0 << 10.0 * M_SQRT2;
+    }
+    void cpaOfTwoMovingShips()
+    {
+        QFETCH(QByteArray, own);
+        QFETCH(QByteArray, target);
+        QFETCH(double, cpa);
+        QFETCH(double, closingSpeed);
+        Road road;
+        road.receive(own);
+        road.receive(target);
+        road.tick();
+        const CTargetAisData record = road.target(OTHER);
+        QVERIFY(measured(record));
+        if (cpa < 0.0) {
+            QCOMPARE(record.cpa, record.range);
+            QCOMPARE(record.tcpa, 0.0f);
+            return;
+        }
+        QVERIFY2(qAbs(record.cpa - cpa) < 1e-3, qPrintable(QString::number(record.cpa, 'f', 6)));
+        const double tcpa = record.range / closingSpeed * 60.0;
+        QVERIFY2(qAbs(record.tcpa - tcpa) < 0.01, qPrintable(QString("%1, not %2").arg(record.tcpa, 0, 'f', 4).arg(tcpa)));
     }
 
     // Aircraft fly faster than any ship: their speed is in whole knots with 1023 as "not
