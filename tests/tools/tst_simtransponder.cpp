@@ -22,6 +22,8 @@ const QByteArray SwitchOff = "$PDBG,163,0,,,,,,*15\r\n";
 const QByteArray VersionM1 = "$AIVER,1,1,AI,SIM,0000001,123456789,1,UNIT-K-42,1.00,0*43";
 const QByteArray VersionM2 = "$AIVER,1,1,AI,SIM,0000002,223456789,2,Q-375,2.00,0*45";
 
+constexpr uint32_t StaticReportType = 24;
+
 bool isTraffic(const QByteArray& line)
 {
     return line.startsWith("$GP") || line.startsWith("!AIVD");
@@ -554,8 +556,9 @@ private slots:
         QCOMPARE(m_device.lines(), QByteArrayList());
     }
 
-    // Each simulated second: GGA, RMC, GSA and three GSV, the own vessel's report on A and B in
-    // turn, and the three targets, all moving; each line CR LF, at most 199 characters.
+    // Each simulated second: GGA, RMC, GSA and three GSV, the own vessel's position report on A
+    // and B in turn (every 30th second followed by its static report), and the three targets,
+    // all moving; each line CR LF, at most 199 characters.
     void trafficEachSecond()
     {
         startWith({"--rate-factor", "20"});
@@ -591,7 +594,14 @@ private slots:
                 kinds += fields[0];
                 if (fields[0] == "!AIVDO" || fields[0] == "!AIVDM") {
                     const SixBitReader bits(fields[5]);
-                    QCOMPARE(bits.unsignedField(0, 6), fields[0] == "!AIVDO" ? 18u : 1u);
+                    const uint32_t type = bits.unsignedField(0, 6);
+                    if (type == StaticReportType) {
+                        QCOMPARE(fields[0], QByteArray("!AIVDO"));
+                        QCOMPARE(fields[4].at(0), previousChannel);
+                        kinds.last() = "static";
+                        continue;
+                    }
+                    QCOMPARE(type, fields[0] == "!AIVDO" ? 18u : 1u);
                     seen.insert(bits.unsignedField(8, 30));
                 }
                 if (fields[0] == "!AIVDO") {
@@ -600,8 +610,9 @@ private slots:
                     previousChannel = fields[4].at(0);
                 }
             }
-            QCOMPARE(kinds, QByteArrayList({"$GPGGA", "$GPRMC", "$GPGSA", "$GPGSV", "$GPGSV", "$GPGSV", "!AIVDO",
-                                            "!AIVDM", "!AIVDM", "!AIVDM"}));
+            const QByteArrayList statics = kinds.contains("static") ? QByteArrayList{"static", "static"} : QByteArrayList();
+            QCOMPARE(kinds, QByteArrayList({"$GPGGA", "$GPRMC", "$GPGSA", "$GPGSV", "$GPGSV", "$GPGSV", "!AIVDO"})
+                                + statics + QByteArrayList({"!AIVDM", "!AIVDM", "!AIVDM"}));
             QCOMPARE(seen, targetMmsis + QSet<uint32_t>{ownMmsi});
             const QByteArrayList position = group.first().split(',').mid(2, 4);
             QVERIFY(position != previousPosition);
@@ -614,6 +625,69 @@ private slots:
         QCOMPARE(counts[0], QByteArray("sent"));
         QVERIFY(counts[1].toInt() >= m_device.lines().size());
         QCOMPARE(counts[3], QByteArray("0"));
+    }
+
+    // The own vessel's static report, message 24 part A (name) then part B (type, call sign,
+    // dimensions) of the programmed vessel, right after its position report, every 30 seconds.
+    void ownStaticReportEvery30Seconds()
+    {
+        startWith({"--rate-factor", "200"});
+        QDeadlineTimer deadline(10000);
+        QList<int> reportSeconds; // the second, counted in GGA sentences, of each part A
+        QList<SixBitReader> parts;
+        while (reportSeconds.size() < 2 && !deadline.hasExpired()) {
+            m_device.drain(50);
+            reportSeconds.clear();
+            parts.clear();
+            int second = -1;
+            QByteArray previous;
+            for (const QByteArray& line : m_device.lines()) {
+                QByteArray text;
+                if (Sentence::check(line.chopped(2), &text) != Sentence::CHECK_RESULT::VALID)
+                    continue;
+                second += text.startsWith("$GPGGA");
+                const QByteArrayList fields = text.split(',');
+                if (fields[0] != "!AIVDO" || SixBitReader(fields[5]).unsignedField(0, 6) != StaticReportType) {
+                    previous = text;
+                    continue;
+                }
+                const SixBitReader bits(fields[5]);
+                const uint32_t part = bits.unsignedField(38, 2);
+                QCOMPARE(SixBitReader(previous.split(',').value(5)).unsignedField(0, 6), part == 0 ? 18u : 24u);
+                if (part == 0)
+                    reportSeconds += second;
+                parts += bits;
+                previous = text;
+            }
+        }
+        QVERIFY(reportSeconds.size() >= 2);
+        QCOMPARE(reportSeconds[1] - reportSeconds[0], 30);
+
+        const QByteArray section = ModelSection(2);
+        const auto factory = [&](const char* key) { return m_factory.value(section, key); };
+        const auto text = [](const SixBitReader& bits, int start, int characters) {
+            QByteArray read;
+            for (int i = 0; i < characters; ++i) {
+                const uint32_t c = bits.unsignedField(start + 6 * i, 6);
+                read += char(c < 32 ? c + 64 : c);
+            }
+            while (read.endsWith('@') || read.endsWith(' '))
+                read.chop(1);
+            return read;
+        };
+        const SixBitReader& a = parts[0];
+        const SixBitReader& b = parts[1];
+        QCOMPARE(a.unsignedField(8, 30), factory("mmsi").toUInt());
+        QCOMPARE(a.unsignedField(38, 2), 0u);
+        QCOMPARE(text(a, 40, 20), factory("name"));
+        QCOMPARE(b.unsignedField(8, 30), factory("mmsi").toUInt());
+        QCOMPARE(b.unsignedField(38, 2), 1u);
+        QCOMPARE(b.unsignedField(40, 8), factory("shiptype").toUInt());
+        QCOMPARE(text(b, 90, 7), factory("callsign"));
+        QCOMPARE(QList<uint32_t>({b.unsignedField(132, 9), b.unsignedField(141, 9), b.unsignedField(150, 6),
+                                  b.unsignedField(156, 6)}),
+                 QList<uint32_t>({factory("a").toUInt(), factory("b").toUInt(), factory("c").toUInt(),
+                                  factory("d").toUInt()}));
     }
 };
 

@@ -1,5 +1,7 @@
 #include "AisPacker.h"
 
+#include <cctype>
+
 namespace Sim {
 
 void CSixBitPacker::add(int64_t value, int bits)
@@ -42,6 +44,24 @@ void addPosition(CSixBitPacker& packer, const SPosition& position)
     packer.add(position.second, 6);
 }
 
+// Six-bit text, cut or filled up with "@" to its characters; letters are sent upper case.
+void addText(CSixBitPacker& packer, const QByteArray& text, int characters)
+{
+    for (int i = 0; i < characters; ++i) {
+        const char c = i < text.size() ? static_cast<char>(std::toupper(static_cast<unsigned char>(text.at(i)))) : '@';
+        const int code = c >= 64 && c < 96 ? c - 64 : (c >= 32 && c < 64 ? c : 0);
+        packer.add(code, 6);
+    }
+}
+
+void addStaticHeader(CSixBitPacker& packer, const SStaticReport& report, int part)
+{
+    packer.add(24, 6);
+    packer.add(report.repeat, 2);
+    packer.add(report.mmsi, 30);
+    packer.add(part, 2);
+}
+
 } // namespace
 
 QByteArray PackPositionReportA(const SPositionReportA& report)
@@ -77,6 +97,32 @@ QByteArray PackPositionReportB(const SPositionReportB& report)
     packer.add(report.assigned, 1);
     packer.add(report.raim, 1);
     packer.add(report.radio, 20);
+    return packer.payload();
+}
+
+QByteArray PackStaticReportA(const SStaticReport& report)
+{
+    CSixBitPacker packer;
+    addStaticHeader(packer, report, 0);
+    addText(packer, report.name, 20);
+    return packer.payload();
+}
+
+QByteArray PackStaticReportB(const SStaticReport& report)
+{
+    CSixBitPacker packer;
+    addStaticHeader(packer, report, 1);
+    packer.add(report.shipType, 8);
+    addText(packer, QByteArray(), 3); // vendor identifier
+    packer.add(0, 4);                 // unit model code
+    packer.add(0, 20);                // serial number
+    addText(packer, report.callSign, 7);
+    packer.add(report.toBow, 9);
+    packer.add(report.toStern, 9);
+    packer.add(report.toPort, 6);
+    packer.add(report.toStarboard, 6);
+    packer.add(0, 4); // position fixing device
+    packer.add(0, 2);
     return packer.payload();
 }
 

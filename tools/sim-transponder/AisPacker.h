@@ -63,7 +63,24 @@ struct SPositionReportB
     uint32_t radio = 0;
 };
 
+// Message 24, the Class B static data report: part A names the vessel, part B gives its type,
+// call sign and dimensions (metres from the reference point).
+struct SStaticReport
+{
+    int repeat = 0;
+    uint32_t mmsi = 0;
+    QByteArray name;
+    int shipType = 0;
+    QByteArray callSign;
+    int toBow = 0;
+    int toStern = 0;
+    int toPort = 0;
+    int toStarboard = 0;
+};
+
 QByteArray PackPositionReportA(const SPositionReportA& report);
 QByteArray PackPositionReportB(const SPositionReportB& report);
+QByteArray PackStaticReportA(const SStaticReport& report);
+QByteArray PackStaticReportB(const SStaticReport& report);
 
 } // namespace Sim

@@ -1,7 +1,5 @@
 #include "AisReports.h"
 
-#include "AisPacker.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -37,6 +35,11 @@ QByteArray OwnVesselReport(const SFix& fix, uint32_t mmsi, int second, char chan
     report.message22 = true;
     report.radio = 917510;
     return sentence("!AIVDO", channel, PackPositionReportB(report));
+}
+
+QByteArrayList OwnStaticReports(const SStaticReport& report, char channel)
+{
+    return {sentence("!AIVDO", channel, PackStaticReportA(report)), sentence("!AIVDO", channel, PackStaticReportB(report))};
 }
 
 QByteArray TargetReport(const SFix& fix, uint32_t mmsi, int second, char channel)

@@ -46,13 +46,16 @@ bool CNmeaTraffic::load(const CFactorySettings& settings)
     return m_targets.size() == 3;
 }
 
-QByteArrayList CNmeaTraffic::linesAt(int64_t second, const QDateTime& utc, uint32_t ownMmsi) const
+QByteArrayList CNmeaTraffic::linesAt(int64_t second, const QDateTime& utc, const SStaticReport& own) const
 {
-    const SFix own = FixAt(m_own, second);
+    const SFix ownFix = FixAt(m_own, second);
     const int utcSecond = utc.time().second();
-    QByteArrayList lines = GnssSentences(own, utc);
-    if (ownMmsi != 0)
-        lines += OwnVesselReport(own, ownMmsi, utcSecond, channelOf(second));
+    QByteArrayList lines = GnssSentences(ownFix, utc);
+    if (own.mmsi != 0) {
+        lines += OwnVesselReport(ownFix, own.mmsi, utcSecond, channelOf(second));
+        if (second % OwnStaticEverySeconds == 0)
+            lines += OwnStaticReports(own, channelOf(second));
+    }
     for (int i = 0; i < m_targets.size(); ++i)
         lines += TargetReport(FixAt(m_targets[i].start, second), m_targets[i].mmsi, utcSecond, channelOf(second + i));
     return lines;

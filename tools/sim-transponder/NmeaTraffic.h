@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AisPacker.h"
 #include "Motion.h"
 
 #include <QByteArrayList>
@@ -12,14 +13,17 @@ namespace Sim {
 class CFactorySettings;
 
 // What the device sends unasked, one simulated second at a time: its GNSS sentences, its own
-// vessel's report on channels A and B in turn, and the reports of three targets.
+// vessel's position report on channels A and B in turn, every OwnStaticEverySeconds from the
+// first second its own static report after it, and the reports of three targets.
 class CNmeaTraffic
 {
 public:
+    static constexpr int OwnStaticEverySeconds = 30;
+
     // False when the settings lack the own ship or a target, or garble one.
     bool load(const CFactorySettings& settings);
     // An own MMSI of 0 means none programmed: the device does not report its own vessel.
-    QByteArrayList linesAt(int64_t second, const QDateTime& utc, uint32_t ownMmsi) const;
+    QByteArrayList linesAt(int64_t second, const QDateTime& utc, const SStaticReport& own) const;
 
 private:
     struct STarget

@@ -154,7 +154,16 @@ void CSimTransponder::onTick()
         return;
     // A faster pace is for floods: their lines are counted, not logged.
     const bool logged = m_options.knobs.rateFactor == 1;
-    for (const QByteArray& text : m_traffic.linesAt(second, m_startUtc.addSecs(second), m_state.mmsi))
+    SStaticReport own;
+    own.mmsi = m_state.mmsi;
+    own.name = m_state.name;
+    own.shipType = m_state.shipType;
+    own.callSign = m_state.callSign;
+    own.toBow = m_state.a;
+    own.toStern = m_state.b;
+    own.toPort = m_state.c;
+    own.toStarboard = m_state.d;
+    for (const QByteArray& text : m_traffic.linesAt(second, m_startUtc.addSecs(second), own))
         send(text, logged);
 }
 
