@@ -125,11 +125,14 @@ void CAisSentenceHandle::sensorAisListener(char* text, int listener, char channe
     const bool own = listener == VudaviRirev::I62_LISTENER_VDO;
     GENERIC_SHIP_DATA ownShip;
     const bool ownRead = own && CopyShipData(0, &ownShip);
+    // Only the own position reports say where the vessel is: its static reports neither set the
+    // host position nor clear it.
+    const bool ownPosition = ownRead && ShipReportKinematics(ownShip.lastMessageId) != SHIP_REPORT_NO_POSITION;
 
     std::lock_guard<std::mutex> lock(m_mutex);
     if (text && text[0] == '!')
         m_diagnostics.updateRxTxStatistics(own, channel);
-    if (ownRead) {
+    if (ownPosition) {
         m_hostPos.lat = ownShip.latitude;
         m_hostPos.lon = ownShip.longitude;
     }

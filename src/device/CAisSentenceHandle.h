@@ -56,7 +56,7 @@ public:
     // The current record into the shown one, when they differ in anything.
     void refreshConfigInfo();
     bool isHostPosFixed() const;
-    // The GPS fix from the host position.
+    // The GPS fix from the host position, which only the own position reports set.
     void updateDiagnosticsData();
     // The device reports no system fault that the program reads.
     bool checkSystemStatus() const { return false; }

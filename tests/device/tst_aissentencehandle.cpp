@@ -2,8 +2,10 @@
 #include "FactoryRecord.h"
 #include "HandlerRoad.h"
 #include "LogCapture.h"
+#include "codec/ais/AisMessage.h"
 
 #include <QSignalSpy>
+#include <cstring>
 #include <iterator>
 #include <QtTest>
 #include <memory>
@@ -20,6 +22,32 @@ constexpr int Q_375 = MACHINE_Q_375;
 // and a type 18 report of MMSI 338087471 at 40.684540 N 74.072132 W, here as the device's own.
 const QByteArray TYPE1_ON_B = "!AIVDM,1,1,,B,177KQJ5000G?tO`K>RA1wUbN0TKH,0*5C\r\n";
 const QByteArray TYPE18_OWN_ON_A = "!AIVDO,1,1,,A,B52K>;h00Fc>jpUlNV@ikwpUoP06,0*4E\r\n";
+
+// libais's type examples with independent decodes, here as the device's own: a type 18 at
+// 43.072159 N 70.711067 W, the type 24 part A and a type 5 of a vessel.
+const QByteArray OWN_POSITION = closed("!AIVDO,1,1,,A,B5MiOp0006g4up6:EV403wr5oP06,0");
+const QByteArray OWN_STATIC_PART_A = closed("!AIVDO,1,1,,A,H5MiOp1:uJ0MDhJ0<P4hhDpLE80,2");
+const QByteArray OWN_STATIC_VOYAGE =
+    closed("!AIVDO,1,1,,B,53eaFL02?;fwTPm7V219E@R1@PE8E<622222221@9hG1A7?@NCPSlm3kc5DhH8888888880,2");
+
+// The own type 18 with latitude 91 and longitude 181: no position.
+QByteArray ownPositionReportWithoutPosition()
+{
+    UN_AIS_MESSAGE m;
+    std::memset(&m, 0, sizeof m);
+    m.header.messageId = 18;
+    m.header.mmsi = 366764000;
+    m.msg18.latitude = 91.0f;
+    m.msg18.longitude = 181.0f;
+    m.msg18.sog = 102.3f;
+    m.msg18.cog = 360.0f;
+    m.msg18.heading = 511;
+    AIS_raw_message raw;
+    Encapsulation_Sentence_Structure slot{};
+    if (!AisMessagePack(&m, &raw) || !I62_EncapSentenceEncode(&slot, &raw))
+        return {};
+    return closed("!AIVDO,1,1,,A," + QByteArray(slot.payload) + "," + QByteArray::number(slot.fillBits));
+}
 
 QByteArray versionOf(int model)
 {
@@ -312,6 +340,38 @@ private slots:
         d = road.handle.getDiagnostics();
         QCOMPARE(QString("%1 %2 %3 %4").arg(d.rxCount[0]).arg(d.rxCount[1]).arg(d.txCount[0]).arg(d.txCount[1]),
                  QString("0 2 1 1"));
+    }
+
+    // "Is GPS position fixed?" follows the own position reports: the own static reports between
+    // them neither set nor clear it; a position report without a position clears it.
+    void gpsFixFollowsOwnPositionReports_data()
+    {
+        QTest::addColumn<QByteArrayList>("lines");
+        QTest::addColumn<bool>("fixed");
+        const QByteArray noPosition = ownPositionReportWithoutPosition();
+        QVERIFY(!noPosition.isEmpty());
+        QTest::newRow("position report") << QByteArrayList{OWN_POSITION} << true;
+        QTest::newRow("then the static report part A") << QByteArrayList{OWN_POSITION, OWN_STATIC_PART_A} << true;
+        QTest::newRow("then the static and voyage data") << QByteArrayList{OWN_POSITION, OWN_STATIC_VOYAGE} << true;
+        QTest::newRow("static reports alone") << QByteArrayList{OWN_STATIC_PART_A, OWN_STATIC_VOYAGE} << false;
+        QTest::newRow("then a position report without position")
+            << QByteArrayList{OWN_POSITION, OWN_STATIC_PART_A, noPosition} << false;
+    }
+    void gpsFixFollowsOwnPositionReports()
+    {
+        QFETCH(QByteArrayList, lines);
+        QFETCH(bool, fixed);
+        Road road;
+        for (const QByteArray& line : lines)
+            road.receive(line);
+        QCOMPARE(road.handle.getDiagnostics().txCount[0] + road.handle.getDiagnostics().txCount[1], uint32_t(lines.size()));
+        road.handle.updateDiagnosticsData();
+        QCOMPARE(road.handle.getDiagnostics().gpsFix, fixed);
+        if (!fixed)
+            return;
+        const Unit::SPointG2dD host = road.handle.getHostPosition();
+        QVERIFY2(qAbs(host.lat - 43.072159) < 1e-5 && qAbs(host.lon + 70.711067) < 1e-5,
+                 qPrintable(QString("%1 %2").arg(host.lat, 0, 'f', 6).arg(host.lon, 0, 'f', 6)));
     }
 
     void modeEmissions()

@@ -2,12 +2,14 @@
 #include "FactoryRecord.h"
 #include "LogCapture.h"
 #include "SimDeviceRig.h"
+#include "codec/records/CodecSnapshot.h"
 #include "comm/CServiceComm.h"
 #include "support/PortalTime.h"
 
 #include <QtTest>
 #include <array>
 #include <memory>
+#include <mutex>
 #include <set>
 
 using namespace DeviceFixture;
@@ -214,6 +216,51 @@ private slots:
         for (const auto& entry : device().getSensorInfo()->copyTargets())
             heard.insert(entry.first);
         QCOMPARE(heard, targets);
+    }
+
+    // "Is GPS position fixed?" follows the own position reports: the device's own static reports
+    // between them (message 24, every 30 s) neither set nor clear it. The check is taken after
+    // every sentence that the handler announces, in the thread that decodes them.
+    void gpsFixHoldsThroughOwnStaticReports()
+    {
+        QVERIFY(m_rig->start({"--rate-factor", "20"}));
+        CAisSentenceHandle& handle = device().getSentenceHandle();
+        std::mutex mutex;
+        QList<bool> checks; // the check after each announced sentence, from the first Good on
+        int staticReports = 0;
+        int checksAfterLastStatic = 0;
+        const auto check = [&] {
+            handle.updateDiagnosticsData();
+            const bool fixed = handle.getDiagnostics().gpsFix;
+            std::lock_guard<std::mutex> lock(mutex);
+            if (fixed || !checks.isEmpty())
+                checks += fixed;
+            ++checksAfterLastStatic;
+        };
+        QObject context;
+        QObject::connect(&handle, &CSensorSentenceHandle::signalFillAisTargetData, &context, check, Qt::DirectConnection);
+        QObject::connect(
+            &handle, &CSensorSentenceHandle::signalFillAisOwnData, &context,
+            [&](int) {
+                check();
+                GENERIC_SHIP_DATA own;
+                if (!CopyShipData(0, &own) || own.lastMessageId != 24)
+                    return;
+                std::lock_guard<std::mutex> lock(mutex);
+                ++staticReports;
+                checksAfterLastStatic = 0;
+            },
+            Qt::DirectConnection);
+        QVERIFY(m_rig->connectDevice());
+        const auto done = [&] {
+            std::lock_guard<std::mutex> lock(mutex);
+            return staticReports >= 4 && checksAfterLastStatic >= 2;
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(done(), WaitMs);
+        // The communication thread ends here, before the slots' records go.
+        QVERIFY(m_rig->stop());
+        QVERIFY(!checks.isEmpty());
+        QVERIFY2(!checks.contains(false), qPrintable(QString("Failed %1 times in %2 checks").arg(checks.count(false)).arg(checks.size())));
     }
 
     // "Program Device" is taken by the device and read back, a comma in the name included; the

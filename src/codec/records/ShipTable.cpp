@@ -378,3 +378,21 @@ void ShipSentenceReset()
     ResetShipData(0);
     ResetShipData(1);
 }
+
+SHIP_REPORT_KINEMATICS ShipReportKinematics(uint8_t messageId)
+{
+    switch (messageId) {
+    case 1:
+    case 2:
+    case 3:
+    case 9:
+    case 18:
+    case 19:
+        return SHIP_REPORT_POSITION_AND_MOTION;
+    case 4:
+    case 21:
+        return SHIP_REPORT_POSITION;
+    default:
+        return SHIP_REPORT_NO_POSITION;
+    }
+}

@@ -131,3 +131,13 @@ int StoreAisMsg(const UN_AIS_MESSAGE* message, int channel, uint32_t value, bool
 // Before each sentence: count 1, entries 0 and 1 blanked, so the sentence's station lands in
 // a blank entry 1 and an own message in a blank entry 0.
 void ShipSentenceReset();
+
+// What a message files of where a station is: nothing (static data and the rest), a position
+// (base stations, aids to navigation), or a position with speed and course.
+enum SHIP_REPORT_KINEMATICS
+{
+    SHIP_REPORT_NO_POSITION = 0,
+    SHIP_REPORT_POSITION = 1,
+    SHIP_REPORT_POSITION_AND_MOTION = 2,
+};
+SHIP_REPORT_KINEMATICS ShipReportKinematics(uint8_t messageId);

@@ -18,26 +18,6 @@ constexpr uint8_t NAV_STATUS_SART_TEST = 15;
 constexpr uint32_t SART_MODE_ACTIVE = 1;
 constexpr uint32_t SART_MODE_TEST = 2;
 
-enum class Kinematics { None, Position, PositionAndMotion };
-
-Kinematics kinematicsOf(uint8_t messageId)
-{
-    switch (messageId) {
-    case 1:
-    case 2:
-    case 3:
-    case 9:
-    case 18:
-    case 19:
-        return Kinematics::PositionAndMotion;
-    case 4:
-    case 21:
-        return Kinematics::Position;
-    default:
-        return Kinematics::None;
-    }
-}
-
 AIS_TYPE kindOf(const GENERIC_SHIP_DATA& entry)
 {
     return entry.stationKind <= AIS_TYPE_NONE ? static_cast<AIS_TYPE>(entry.stationKind) : AIS_TYPE_NONE;
@@ -100,10 +80,10 @@ bool CAisData::setAisData(const GENERIC_SHIP_DATA& entry, bool kinematicsAllowed
     lastMessageId = entry.lastMessageId;
     mmsi = static_cast<uint32_t>(entry.mmsi);
     takeMessage(entry);
-    const Kinematics kinematics = kinematicsOf(entry.lastMessageId);
-    if (!kinematicsAllowed || kinematics == Kinematics::None)
+    const SHIP_REPORT_KINEMATICS kinematics = ShipReportKinematics(entry.lastMessageId);
+    if (!kinematicsAllowed || kinematics == SHIP_REPORT_NO_POSITION)
         return false;
-    takeKinematics(entry, kinematics == Kinematics::PositionAndMotion);
+    takeKinematics(entry, kinematics == SHIP_REPORT_POSITION_AND_MOTION);
     return true;
 }
 
@@ -113,7 +93,7 @@ void CAisData::takeMessage(const GENERIC_SHIP_DATA& e)
     if (id < 1 || id > 24 || (id >= 6 && id <= 8) || (id >= 10 && id <= 15))
         return;
     stationKind = kindOf(e);
-    const bool reportsAccuracy = kinematicsOf(id) != Kinematics::None;
+    const bool reportsAccuracy = ShipReportKinematics(id) != SHIP_REPORT_NO_POSITION;
     if (reportsAccuracy) {
         positionAccuracy = flag(e, SHIP_FLAG_ACCURACY);
         raim = flag(e, SHIP_FLAG_RAIM);
