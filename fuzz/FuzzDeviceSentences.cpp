@@ -9,6 +9,7 @@
 
 #include "device/CAisSentenceHandle.h"
 #include "device/CKTRWiFiPaser.h"
+#include "device/DeviceSettings.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -57,8 +58,8 @@ void checkModel(const CAisSentenceHandle& handle)
     const MACHINE_TYPE model = handle.getMachineType();
     const int number = handle.getModelNumber();
     const bool agree = (model == MACHINE_UNKNOWN && number == 0)
-                       || (model == MACHINE_UNIT_K_42 && number == MODEL_NUMBER_UNIT_K_42)
-                       || (model == MACHINE_Q_375 && number == MODEL_NUMBER_Q_375);
+                       || (model == MACHINE_UNIT_K_42 && number == CFG_ITEM_UNIT_K_42)
+                       || (model == MACHINE_Q_375 && number == CFG_ITEM_Q_375);
     if (!agree)
         fail("model and model number disagree", long(model) * 10000 + number);
 }

@@ -5,6 +5,7 @@
 #include "comm/CRawDataHandle.h"
 #include "device/CKTRWiFiPaser.h"
 #include "device/DeviceFields.h"
+#include "device/DeviceSettings.h"
 #include "support/Singleton.h"
 #include "support/SysDebug.h"
 
@@ -85,12 +86,12 @@ void CAisSentenceHandle::adoptModel(const char* modelText)
 {
     if (std::strcmp(modelText, MODEL_TEXT_UNIT_K_42) == 0) {
         m_machineType = MACHINE_UNIT_K_42;
-        m_modelNumber = MODEL_NUMBER_UNIT_K_42;
+        m_modelNumber = CFG_ITEM_UNIT_K_42;
         return;
     }
     if (std::strcmp(modelText, MODEL_TEXT_Q_375) == 0) {
         m_machineType = MACHINE_Q_375;
-        m_modelNumber = MODEL_NUMBER_Q_375;
+        m_modelNumber = CFG_ITEM_Q_375;
         return;
     }
     // The probe repeats every two seconds: each text is logged once.

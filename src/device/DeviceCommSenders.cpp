@@ -1,5 +1,6 @@
 #include "device/CDeviceComm.h"
 
+#include "device/DeviceSentences.h"
 #include "support/PortalStr.h"
 #include "support/PortalTime.h"
 #include "support/Singleton.h"
@@ -12,9 +13,6 @@ using WiFiScope::SAPData;
 using AT = SATCommandSet;
 
 namespace {
-
-constexpr const char* SwitchOnSentence = "$PDBG,163,1,,,,,,*14";
-constexpr const char* SwitchOffSentence = "$PDBG,163,0,,,,,,*15";
 
 SysDebug* Log()
 {
@@ -31,6 +29,14 @@ template <size_t N>
 std::string FieldText(const char (&field)[N])
 {
     return std::string(field, strnlen(field, N));
+}
+
+// sendCommand ends the line as the link's mode wants.
+std::string WithoutLineEnd(std::string line)
+{
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+        line.pop_back();
+    return line;
 }
 
 std::string Decimal(int value)
@@ -106,7 +112,7 @@ void CDeviceComm::sendCmdToSwitchWiFiMode(WiFiScope::WIFI_SYS_MODE mode)
         Log()->dbgPrintf(DBG_INFO, "sendCmdToSwitchWiFiMode", 0, "%s", "No such command");
         return;
     }
-    sendCommand(mode == WiFiScope::WIFI_SYS_MODE_CONFIG ? SwitchOnSentence : SwitchOffSentence, nullptr);
+    sendCommand(WithoutLineEnd(DeviceSentence::wifiCfgModeSentence(mode == WiFiScope::WIFI_SYS_MODE_CONFIG)), nullptr);
 }
 
 void CDeviceComm::sendWiFiBasicInfoQueryCmd()

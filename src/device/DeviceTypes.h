@@ -21,8 +21,3 @@ enum COMM_VELK_DEV_STATE : int
 
 constexpr const char* MODEL_TEXT_UNIT_K_42 = "UNIT-K-42";
 constexpr const char* MODEL_TEXT_Q_375 = "Q-375";
-
-// The configuration item that carries each model's own settings (ALR for one, the Wi-Fi module
-// for the other).
-constexpr int MODEL_NUMBER_UNIT_K_42 = 108;
-constexpr int MODEL_NUMBER_Q_375 = 600;

@@ -1,0 +1,130 @@
+#include "device/DeviceProgramPlan.h"
+
+#include "device/DeviceSentences.h"
+#include "device/DeviceSettings.h"
+
+#include <cstring>
+
+namespace DeviceProgram {
+
+namespace {
+
+constexpr uint32_t MmsiMin = 200000000;
+constexpr uint32_t MmsiMax = 799999999;
+
+template <size_t N>
+std::string fieldText(const char (&field)[N])
+{
+    return std::string(field, strnlen(field, N));
+}
+
+template <size_t N>
+bool isBlank(const char (&field)[N])
+{
+    return field[0] == '\0';
+}
+
+// The MMSI goes out only to a device that has none yet: it can be written once.
+bool writesMmsi(const CSensorConfig& shown, const CSensorConfig& written)
+{
+    return shown.mmsi == 0 && written.mmsi != 0;
+}
+
+// The device reports 0 in its ALR item while the sentence is on; the record holds 1 then.
+int32_t alrValue(const CSensorConfig& written)
+{
+    return written.alrOutput == 0 ? 1 : 0;
+}
+
+DBG_CMD_PARAM generalSettings(const CSensorConfig& written)
+{
+    const int32_t gpsRate = written.gpsUpdateRate;
+    DBG_CMD_PARAM settings;
+    const int32_t pairs[] = {PDBG_DSC_MONITOR,     written.dscMonitor[0] == '1' ? 1 : 0,
+                             PDBG_GPS_OFF,         gpsRate == 0 ? 1 : 0,
+                             PDBG_GPS_UPDATE_RATE, gpsRate,
+                             PDBG_GPS_DYN_MODEL,   written.gpsDynModel};
+    std::memcpy(settings.param, pairs, sizeof pairs);
+    return settings;
+}
+
+DBG_CMD_PARAM portSettings(MACHINE_TYPE model, const CSensorConfig& written)
+{
+    DBG_CMD_PARAM bauds;
+    const std::vector<SPortBaud>& ports = portBauds(model);
+    for (size_t i = 0; i < ports.size() && i < size_t(DBG_CMD_PARAM::PairCount); ++i) {
+        bauds.param[2 * i] = ports[i].id;
+        bauds.param[2 * i + 1] = programmableBaudCode(written.*ports[i].field);
+    }
+    return bauds;
+}
+
+void planUnitK42(const CSensorConfig& written, std::vector<std::string>& lines)
+{
+    lines.push_back(DeviceSentence::cfgSentence(true, CFG_ITEM_UNIT_K_42, CFG_SUB_ALR_UNIT_K_42, alrValue(written)));
+    lines.push_back(DeviceSentence::settingsSentence(portSettings(MACHINE_UNIT_K_42, written)));
+}
+
+void planQ375(const CSensorConfig& written, std::vector<std::string>& lines)
+{
+    const auto mmsi = int32_t(written.mmsi);
+    lines.push_back(DeviceSentence::cfgSentence(true, CFG_ITEM_Q_375_ALR, CFG_SUB_ALR_Q_375, alrValue(written)));
+    lines.push_back(DeviceSentence::dbgSentence(true, portSettings(MACHINE_Q_375, written),
+                                                int(portBauds(MACHINE_Q_375).size())));
+    lines.push_back(DeviceSentence::cfgSentence(true, CFG_ITEM_PORTS, CFG_SUB_NMEA2000_INSTANCE,
+                                                written.nmea2000Instance));
+    lines.push_back(DeviceSentence::propertySentence(mmsi, EPV_MSG27_CHANNEL_A, written.lrChannel1));
+    lines.push_back(DeviceSentence::propertySentence(mmsi, EPV_MSG27_CHANNEL_B, written.lrChannel2));
+}
+
+} // namespace
+
+const std::vector<SPortBaud>& portBauds(MACHINE_TYPE model)
+{
+    static const std::vector<SPortBaud> unitK42 = {
+        {PDBG_NMEA1_OUT_BAUD, &CSensorConfig::nmea1OutBaud},
+        {PDBG_NMEA1_IN_BAUD, &CSensorConfig::nmea1InBaud},
+        {PDBG_NMEA2_OUT_BAUD, &CSensorConfig::nmea2OutBaud},
+        {PDBG_NMEA2_IN_BAUD, &CSensorConfig::nmea2InBaud},
+    };
+    // One rate per port, input and output alike.
+    static const std::vector<SPortBaud> q375 = {
+        {DBG_PORT_1_BAUD, &CSensorConfig::nmea1InBaud},
+        {DBG_PORT_2_BAUD, &CSensorConfig::nmea2InBaud},
+    };
+    static const std::vector<SPortBaud> none;
+    return model == MACHINE_UNIT_K_42 ? unitK42 : model == MACHINE_Q_375 ? q375 : none;
+}
+
+SCheck check(MACHINE_TYPE model, const CSensorConfig& shown, const CSensorConfig& written)
+{
+    if (!isBlank(shown.shipName) && isBlank(written.shipName))
+        return {REFUSAL_SHIP_NAME_BLANK};
+    if (!isBlank(shown.callSign) && isBlank(written.callSign))
+        return {REFUSAL_CALL_SIGN_BLANK};
+    if (writesMmsi(shown, written) && (written.mmsi < MmsiMin || written.mmsi > MmsiMax))
+        return {REFUSAL_MMSI_RANGE};
+    for (const SPortBaud& port : portBauds(model)) {
+        if (programmableBaudCode(written.*port.field) < 0)
+            return {REFUSAL_BAUD_RATE, port.field};
+    }
+    return {};
+}
+
+std::vector<std::string> plan(MACHINE_TYPE model, const CSensorConfig& shown, const CSensorConfig& written)
+{
+    std::vector<std::string> lines{DeviceSentence::staticDataSentence(
+        fieldText(written.callSign), fieldText(written.shipName), written.dimA, written.dimB, written.dimC,
+        written.dimD)};
+    if (writesMmsi(shown, written))
+        lines.push_back(DeviceSentence::mmsiSentence(int32_t(written.mmsi)));
+    lines.push_back(DeviceSentence::shipTypeSentence(written.shipType));
+    lines.push_back(DeviceSentence::settingsSentence(generalSettings(written)));
+    if (model == MACHINE_UNIT_K_42)
+        planUnitK42(written, lines);
+    else if (model == MACHINE_Q_375)
+        planQ375(written, lines);
+    return lines;
+}
+
+} // namespace DeviceProgram
