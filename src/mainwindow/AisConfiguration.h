@@ -1,11 +1,11 @@
 #pragma once
 
 #include "device/CWiFiAPExchangeSet.h"
+#include "device/DeviceSentences.h"
 #include "device/WiFiTypes.h"
 #include "mainwindow/CLogLineCutter.h"
 #include "mainwindow/CSecondsSource.h"
 #include "mainwindow/CWindowWiFiHost.h"
-#include "mainwindow/ConfigSentenceTypes.h"
 #include "mainwindow/environment/CEnvironmentSetup.h"
 #include "mainwindow/wifi/CWiFiJobEngine.h"
 
@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace Ui {
 class AisConfiguration;
@@ -65,28 +66,27 @@ public:
     void updateHomePageDisp(bool skyOnly);
     void updateGPSStatusDisp(bool unused);
 
-    // The configuration query set; automatic asks for the status item only. True when every
-    // sentence was queued, which starts the wait before the replies are taken over.
+    // The configuration query set of the device's model; automatic asks for the status item
+    // only. True when every sentence was queued, which starts the wait before the replies are
+    // taken over.
     bool enableDebugPortView(unsigned short closing, bool automatic);
-    bool sendPQLXCfgSentToCommPort(bool command, int item, CFG_DEVICE_MODEL sub, int value);
-    // With fewer than four pairs the rest stay empty.
-    bool sendPQLXDbgSentToCommPort(bool command, const DBG_CMD_PARAM* params, int count);
-    bool sendPDBGSentToCommPort(const DBG_CMD_PARAM* params);
-    bool sendPQLXMidSentToCommPort(int mmsi);
-    bool sendPMIDSentToCommPort(int mmsi);
-    // Texts go out escaped.
-    bool sendECSSDSentToCommPort(const char* shipName, const char* callSign, int a, int b, int c, int d);
-    bool sendECVSDSentToCommPort(int shipType);
-    bool sendAIEPVSentToCommPort(int mmsi, int property, int value);
-    bool sendAIVER();
-    bool sendAIAIQSentToCommPort();
-    bool sendPTSTSentToCommPort(unsigned short id);
-    // Closes the text in its buffer of the given size with the checksum and queues it.
-    bool sendCommWithCheckSum(char* text, size_t size);
+    // The single sentences of the device layer's builders; true when queued on the device link.
+    [[nodiscard]] bool sendPQLXCfgSentToCommPort(bool command, int item, CFG_DEVICE_MODEL sub, int value);
+    [[nodiscard]] bool sendPQLXDbgSentToCommPort(bool command, const DBG_CMD_PARAM* params, int count);
+    [[nodiscard]] bool sendPDBGSentToCommPort(const DBG_CMD_PARAM* params);
+    [[nodiscard]] bool sendPQLXMidSentToCommPort(int mmsi);
+    [[nodiscard]] bool sendPMIDSentToCommPort(int mmsi);
+    [[nodiscard]] bool sendECSSDSentToCommPort(const char* shipName, const char* callSign, int a, int b, int c, int d);
+    [[nodiscard]] bool sendECVSDSentToCommPort(int shipType);
+    [[nodiscard]] bool sendAIEPVSentToCommPort(int mmsi, int property, int value);
+    // Also stamps the query time, sent or not.
+    [[nodiscard]] bool sendAIVER();
+    [[nodiscard]] bool sendAIAIQSentToCommPort();
+    [[nodiscard]] bool sendPTSTSentToCommPort(unsigned short id);
     void leaveWiFiCfgMode();
     // Escapes the sentence-reserved characters as ^ and two hex digits. Stops before a
     // character that would not fit with the terminating zero; false then.
-    static bool recomposeSentForReservedChar(char* out, size_t outSize, const char* in);
+    [[nodiscard]] static bool recomposeSentForReservedChar(char* out, size_t outSize, const char* in);
     // Once per connection, for a device with a Wi-Fi module: is it on a DC supply?
     void checkDevPower();
 
@@ -193,6 +193,8 @@ private:
     void drawSkyView(ModSatelliteMap* map);
     // At least the given seconds since a stamp; a stamp of 0 is always long ago.
     bool secondsSince(int64_t stamp, int64_t seconds) const;
+    // A finished line of the device layer to the device link; an empty one is not queued.
+    [[nodiscard]] bool queueSentence(const std::string& line);
     // GPS status page: the texts from a snapshot of the GPS record.
     void updateSatelliteStatusTexts();
 

@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr unsigned short QueryClosingNumber = 16;
-
 SysDebug* Log()
 {
     return Pattern::Singleton<SysDebug>::Instance();
@@ -126,7 +124,7 @@ void AisConfiguration::onRefreshDiagnostics()
     Log()->dbgPrintf(DBG_CONTROL, "onRefreshDiagnostics", 0, "%s", "Diagnostics refresh clicked");
     m_commSpaces->getDeviceComm().initDevDiagnoseInfo();
     updateDiagnosticsDisp();
-    enableDebugPortView(QueryClosingNumber, false);
+    (void)enableDebugPortView(QUERY_CLOSING_NUMBER, false);
 }
 
 void AisConfiguration::showMsgBox(MSG_BOX_S kind, const QString& title, const QString& text, int buttons,

@@ -16,7 +16,6 @@ constexpr int64_t ProbeIntervalSeconds = 2;
 constexpr int64_t QueryIntervalSeconds = 5;
 constexpr int64_t TakeOverDelaySeconds = 3;
 constexpr int64_t StatusQueryIntervalSeconds = 5;
-constexpr unsigned short QueryClosingNumber = 16;
 
 } // namespace
 
@@ -66,7 +65,7 @@ void AisConfiguration::autoCheckSystemStatus()
     if (!secondsSince(m_diagQueryTime, StatusQueryIntervalSeconds))
         return;
     m_diagQueryTime = m_seconds.now();
-    enableDebugPortView(QueryClosingNumber, true);
+    (void)enableDebugPortView(QUERY_CLOSING_NUMBER, true);
 }
 
 void AisConfiguration::autoDetermineVELKDev()
@@ -75,13 +74,13 @@ void AisConfiguration::autoDetermineVELKDev()
     if (handle.getDevDetectState() == DEV_STATE_LINK_SAVED && secondsSince(m_lastQueryTime, ProbeIntervalSeconds)) {
         leaveWiFiCfgMode();
         // A probe that could not be queued still waits its interval.
-        sendAIVER();
+        (void)sendAIVER();
     }
     if (handle.getDevDetectState() != DEV_STATE_MODEL_KNOWN)
         return;
     m_view->updateMachineDisp(handle.getMachineType());
     if (handle.getDevDetectState() == DEV_STATE_MODEL_KNOWN && secondsSince(m_lastQueryTime, QueryIntervalSeconds))
-        enableDebugPortView(QueryClosingNumber, false);
+        (void)enableDebugPortView(QUERY_CLOSING_NUMBER, false);
 }
 
 void AisConfiguration::updateConfigInfoAndDisp()

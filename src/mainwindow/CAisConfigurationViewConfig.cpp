@@ -2,6 +2,7 @@
 
 #include "comm/CommProfile.h"
 #include "device/CSensorConfig.h"
+#include "device/DeviceSettings.h"
 #include "mainwindow/environment/ConvtQStringToChar.h"
 #include "model/units/StringConvt.h"
 #include "model/units/TextBuffer.h"
@@ -15,10 +16,6 @@ namespace {
 constexpr int CommBaudCount = 8;
 // The page's lists offer 38400, 9600 and 4800: the communication layer's indexes 2, 4 and 5.
 constexpr int BaudListPosition[CommBaudCount] = {-1, -1, 0, -1, 1, 2, -1, -1};
-constexpr int Msg27ChannelA = 75;
-constexpr int Msg27ChannelB = 76;
-constexpr int DynModelHighAltitude = 4;
-constexpr int DynModelSeaLevel = 5;
 
 // A device text may fill its field without a terminator.
 template <size_t N>
@@ -93,12 +90,12 @@ void CAisConfigurationView::updateConfigurationInfo(MACHINE_TYPE model)
             if (instance->itemText(position).toInt() == config.nmea2000Instance)
                 instance->setCurrentIndex(position);
         }
-        m_ui->chbxCfgMsg27->setChecked(config.lrChannel1 == Msg27ChannelA && config.lrChannel2 == Msg27ChannelB);
+        m_ui->chbxCfgMsg27->setChecked(config.lrChannel1 == MSG27_CHANNEL_A && config.lrChannel2 == MSG27_CHANNEL_B);
     }
 
     m_ui->cbbxCfgDscMonitoring->setCurrentIndex(config.dscMonitor[0] == '1' ? 1 : 0);
     m_ui->cbbxCfgGpsUpdateRate->setCurrentIndex(config.gpsUpdateRate);
-    m_ui->cbbxCfgGpsMode->setCurrentIndex(config.gpsDynModel == DynModelHighAltitude ? 0 : 1);
+    m_ui->cbbxCfgGpsMode->setCurrentIndex(config.gpsDynModel == GPS_DYN_MODEL_HIGH_ALTITUDE ? 0 : 1);
     m_ui->cbbxCfgAlrSentence->setCurrentIndex(config.alrOutput);
 }
 
@@ -131,10 +128,11 @@ void CAisConfigurationView::getConfigData(CSensorConfig* target, MACHINE_TYPE mo
     target->dscMonitor[0] = m_ui->cbbxCfgDscMonitoring->currentIndex() == 1 ? '1' : '0';
     target->dscMonitor[1] = '\0';
     target->gpsUpdateRate = std::max(m_ui->cbbxCfgGpsUpdateRate->currentIndex(), 0);
-    target->gpsDynModel = m_ui->cbbxCfgGpsMode->currentIndex() > 0 ? DynModelSeaLevel : DynModelHighAltitude;
+    target->gpsDynModel =
+        m_ui->cbbxCfgGpsMode->currentIndex() > 0 ? GPS_DYN_MODEL_SEA_LEVEL : GPS_DYN_MODEL_HIGH_ALTITUDE;
     target->alrOutput = m_ui->cbbxCfgAlrSentence->currentIndex() > 0 ? 1 : 0;
     target->nmea2000Instance = boxValue(m_ui->cbbxCfgNMEADevInst);
     const bool msg27 = m_ui->chbxCfgMsg27->isChecked();
-    target->lrChannel1 = msg27 ? Msg27ChannelA : 0;
-    target->lrChannel2 = msg27 ? Msg27ChannelB : 0;
+    target->lrChannel1 = msg27 ? MSG27_CHANNEL_A : 0;
+    target->lrChannel2 = msg27 ? MSG27_CHANNEL_B : 0;
 }

@@ -69,8 +69,7 @@ private:
     // Sentences leave in order: once this one arrived, everything queued before it has too.
     bool sendMarker()
     {
-        m_window->sendPTSTSentToCommPort(77);
-        return m_rig.sim().waitForLog("in", "$PTST,,,,,77*", WaitMs);
+        return m_window->sendPTSTSentToCommPort(77) && m_rig.sim().waitForLog("in", "$PTST,,,,,77*", WaitMs);
     }
 
 private slots:
