@@ -109,7 +109,8 @@ void AisConfiguration::onCallSignToUpper(const QString& text)
 
 void AisConfiguration::onMmsiHelpClick()
 {
-    QMessageBox::information(this, m_view->m_mmsiTitle, m_view->m_mmsiHelpText, QMessageBox::Ok, QMessageBox::Ok);
+    const SMsgTextResource& text = m_view->msgText();
+    QMessageBox::information(this, text.mmsiTitle, text.mmsiHelpText, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void AisConfiguration::onCfgAdvConfigChanged()

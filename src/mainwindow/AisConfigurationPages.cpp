@@ -101,7 +101,7 @@ void AisConfiguration::updateUiText()
     if (m_view)
         m_view->updateUiObjText();
     if (m_aboutForm && m_view)
-        m_aboutForm->updateUiText(m_view->m_titleText);
+        m_aboutForm->updateUiText(m_view->msgText().titleText);
 }
 
 bool AisConfiguration::switchLanguageType(int type)

@@ -25,18 +25,18 @@ const QLabel* baudRowLabel(const Ui::AisConfiguration& ui, MACHINE_TYPE model, i
 }
 
 // Empty when nothing is refused.
-QString refusalText(const Ui::AisConfiguration& ui, const CAisConfigurationView& text, MACHINE_TYPE model,
+QString refusalText(const Ui::AisConfiguration& ui, const SMsgTextResource& text, MACHINE_TYPE model,
                     const DeviceProgram::SCheck& check)
 {
     switch (check.refusal) {
     case DeviceProgram::REFUSAL_NONE:
         break;
     case DeviceProgram::REFUSAL_SHIP_NAME_BLANK:
-        return text.m_invalidShipNameTip;
+        return text.invalidShipNameTip;
     case DeviceProgram::REFUSAL_CALL_SIGN_BLANK:
-        return text.m_invalidCallSignTip;
+        return text.invalidCallSignTip;
     case DeviceProgram::REFUSAL_MMSI_RANGE:
-        return text.m_invalidMmsiTip;
+        return text.invalidMmsiTip;
     case DeviceProgram::REFUSAL_BAUD_RATE:
         return AisConfiguration::tr("Choose a baud rate for “%1”")
             .arg(baudRowLabel(ui, model, check.baudField)->text());
@@ -61,12 +61,12 @@ void AisConfiguration::onCfgProgramDev()
 
     const QString title = tr("Configuration");
     const QString refusal =
-        refusalText(*m_ui, *m_view, model, DeviceProgram::check(model, shown, local));
+        refusalText(*m_ui, m_view->msgText(), model, DeviceProgram::check(model, shown, local));
     if (!refusal.isEmpty()) {
         QMessageBox::information(this, title, refusal, QMessageBox::Ok, QMessageBox::Ok);
         return;
     }
-    if (QMessageBox::question(this, title, m_view->m_deviceConfirmText, QMessageBox::Yes | QMessageBox::No,
+    if (QMessageBox::question(this, title, m_view->msgText().deviceConfirmText, QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::Yes)
         != QMessageBox::Yes)
         return;

@@ -24,13 +24,14 @@ void AisConfiguration::onEnableLogSwitch()
 {
     QAbstractButton* button = m_ui->btnEnableLog;
     QTextBrowser* view = m_ui->txbwSerialRx;
-    if (button->text() == m_view->m_startLogText) {
-        button->setText(m_view->m_stopLogText);
+    const SMsgTextResource& text = m_view->msgText();
+    if (button->text() == text.startLogText) {
+        button->setText(text.stopLogText);
         view->setReadOnly(true);
         view->setEnabled(false);
         msgAutoScroll(view);
     } else {
-        button->setText(m_view->m_startLogText);
+        button->setText(text.startLogText);
         view->setReadOnly(false);
         view->setEnabled(true);
     }
@@ -45,7 +46,7 @@ void AisConfiguration::onClearLog()
 void AisConfiguration::onCommRxLogMsg(void* transport, QString text)
 {
     // The button's text is the logging state.
-    if (m_ui->btnEnableLog->text() != m_view->m_stopLogText)
+    if (m_ui->btnEnableLog->text() != m_view->msgText().stopLogText)
         return;
     // Emptied whole at the cap, never trimmed.
     if (m_serialLogBuffer.size() > SerialLogCap) {

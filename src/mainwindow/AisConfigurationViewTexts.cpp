@@ -116,30 +116,31 @@ const QString& CAisConfigurationView::getShipTypeText(int index) const
 // Runs again whenever the translation changes: every list is cleared before it is filled.
 void CAisConfigurationView::updateUiObjText()
 {
-    m_titleText = QStringLiteral("AIS Configuration Tool");
-    m_connectCheckTip = tr("ConnectCheckTip");
-    m_connectText = tr("Connect");
-    m_disconnectText = tr("Disconnect");
-    m_disconnectTip = tr("DisconnectTip");
-    m_inUseSuffix = tr(" - IN USE");
-    m_homeMoreText = tr("More...");
-    m_invalidShipNameTip = tr("InvalidShipNameTip");
-    m_invalidCallSignTip = tr("InvalidCallSignTip");
-    m_mmsiTitle = tr("Maritime Mobile Service Identity (MMSI)");
-    m_mmsiHelpText = tr("MMSI - A unique nine digit number that identifies a particular ship or shore station.\n\n"
-                        "The MMSI can be programmed only once. Please contact your dealer if you are unsure of your "
-                        "MMSI number.");
-    m_invalidMmsiTip = tr("InvalidMMSITip");
-    m_deviceConfirmText = tr("DeviceConfirm");
+    SMsgTextResource& text = m_msgText;
+    text.titleText = QStringLiteral("AIS Configuration Tool");
+    text.connectCheckTip = tr("ConnectCheckTip");
+    text.connectText = tr("Connect");
+    text.disconnectText = tr("Disconnect");
+    text.disconnectTip = tr("DisconnectTip");
+    text.inUseSuffix = tr(" - IN USE");
+    text.homeMoreText = tr("More...");
+    text.invalidShipNameTip = tr("InvalidShipNameTip");
+    text.invalidCallSignTip = tr("InvalidCallSignTip");
+    text.mmsiTitle = tr("Maritime Mobile Service Identity (MMSI)");
+    text.mmsiHelpText = tr("MMSI - A unique nine digit number that identifies a particular ship or shore station.\n\n"
+                           "The MMSI can be programmed only once. Please contact your dealer if you are unsure of "
+                           "your MMSI number.");
+    text.invalidMmsiTip = tr("InvalidMMSITip");
+    text.deviceConfirmText = tr("DeviceConfirm");
 
     m_ui->btnBorderTitleLogo->setText(QString());
     updateBorderTitleDisp();
-    m_ui->lblConntStatus->setText(m_disconnectTip);
+    m_ui->lblConntStatus->setText(text.disconnectTip);
     m_ui->btnMMHome->setText(QString());
 
     for (QLabel* more : {m_ui->lblHomeConfigurationMore, m_ui->lblHomeGPSStatusMore, m_ui->lblHomeDiagnosticsMore,
                          m_ui->lblHomeOtherVesselsMore, m_ui->lblHomeWiFiSetMore})
-        more->setText(m_homeMoreText);
+        more->setText(text.homeMoreText);
     m_ui->lblHomeWiFiWaiting->setText(m_msgText.determiningModule);
     m_ui->imgCfgVslDim->setText(QString());
 
@@ -148,29 +149,29 @@ void CAisConfigurationView::updateUiObjText()
     for (const QString& shipType : m_shipTypeText)
         m_ui->cbbxCfgVesselType->addItem(shipType);
 
-    m_advMoreText = tr("More...");
-    m_advHideText = tr("Hide...");
-    m_ui->btnCfgAdvancedConfDisp->setText(m_ui->lblCfgTransceiver->isHidden() ? m_advMoreText : m_advHideText);
+    text.advMoreText = tr("More...");
+    text.advHideText = tr("Hide...");
+    m_ui->btnCfgAdvancedConfDisp->setText(m_ui->lblCfgTransceiver->isHidden() ? text.advMoreText : text.advHideText);
 
     updateConfigurationListText();
 
-    m_startLogText = tr("Start Log");
-    m_stopLogText = tr("Stop Log");
-    m_ui->btnEnableLog->setText(m_stopLogText);
+    text.startLogText = tr("Start Log");
+    text.stopLogText = tr("Stop Log");
+    m_ui->btnEnableLog->setText(text.stopLogText);
 
     updateWiFiText();
 }
 
 void CAisConfigurationView::updateConfigurationListText()
 {
-    m_onText = tr("ON");
-    m_offText = tr("OFF");
+    m_msgText.onText = tr("ON");
+    m_msgText.offText = tr("OFF");
     for (QComboBox* onOff : {m_ui->cbbxCfgDscMonitoring, m_ui->cbbxCfgAlrSentence}) {
         onOff->clear();
-        onOff->addItems({m_offText, m_onText});
+        onOff->addItems({m_msgText.offText, m_msgText.onText});
     }
 
-    QStringList rates{m_offText};
+    QStringList rates{m_msgText.offText};
     for (int seconds = 1; seconds <= 10; ++seconds)
         rates << QStringLiteral("%1s").arg(seconds);
     m_ui->cbbxCfgGpsUpdateRate->clear();
@@ -198,5 +199,6 @@ void CAisConfigurationView::updateWiFiText()
     m_ui->cbbxWifiCfgChannel->clear();
     m_ui->cbbxWifiCfgChannel->addItems(channels);
 
-    m_ui->btnWiFiAdvConfigDisp->setText(m_ui->lblWiFiFactoryResetTitle->isHidden() ? m_advMoreText : m_advHideText);
+    m_ui->btnWiFiAdvConfigDisp->setText(m_ui->lblWiFiFactoryResetTitle->isHidden() ? m_msgText.advMoreText
+                                                                                    : m_msgText.advHideText);
 }

@@ -264,7 +264,7 @@ void CAisConfigurationView::switchHomeMenuDisp(bool home)
 
 void CAisConfigurationView::updateAisAdvConfigDisp(bool show, MACHINE_TYPE type)
 {
-    m_ui->btnCfgAdvancedConfDisp->setText(show ? m_advHideText : m_advMoreText);
+    m_ui->btnCfgAdvancedConfDisp->setText(show ? m_msgText.advHideText : m_msgText.advMoreText);
     for (QWidget* widget : std::initializer_list<QWidget*>{m_ui->lblCfgTransceiver, m_ui->lblCfgDscMonitoring,
                             m_ui->cbbxCfgDscMonitoring, m_ui->lblCfgGpsUpdateRate,
                             m_ui->cbbxCfgGpsUpdateRate, m_ui->lblCfgGpsMode,
@@ -280,7 +280,7 @@ void CAisConfigurationView::updateAisAdvConfigDisp(bool show, MACHINE_TYPE type)
 
 void CAisConfigurationView::updateBorderTitleDisp()
 {
-    m_ui->lblBorderTitleName->setText(m_titleText);
+    m_ui->lblBorderTitleName->setText(m_msgText.titleText);
     QtObjPalette::setWidgetBtnIcon(m_ui->btnBorderTitleLogo,
                                    QString::fromStdString(Pattern::Singleton<LibraryImage>::Instance()->getLogoIconPath(0)));
 }

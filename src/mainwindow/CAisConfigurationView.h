@@ -86,27 +86,6 @@ public:
     QButtonGroup& wifiModeButtonGroup() { return m_wifiModeButtonGroup; }
     const SMsgTextResource& msgText() const { return m_msgText; }
 
-    // The texts that the window and its slots show, loaded by updateUiObjText.
-    QString m_titleText;
-    QString m_connectText;
-    QString m_disconnectText;
-    QString m_disconnectTip;
-    QString m_connectCheckTip;
-    QString m_inUseSuffix;
-    QString m_homeMoreText;
-    QString m_invalidShipNameTip;
-    QString m_invalidCallSignTip;
-    QString m_mmsiTitle;
-    QString m_mmsiHelpText;
-    QString m_invalidMmsiTip;
-    QString m_onText;
-    QString m_offText;
-    QString m_advMoreText;
-    QString m_advHideText;
-    QString m_deviceConfirmText;
-    QString m_startLogText;
-    QString m_stopLogText;
-
     // GPS status, diagnostics and other vessels pages.
     // The time field holds a shown time for 5 s by the caller's seconds, whatever the valid flag.
     void updateSatelliteStatusDisp(bool positionValid, int fixMode, bool timeValid, int64_t fixTime,

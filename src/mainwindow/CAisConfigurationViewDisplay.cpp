@@ -61,8 +61,8 @@ void CAisConfigurationView::updateMachineDisp(MACHINE_TYPE model)
 void CAisConfigurationView::updateCommConntDisp()
 {
     const bool requested = m_ui->btnCommConnt->isChecked();
-    m_ui->btnCommConnt->setText(requested ? m_disconnectText : m_connectText);
-    m_ui->lblConntStatus->setText(requested ? m_connectCheckTip : m_disconnectTip);
+    m_ui->btnCommConnt->setText(requested ? m_msgText.disconnectText : m_msgText.connectText);
+    m_ui->lblConntStatus->setText(requested ? m_msgText.connectCheckTip : m_msgText.disconnectTip);
     ObjPalette::setConntStatusLabelStyle(m_ui->lblConntStatus, !requested);
 }
 

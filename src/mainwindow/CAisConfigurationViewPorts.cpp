@@ -17,7 +17,7 @@ constexpr int DeviceNameLimit = 32;
 void CAisConfigurationView::refreshSerialPortDisp(bool init)
 {
     const SPortSelection selection = BuildPortSelection(m_portLister.availablePorts(), init,
-                                                        m_serialPortComboBox.currentText(), m_inUseSuffix);
+                                                        m_serialPortComboBox.currentText(), m_msgText.inUseSuffix);
     const QSignalBlocker blocker(m_serialPortComboBox);
     m_serialPortComboBox.clear();
     for (const SPortRow& row : selection.rows)

@@ -89,7 +89,7 @@ void CAisConfigurationView::updateWiFiSettingDisp(bool enabled, int opMode)
 
 void CAisConfigurationView::updateWiFiAdvConfigDisp(bool show)
 {
-    m_ui->btnWiFiAdvConfigDisp->setText(show ? m_advHideText : m_advMoreText);
+    m_ui->btnWiFiAdvConfigDisp->setText(show ? m_msgText.advHideText : m_msgText.advMoreText);
     ObjPalette::setLabelColor(m_ui->lblWiFiEnableTitle, themeColor(m_wifiData->wlanEnabled ? 32 : 0));
     for (QWidget* widget : std::initializer_list<QWidget*>{m_ui->lblWiFiFactoryResetTitle, m_ui->btnWiFiFactoryReset,
                                                            m_ui->wgWiFiAdvConfigModeEnable})

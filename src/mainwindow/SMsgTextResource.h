@@ -2,10 +2,33 @@
 
 #include <QString>
 
-// The translated texts that the window's slots and the Wi-Fi jobs show in message boxes and
-// labels; built once, when the view is made.
+// The translated texts that the window, its slots and the Wi-Fi jobs show in message boxes and
+// labels. The view builds them and hands them out read-only: the window's texts each time the
+// translation is installed, the message texts once, when the view is made.
 struct SMsgTextResource
 {
+    // The window's texts.
+    QString titleText;
+    QString connectText;
+    QString disconnectText;
+    QString disconnectTip;
+    QString connectCheckTip;
+    QString inUseSuffix;
+    QString homeMoreText;
+    QString invalidShipNameTip;
+    QString invalidCallSignTip;
+    QString mmsiTitle;
+    QString mmsiHelpText;
+    QString invalidMmsiTip;
+    QString onText;
+    QString offText;
+    QString advMoreText;
+    QString advHideText;
+    QString deviceConfirmText;
+    QString startLogText;
+    QString stopLogText;
+
+    // The message texts.
     QString information;
     QString warning;
     QString wifiModeName[3]; // by Wi-Fi operation mode: access point, client, none

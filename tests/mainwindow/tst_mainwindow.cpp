@@ -88,8 +88,8 @@ private slots:
     void textsAfterTranslation()
     {
         CAisConfigurationView* view = m_window->view();
-        QCOMPARE(view->m_connectCheckTip, QStringLiteral("Determining the AIS Device Type..."));
-        QCOMPARE(view->m_deviceConfirmText, QStringLiteral("Save settings to device?"));
+        QCOMPARE(view->msgText().connectCheckTip, QStringLiteral("Determining the AIS Device Type..."));
+        QCOMPARE(view->msgText().deviceConfirmText, QStringLiteral("Save settings to device?"));
         QCOMPARE(m_ui->lblConntStatus->text(), QStringLiteral("Click to connect the device!"));
         QCOMPARE(view->getShipTypeText(11), QStringLiteral("51 = Search & rescue vessel"));
         // The form's texts were set before the translation and stay the source texts.

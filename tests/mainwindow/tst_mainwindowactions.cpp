@@ -202,7 +202,7 @@ private slots:
         openWindow();
         QTest::mouseClick(m_ui->btnMmsiHelp, Qt::LeftButton);
         QCOMPARE(m_boxes->titles, QStringList{"Maritime Mobile Service Identity (MMSI)"});
-        QCOMPARE(m_boxes->texts, QStringList{m_window->view()->m_mmsiHelpText});
+        QCOMPARE(m_boxes->texts, QStringList{m_window->view()->msgText().mmsiHelpText});
     }
 
     // The second press restores the first look, also while the page is not in front.

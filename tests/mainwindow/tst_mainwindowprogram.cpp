@@ -133,7 +133,7 @@ private slots:
         const int64_t programmed = m_now;
         programDevice(QMessageBox::Yes);
         QCOMPARE(m_boxes->titles, QStringList{"Configuration"});
-        QCOMPARE(m_boxes->texts, QStringList{m_window->view()->m_deviceConfirmText});
+        QCOMPARE(m_boxes->texts, QStringList{m_window->view()->msgText().deviceConfirmText});
         QCOMPARE(m_window->lastQueryTime(), programmed);
 
         // The read-back query set closes as the detection's did.
@@ -168,7 +168,7 @@ private slots:
         const CSensorConfig before = shown();
         m_ui->edtCfgShipName->setText(QStringLiteral("OTHER NAME"));
         programDevice(QMessageBox::No);
-        QCOMPARE(m_boxes->texts, QStringList{m_window->view()->m_deviceConfirmText});
+        QCOMPARE(m_boxes->texts, QStringList{m_window->view()->msgText().deviceConfirmText});
         QVERIFY(sendMarker());
         QCOMPARE(m_rig.receivedCount("$ECSSD"), 0);
         QCOMPARE(m_rig.receivedCount("8117"), 1);
@@ -222,9 +222,9 @@ private slots:
         programDevice(QMessageBox::Yes);
         QVERIFY(sendMarker());
         QCOMPARE(m_boxes->titles, QStringList{"Configuration"});
-        const CAisConfigurationView& view = *m_window->view();
-        const QString expected[] = {view.m_deviceConfirmText, view.m_invalidShipNameTip, view.m_invalidCallSignTip,
-                                    view.m_invalidMmsiTip};
+        const SMsgTextResource& text = m_window->view()->msgText();
+        const QString expected[] = {text.deviceConfirmText, text.invalidShipNameTip, text.invalidCallSignTip,
+                                    text.invalidMmsiTip};
         if (refusal == REFUSAL_BAUD)
             QVERIFY2(m_boxes->texts.value(0).contains(QStringLiteral("“NMEA 1 Input”")), qPrintable(m_boxes->texts.value(0)));
         else

@@ -202,10 +202,10 @@ private slots:
 
     void textsBeforeTranslation()
     {
-        QCOMPARE(m_view->m_connectCheckTip, QStringLiteral("ConnectCheckTip"));
-        QCOMPARE(m_view->m_deviceConfirmText, QStringLiteral("DeviceConfirm"));
-        QCOMPARE(m_view->m_titleText, QStringLiteral("AIS Configuration Tool"));
-        QCOMPARE(m_ui.lblBorderTitleName->text(), m_view->m_titleText);
+        QCOMPARE(m_view->msgText().connectCheckTip, QStringLiteral("ConnectCheckTip"));
+        QCOMPARE(m_view->msgText().deviceConfirmText, QStringLiteral("DeviceConfirm"));
+        QCOMPARE(m_view->msgText().titleText, QStringLiteral("AIS Configuration Tool"));
+        QCOMPARE(m_ui.lblBorderTitleName->text(), m_view->msgText().titleText);
         QCOMPARE(m_ui.btnEnableLog->text(), QStringLiteral("Stop Log"));
         QCOMPARE(m_ui.lblHomeWiFiWaiting->text(), m_view->msgText().determiningModule);
         QCOMPARE(m_view->msgText().switchToClientConfirm,

@@ -277,7 +277,7 @@ private slots:
         QVERIFY(!m_viewUi.wgWiFiModeConfiguration->isEnabled());
         QVERIFY(!m_viewUi.wgWifiConfiguration->isEnabled());
         QVERIFY(!m_viewUi.lblWiFiFactoryResetTitle->isHidden());
-        QCOMPARE(m_viewUi.btnWiFiAdvConfigDisp->text(), m_view->m_advHideText);
+        QCOMPARE(m_viewUi.btnWiFiAdvConfigDisp->text(), m_view->msgText().advHideText);
         const QString offTitle = m_viewUi.lblWiFiEnableTitle->styleSheet();
         QVERIFY(m_viewUi.wgWiFiModeAccessPoint->styleSheet().contains("dashed"));
         QVERIFY(m_viewUi.wgWiFiModeClient->styleSheet().contains("border: none;"));
@@ -288,7 +288,7 @@ private slots:
         QVERIFY(m_view->wifiEnableSwitch()->isActive());
         QVERIFY(m_viewUi.wgWiFiModeConfiguration->isEnabled());
         QVERIFY(m_viewUi.lblWiFiFactoryResetTitle->isHidden());
-        QCOMPARE(m_viewUi.btnWiFiAdvConfigDisp->text(), m_view->m_advMoreText);
+        QCOMPARE(m_viewUi.btnWiFiAdvConfigDisp->text(), m_view->msgText().advMoreText);
         QVERIFY(m_viewUi.lblWiFiEnableTitle->styleSheet() != offTitle);
         QVERIFY(m_viewUi.wgWiFiModeClient->styleSheet().contains("dashed"));
         QVERIFY(m_viewUi.wgWiFiModeAccessPoint->styleSheet().contains("border: none;"));
@@ -537,8 +537,8 @@ private slots:
         m_ui->btnWiFiAdvConfigDisp->click();
         QCOMPARE(m_ui->lblWiFiFactoryResetTitle->isHidden(), shown);
         QCOMPARE(m_ui->btnWiFiFactoryReset->isHidden(), shown);
-        QCOMPARE(m_ui->btnWiFiAdvConfigDisp->text(), shown ? m_window->view()->m_advMoreText
-                                                            : m_window->view()->m_advHideText);
+        QCOMPARE(m_ui->btnWiFiAdvConfigDisp->text(), shown ? m_window->view()->msgText().advMoreText
+                                                            : m_window->view()->msgText().advHideText);
         m_ui->btnWiFiAdvConfigDisp->click();
         QCOMPARE(m_ui->lblWiFiFactoryResetTitle->isHidden(), !shown);
     }
