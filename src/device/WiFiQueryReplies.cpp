@@ -151,13 +151,13 @@ void CKTRWiFiPaser::stationLinkResp(const std::string& reply, bool found, const 
                                     SCmdProcData* state) const
 {
     if (reply.find("Not-Associated") != std::string::npos) {
-        state->linkStatus = 2;
+        state->linkStatus = WiFiScope::WIFI_LINK_NOT_ASSOCIATED;
         state->linkCheck = false;
         state->queryReplied[AT::AT_STALINK] = false;
         cientAPCntStatus(nullptr, state);
         return;
     }
-    state->linkStatus = 1;
+    state->linkStatus = WiFiScope::WIFI_LINK_ASSOCIATED;
     state->queryReplied[AT::AT_STALINK] = found;
     const std::vector<std::string> fields = SplitFields(workArea(value, AT::AT_STALINK));
     // After a "Not-Associated" in this job no access point is marked until the next job.

@@ -37,6 +37,7 @@ enum WIFI_MAIN_PROC_S : int32_t
 
 enum WIFI_CFG_TYPE : int32_t
 {
+    WIFI_CFG_NONE = 0,
     WIFI_CFG_QUERY = 1,
     WIFI_CFG_AP_SETUP = 2,
     WIFI_CFG_CLIENT_SCAN = 3,
@@ -57,13 +58,23 @@ struct SAPData
     char password[64] = {};
 };
 
-// The access point that the module's client is to join.
+// The access point that the module's client is to join. The record keeps the name that the
+// senders' interface gives it; code of our own calls it by the alias below.
 struct SClintAPCntData
 {
     std::string ssid;
     std::string security;
     std::string password;
     int32_t apIndex = -1; // of the SSID's group in the scanned list; -1 when not on it
+};
+using SJoinRequest = SClintAPCntData;
+
+// The module's answer to the link status query.
+enum WIFI_LINK_STATUS : int32_t
+{
+    WIFI_LINK_NO_REPLY = 0,
+    WIFI_LINK_ASSOCIATED = 1,
+    WIFI_LINK_NOT_ASSOCIATED = 2,
 };
 
 // One access point of a scan.
@@ -106,7 +117,7 @@ struct SCmdProcData : SWiFiData
     bool queryReplied[SATCommandSet::COMMAND_COUNT] = {};
     bool settingAcked[SATCommandSet::COMMAND_COUNT] = {}; // only AT+WAPPLY, AT+SYSAPPLY, AT+APPLY
     bool scanDone = false;
-    int32_t linkStatus = 0; // 0 no reply yet, 1 associated, 2 not associated
+    int32_t linkStatus = WIFI_LINK_NO_REPLY; // a WIFI_LINK_STATUS
     bool linkCheck = true;  // cleared by a "Not-Associated" reply
     bool queryWanted[SATCommandSet::COMMAND_COUNT] = {};
     int32_t mainState = WIFI_MAIN_START;

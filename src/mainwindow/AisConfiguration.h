@@ -6,6 +6,7 @@
 #include "mainwindow/CLogLineCutter.h"
 #include "mainwindow/CSecondsSource.h"
 #include "mainwindow/CWindowWiFiHost.h"
+#include "mainwindow/MsgBoxKind.h"
 #include "mainwindow/environment/CEnvironmentSetup.h"
 #include "mainwindow/wifi/CWiFiJobEngine.h"
 
@@ -27,7 +28,6 @@ class CCommSpacesManage;
 class CPortLister;
 class CTargetExchangeSet;
 class ModSatelliteMap;
-enum MSG_BOX_S : int;
 class QButtonGroup;
 class QMouseEvent;
 class QModelIndex;
@@ -42,7 +42,18 @@ class AisConfiguration : public QMainWindow
     Q_OBJECT
 
 public:
-    static constexpr int PageCount = 7;
+    // The pages by their menu id, which is also their tab's index.
+    enum MAIN_PAGE : int
+    {
+        PAGE_HOME = 0,
+        PAGE_CONFIGURATION = 1,
+        PAGE_GPS_STATUS = 2,
+        PAGE_DIAGNOSTICS = 3,
+        PAGE_OTHER_VESSELS = 4,
+        PAGE_SERIAL_DATA = 5,
+        PAGE_WIFI = 6,
+    };
+    static constexpr int PageCount = PAGE_WIFI + 1;
 
     // Makes the communication facade with the window as its Qt parent.
     using CommSpacesFactory = std::function<CCommSpacesManage*(QObject* parent)>;
@@ -60,7 +71,7 @@ public:
     bool switchLanguageType(int type);
     // Holds the pages back while the device is not ready or its Wi-Fi module not yet read.
     void enableConfigDisp();
-    // Shows a page and refreshes it first.
+    // Shows a page (a MAIN_PAGE) and refreshes it first.
     void updateCurPageDisp(int page);
     // The Home sky view; with false the Home texts too.
     void updateHomePageDisp(bool skyOnly);
@@ -122,16 +133,16 @@ public:
     // The release's global point: a Home panel opens its page, a Wi-Fi tile chooses its mode.
     void wgHomeQuickMenuClick(const QPoint& globalPos);
     void wgWiFiModeClick(const QPoint& globalPos);
-    static bool isPanelUnder(const QWidget* panel, const QPoint& globalPos);
+    [[nodiscard]] static bool isPanelUnder(const QWidget* panel, const QPoint& globalPos);
     // Everything received while logging was on, as it came, since the last clear.
     const QByteArray& serialLogBuffer() const { return m_serialLogBuffer; }
     // Wi-Fi jobs: one engine step per tick; the page's actions post the jobs.
     void wifiMainProc(WiFiScope::WIFI_MAIN_PROC_S state);
     // Names the form's first fault in a box.
-    bool checkInputRule();
+    [[nodiscard]] bool checkInputRule();
     // Refills the join request from a clicked row of the access point table; a row without
     // data is named in a box.
-    bool getClientAPListData(const QModelIndex& index, WiFiScope::SClintAPCntData* out);
+    bool getClientAPListData(const QModelIndex& index, WiFiScope::SJoinRequest* out);
     CWiFiJobEngine& wifiJobEngine() { return *m_wifiEngine; }
 
 public slots:
@@ -192,7 +203,7 @@ private:
     void refreshDevicePages();
     void drawSkyView(ModSatelliteMap* map);
     // At least the given seconds since a stamp; a stamp of 0 is always long ago.
-    bool secondsSince(int64_t stamp, int64_t seconds) const;
+    [[nodiscard]] bool secondsSince(int64_t stamp, int64_t seconds) const;
     // A finished line of the device layer to the device link; an empty one is not queued.
     [[nodiscard]] bool queueSentence(const std::string& line);
     // GPS status page: the texts from a snapshot of the GPS record.
@@ -233,9 +244,9 @@ private:
     // The Wi-Fi page's first opening scans once per connection, in client mode.
     void startWiFiAutoScan();
     // The No/Yes question of a switch or mode change: false when declined.
-    bool confirmWiFiChange(const QString& text);
+    [[nodiscard]] bool confirmWiFiChange(const QString& text);
     // The join prompt: false when cancelled or of the wrong length, which is named in a box.
-    bool askWiFiPassword(const std::string& ssid, std::string* password);
+    [[nodiscard]] bool askWiFiPassword(const std::string& ssid, std::string* password);
     std::unique_ptr<CWindowWiFiHost> m_wifiHost;
     std::unique_ptr<CWiFiJobEngine> m_wifiEngine;
     // What the password field held when the no-password box was last checked.

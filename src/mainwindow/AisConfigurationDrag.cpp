@@ -45,17 +45,17 @@ void AisConfiguration::wgHomeQuickMenuClick(const QPoint& globalPos)
         return;
     if (m_envSetup.setting().debugMode)
         m_ui->wgMainMenu->setEnabled(true);
-    int page = 0;
+    MAIN_PAGE page = PAGE_HOME;
     if (isPanelUnder(m_ui->wgHomeOtherVessels, globalPos))
-        page = 4;
+        page = PAGE_OTHER_VESSELS;
     else if (isPanelUnder(m_ui->wgHomeDiagnostics, globalPos))
-        page = 3;
+        page = PAGE_DIAGNOSTICS;
     else if (isPanelUnder(m_ui->wgHomeGPSStatus, globalPos))
-        page = 2;
+        page = PAGE_GPS_STATUS;
     else if (isPanelUnder(m_ui->wgHomeConfiguration, globalPos))
-        page = 1;
+        page = PAGE_CONFIGURATION;
     if (m_ui->wgHomeWiFi->isVisible() && isPanelUnder(m_ui->wgHomeWiFi, globalPos))
-        page = 6;
+        page = PAGE_WIFI;
     updateCurPageDisp(page);
 }
 

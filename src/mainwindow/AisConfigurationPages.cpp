@@ -57,23 +57,23 @@ void AisConfiguration::initUiObj()
 {
     // Ids are page indexes, whatever the order of adding.
     m_mainMenuGroup = new QButtonGroup(m_ui->wgMainMenu);
-    m_mainMenuGroup->addButton(m_ui->btnMMHome, 0);
-    m_mainMenuGroup->addButton(m_ui->btnMMConfiguration, 1);
-    m_mainMenuGroup->addButton(m_ui->btnMMGPSStatus, 2);
-    m_mainMenuGroup->addButton(m_ui->btnMMDiagnostics, 3);
-    m_mainMenuGroup->addButton(m_ui->btnMMSerialData, 5);
-    m_mainMenuGroup->addButton(m_ui->btnMMOtherVessels, 4);
-    m_mainMenuGroup->addButton(m_ui->btnMMWiFi, 6);
+    m_mainMenuGroup->addButton(m_ui->btnMMHome, PAGE_HOME);
+    m_mainMenuGroup->addButton(m_ui->btnMMConfiguration, PAGE_CONFIGURATION);
+    m_mainMenuGroup->addButton(m_ui->btnMMGPSStatus, PAGE_GPS_STATUS);
+    m_mainMenuGroup->addButton(m_ui->btnMMDiagnostics, PAGE_DIAGNOSTICS);
+    m_mainMenuGroup->addButton(m_ui->btnMMSerialData, PAGE_SERIAL_DATA);
+    m_mainMenuGroup->addButton(m_ui->btnMMOtherVessels, PAGE_OTHER_VESSELS);
+    m_mainMenuGroup->addButton(m_ui->btnMMWiFi, PAGE_WIFI);
     for (int page = 0; page < PageCount; ++page)
         m_mainMenuGroup->button(page)->setCheckable(true);
     m_ui->btnMMHome->setChecked(true);
 
     m_homeMenuGroup = new QButtonGroup(m_ui->tabMainHome);
-    m_homeMenuGroup->addButton(m_ui->btnHomeConfiguration, 1);
-    m_homeMenuGroup->addButton(m_ui->btnHomeSatelliteStatus, 2);
-    m_homeMenuGroup->addButton(m_ui->btnHomeDiagnostics, 3);
-    m_homeMenuGroup->addButton(m_ui->btnHomeOtherVessels, 4);
-    m_homeMenuGroup->addButton(m_ui->btnHomeWiFi, 6);
+    m_homeMenuGroup->addButton(m_ui->btnHomeConfiguration, PAGE_CONFIGURATION);
+    m_homeMenuGroup->addButton(m_ui->btnHomeSatelliteStatus, PAGE_GPS_STATUS);
+    m_homeMenuGroup->addButton(m_ui->btnHomeDiagnostics, PAGE_DIAGNOSTICS);
+    m_homeMenuGroup->addButton(m_ui->btnHomeOtherVessels, PAGE_OTHER_VESSELS);
+    m_homeMenuGroup->addButton(m_ui->btnHomeWiFi, PAGE_WIFI);
 
     if (m_otherVessels) {
         m_ui->tbvwHomeOtherVessels->setModel(m_otherVessels->proxyModel());
@@ -144,7 +144,7 @@ void AisConfiguration::enableConfigDisp()
     // Held back only while a module whose power notice was accepted awaits its first full query.
     const bool enabled = ready && (wifi.infoReadOnce || !powerAccepted || !modulePresent);
     if (!enabled)
-        updateCurPageDisp(0);
+        updateCurPageDisp(PAGE_HOME);
     m_ui->wgMainMenu->setEnabled(enabled);
     for (QWidget* more : {m_ui->lblHomeConfigurationMore, m_ui->lblHomeDiagnosticsMore, m_ui->lblHomeGPSStatusMore,
                           m_ui->lblHomeOtherVesselsMore, m_ui->lblHomeWiFiSetMore})

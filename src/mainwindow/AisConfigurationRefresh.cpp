@@ -131,19 +131,29 @@ void AisConfiguration::updateCurPageDisp(int page)
 {
     if (!m_ui->wgMainMenu->isEnabled() || page < 0 || page >= PageCount)
         return;
-    if (page == 0)
+    switch (MAIN_PAGE(page)) {
+    case PAGE_HOME:
         updateHomePageDisp(false);
-    else if (page == 1)
+        break;
+    case PAGE_CONFIGURATION:
         m_view->updateConfigurationInfo(m_commSpaces->getDeviceComm().getSentenceHandle().getMachineType());
-    else if (page == 2)
+        break;
+    case PAGE_GPS_STATUS:
         updateGPSStatusDisp(false);
-    else if (page == 4)
+        break;
+    case PAGE_DIAGNOSTICS:
+        break;
+    case PAGE_OTHER_VESSELS:
         updateOtherVesselsDisp(false);
-    else if (page == 5)
+        break;
+    case PAGE_SERIAL_DATA:
         m_view->updateSerialDataDisp();
-    else if (page == 6)
+        break;
+    case PAGE_WIFI:
         startWiFiAutoScan();
-    m_view->switchHomeMenuDisp(page == 0);
+        break;
+    }
+    m_view->switchHomeMenuDisp(page == PAGE_HOME);
     m_mainMenuGroup->button(page)->setChecked(true);
     m_ui->tbwgMain->setCurrentIndex(page);
 }

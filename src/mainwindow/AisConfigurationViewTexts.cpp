@@ -66,7 +66,7 @@ void CAisConfigurationView::buildMsgTextResource()
     text.applyingWaitMinute = tr("Applying Wi-Fi setting.\nPlease wait around 1 minute.");
     text.wifiConfigTitle = tr("Wi-Fi Configuration");
     text.inputPasswordTitle = tr("Input Wi-Fi password");
-    text.inputPasswordPrompt = tr("Please input Wi-Fi password");
+    text.inputPasswordPrompt = tr("Please input %1 password");
     text.connectFail = tr("Connect fail.\nPlease try again!");
     text.factoryResetTitle = tr("Wi-Fi Factory Reset");
     text.factoryResetConfirm = tr("Factory Wi-Fi setting will be applied restored.\nDO you want to continue?");

@@ -70,7 +70,7 @@ bool AisConfiguration::checkInputRule()
     return false;
 }
 
-bool AisConfiguration::getClientAPListData(const QModelIndex& index, SClintAPCntData* out)
+bool AisConfiguration::getClientAPListData(const QModelIndex& index, SJoinRequest* out)
 {
     const SCmdProcData wifi = m_commSpaces->getDeviceComm().getWiFiConfig().snapshot();
     if (WiFiForm::getClientAPListData(index, m_apExchangeSet, wifi.apList, out))

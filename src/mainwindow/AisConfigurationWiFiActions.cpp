@@ -79,10 +79,9 @@ bool AisConfiguration::askWiFiPassword(const std::string& ssid, std::string* pas
 {
     const SMsgTextResource& text = m_view->msgText();
     bool entered = false;
-    const QString typed = QInputDialog::getText(
-        nullptr, text.inputPasswordTitle,
-        QStringLiteral("Please input ") + QString::fromLatin1(ssid.c_str()) + QStringLiteral(" password"),
-        QLineEdit::Normal, QString(), &entered);
+    const QString prompt = text.inputPasswordPrompt.arg(QString::fromLatin1(ssid.c_str()));
+    const QString typed =
+        QInputDialog::getText(nullptr, text.inputPasswordTitle, prompt, QLineEdit::Normal, QString(), &entered);
     if (!entered)
         return false;
     if (typed.size() < WiFiForm::PasswordMinLength || typed.size() > WiFiForm::PasswordMaxLength) {
@@ -172,7 +171,7 @@ void AisConfiguration::onClientRefresh()
 // A double click delivers the click first, which has filled the join request.
 void AisConfiguration::onClientAPCntDoubleClick()
 {
-    SClintAPCntData& request = m_wifiEngine->clientAPCntData();
+    SJoinRequest& request = m_wifiEngine->clientAPCntData();
     Log()->dbgPrintf(DBG_CONTROL, "onClientAPCntDoubleClick", 0, "WiFi AP list connect clicked, SSID:%s, SecMode:%s",
                      request.ssid.c_str(), request.security.c_str());
     if (request.security == "NONE") {
@@ -188,10 +187,11 @@ void AisConfiguration::onClientAPCntDoubleClick()
 // The first click on a row shows its connect or disconnect icon; a click on that icon acts.
 void AisConfiguration::onGetClintAPListData(const QModelIndex& index)
 {
-    SClintAPCntData& request = m_wifiEngine->clientAPCntData();
+    SJoinRequest& request = m_wifiEngine->clientAPCntData();
     Log()->dbgPrintf(DBG_CONTROL, "onGetClintAPListData", 0, "WiFi AP List clicked, SSID:%s, SecMode:%s",
                      request.ssid.c_str(), request.security.c_str());
-    getClientAPListData(index, &request);
+    // A row without data is named in a box; the icons are still put right.
+    (void)getClientAPListData(index, &request);
 
     const QModelIndex clicked = sourceIndex(index, m_apExchangeSet);
     if (!clicked.isValid())

@@ -2,6 +2,7 @@
 
 #include "comm/CommProfile.h"
 #include "device/DeviceTypes.h"
+#include "mainwindow/MsgBoxKind.h"
 #include "mainwindow/SMsgTextResource.h"
 #include "mainwindow/wifi/WiFiFormChecks.h"
 #include "model/units/SPointG2dD.h"
@@ -26,14 +27,6 @@ class CPortLister;
 class CSensorConfig;
 class ModSatelliteMap;
 class WgSelectorSwitch;
-
-// The kind of box showMsgBox shows; any other value shows none.
-enum MSG_BOX_S : int {
-    MSG_BOX_INFORMATION = 0,
-    MSG_BOX_QUESTION = 1,
-    MSG_BOX_WARNING = 2,
-    MSG_BOX_CRITICAL = 3,
-};
 
 // The main window's look, input rules, fixed lists and texts, and the widgets that stand in
 // for placeholders of the form. Not a QObject; GUI thread only. It must be deleted before the
@@ -73,9 +66,9 @@ public:
                            int defaultButton);
 
     // The list position of a ship type code, -1 when it is not offered.
-    int getShipTypeIndex(int code) const;
+    [[nodiscard]] int getShipTypeIndex(int code) const;
     // The code at a list position; the first code for a position past the list.
-    int getShipTypeCode(int index) const;
+    [[nodiscard]] int getShipTypeCode(int index) const;
     const QString& getShipTypeText(int index) const;
 
     ModSatelliteMap* homeSatelliteMap() const { return m_homeSatelliteMap; }
@@ -99,7 +92,7 @@ public:
     void updateSerialDataDisp();
     // Configuration page: the record shown in the widgets and read back from them.
     // The position of a rate in the page's baud lists, -1 when the list does not offer it.
-    static int getBuadRateIndex(int baudRate);
+    [[nodiscard]] static int getBuadRateIndex(int baudRate);
     // An MMSI the device holds cannot be edited; without one the field is empty and open.
     void updateConfigurationMMSIInfo();
     void updateConfigurationInfo(MACHINE_TYPE model);
@@ -109,7 +102,7 @@ public:
     void updateWiFiDisp();
     void updateWiFiSettingDisp(bool enabled, int opMode);
     void updateWiFiAdvConfigDisp(bool show);
-    static bool isClientAPConnected(const WiFiScope::SCmdProcData& wifi);
+    [[nodiscard]] static bool isClientAPConnected(const WiFiScope::SCmdProcData& wifi);
     // The longer text once the run has timed out.
     void updateWiFiPGBWaitingMsg(int timeoutCount);
     // The panel stands in for the page's sections and holds Connect and the menu back.

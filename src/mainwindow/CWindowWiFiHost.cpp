@@ -64,7 +64,7 @@ void CWindowWiFiHost::sendWiFiClientScanCmd()
     device().sendWiFiClientScanCmd();
 }
 
-void CWindowWiFiHost::sendWiFiClientAPCntCmd(const SClintAPCntData* target)
+void CWindowWiFiHost::sendWiFiClientAPCntCmd(const SJoinRequest* target)
 {
     device().sendWiFiClientAPCntCmd(target);
 }
@@ -130,9 +130,14 @@ int CWindowWiFiHost::chosenOpMode() const
     return -1;
 }
 
-void CWindowWiFiHost::showMsgBox(int kind, const QString& title, const QString& text)
+void CWindowWiFiHost::showMsgBox(MSG_BOX_S kind, const QString& title, const QString& text)
 {
-    m_window.showMsgBox(MSG_BOX_S(kind), title, text, QMessageBox::Ok, QMessageBox::NoButton);
+    m_window.showMsgBox(kind, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+const SMsgTextResource& CWindowWiFiHost::msgText() const
+{
+    return m_window.view()->msgText();
 }
 
 int64_t CWindowWiFiHost::seconds() const

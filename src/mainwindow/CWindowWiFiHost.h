@@ -24,7 +24,7 @@ public:
     void sendWiFiCfgCmd(const WiFiScope::SAPData* settings) override;
     void sendWiFiModeCtrlCmd(bool enable, WiFiScope::WIFI_OPERATION_MODE mode) override;
     void sendWiFiClientScanCmd() override;
-    void sendWiFiClientAPCntCmd(const WiFiScope::SClintAPCntData* target) override;
+    void sendWiFiClientAPCntCmd(const WiFiScope::SJoinRequest* target) override;
     void sendWiFiClientAPCntStatusCmd() override;
     void sendWiFiFactoryRstCmd() override;
     void resetLinkTx() override;
@@ -38,7 +38,8 @@ public:
     bool isWiFiSwitchOn() const override;
     int chosenOpMode() const override;
 
-    void showMsgBox(int kind, const QString& title, const QString& text) override;
+    void showMsgBox(MSG_BOX_S kind, const QString& title, const QString& text) override;
+    const SMsgTextResource& msgText() const override;
 
     int64_t seconds() const override;
 

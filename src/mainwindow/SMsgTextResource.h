@@ -45,7 +45,7 @@ struct SMsgTextResource
     QString applyingWaitMinute;
     QString wifiConfigTitle;
     QString inputPasswordTitle;
-    QString inputPasswordPrompt;
+    QString inputPasswordPrompt; // "%1" stands for the SSID
     QString connectFail;
     QString factoryResetTitle;
     QString factoryResetConfirm;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/CWiFiConfig.h"
+#include "mainwindow/SMsgTextResource.h"
 #include "mainwindow/wifi/CWiFiJobHost.h"
 
 #include <QStringList>
@@ -8,13 +9,17 @@
 
 // The window and the device link as the Wi-Fi jobs see them: what is sent is listed as short
 // words, the page is a few fields that filling copies from the Wi-Fi state as the page does,
-// boxes are listed, and the seconds are set by the test.
+// boxes are listed with the English texts, and the seconds are set by the test.
 class WiFiFakeHost : public CWiFiJobHost
 {
 public:
     explicit WiFiFakeHost(CWiFiConfig& wifi)
         : m_wifi(wifi)
     {
+        texts.information = "Information";
+        texts.warning = "Warning";
+        texts.connectFail = "Connect fail.\nPlease try again!";
+        texts.settingFail = "WiFi setting fail!\nPlease try again.";
     }
 
     int devDetectState() const override { return detectState; }
@@ -32,7 +37,7 @@ public:
         sent << QString("mode %1 %2").arg(int(enable)).arg(mode);
     }
     void sendWiFiClientScanCmd() override { sent << "scan"; }
-    void sendWiFiClientAPCntCmd(const WiFiScope::SClintAPCntData* target) override
+    void sendWiFiClientAPCntCmd(const WiFiScope::SJoinRequest* target) override
     {
         sent << "join " + QString::fromStdString(target->ssid);
     }
@@ -61,10 +66,11 @@ public:
     bool isWiFiSwitchOn() const override { return switchOn; }
     int chosenOpMode() const override { return modeRadio; }
 
-    void showMsgBox(int kind, const QString& title, const QString& text) override
+    void showMsgBox(MSG_BOX_S kind, const QString& title, const QString& text) override
     {
         boxes << QString("%1 %2: %3").arg(kind).arg(title, text);
     }
+    const SMsgTextResource& msgText() const override { return texts; }
 
     int64_t seconds() const override { return now; }
 
@@ -80,6 +86,7 @@ public:
     int modeRadio = -1;
     WiFiScope::SAPData form;
     QStringList boxes;
+    SMsgTextResource texts;
     int64_t now = 1700000000;
 
 private:

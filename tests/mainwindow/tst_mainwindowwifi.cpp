@@ -27,7 +27,7 @@ class TickingBoxHost : public WiFiFakeHost
 public:
     using WiFiFakeHost::WiFiFakeHost;
 
-    void showMsgBox(int kind, const QString& title, const QString& text) override
+    void showMsgBox(MSG_BOX_S kind, const QString& title, const QString& text) override
     {
         WiFiFakeHost::showMsgBox(kind, title, text);
         if (open++ == 0) {

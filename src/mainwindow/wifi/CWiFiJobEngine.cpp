@@ -2,6 +2,7 @@
 
 #include "device/CWiFiConfig.h"
 #include "device/DeviceTypes.h"
+#include "mainwindow/SMsgTextResource.h"
 #include "mainwindow/wifi/CWiFiJobHost.h"
 #include "mainwindow/wifi/WiFiJobLog.h"
 
@@ -11,12 +12,6 @@
 using namespace WiFiScope;
 using WiFiJobLog::Log;
 using WiFiJobLog::Step;
-
-namespace {
-
-constexpr int MsgBoxWarning = 2;
-
-} // namespace
 
 CWiFiJobEngine::CWiFiJobEngine(CWiFiConfig& wifi, CWiFiJobHost& host)
     : m_wifi(wifi)
@@ -153,12 +148,13 @@ bool CWiFiJobEngine::wifiProcTimeOut()
 void CWiFiJobEngine::handleTimeOut()
 {
     WIFI_MAIN_PROC_S nextState = WIFI_MAIN_START;
-    int nextType = WIFI_CFG_QUERY;
+    WIFI_CFG_TYPE nextType = WIFI_CFG_QUERY;
     if (state().timeoutCount >= 2) {
-        m_host.showMsgBox(MsgBoxWarning, "Warning", "WiFi setting fail!\nPlease try again.");
+        const SMsgTextResource& text = m_host.msgText();
+        m_host.showMsgBox(MSG_BOX_WARNING, text.warning, text.settingFail);
         write([](SCmdProcData& s) { s.timeoutCount = 0; });
         nextState = WIFI_MAIN_RESET;
-        nextType = 0;
+        nextType = WIFI_CFG_NONE;
     }
     m_host.resetLinkTx();
     restWiFiCfgSubProc();
@@ -204,7 +200,7 @@ void CWiFiJobEngine::restWiFiCfgSubProc()
         s.subState = 0;
         s.stepTime = 0;
         s.pollCount = 0;
-        s.linkStatus = 0;
+        s.linkStatus = WIFI_LINK_NO_REPLY;
         std::fill(std::begin(s.queryReplied), std::end(s.queryReplied), false);
         std::fill(std::begin(s.settingAcked), std::end(s.settingAcked), false);
         s.scanDone = false;
@@ -212,7 +208,8 @@ void CWiFiJobEngine::restWiFiCfgSubProc()
     });
 }
 
-void CWiFiJobEngine::endJob(const char* operation, const char* finishLine, WIFI_MAIN_PROC_S next, int nextType)
+void CWiFiJobEngine::endJob(const char* operation, const char* finishLine, WIFI_MAIN_PROC_S next,
+                            WIFI_CFG_TYPE nextType)
 {
     write([next, nextType](SCmdProcData& s) {
         s.mainState = next;
@@ -222,7 +219,7 @@ void CWiFiJobEngine::endJob(const char* operation, const char* finishLine, WIFI_
     Step(operation, finishLine);
 }
 
-void CWiFiJobEngine::closeJob(const char* operation, const char* finishLine, int nextType)
+void CWiFiJobEngine::closeJob(const char* operation, const char* finishLine, WIFI_CFG_TYPE nextType)
 {
     Log()->dbgPrintf(DBG_INFO, operation, 0, "[%s] Reset", operation);
     endJob(operation, finishLine, WIFI_MAIN_START, nextType);

@@ -24,6 +24,36 @@ public:
     // The SSID by which the window asks the module's client to leave its access point.
     static constexpr const char* LeaveSSID = "#72904%+*K318D?";
 
+    // The sub-states of the jobs, by kind of job.
+    // The query.
+    enum QUERY_STEP : int
+    {
+        QUERY_CLEAR = 0,
+        QUERY_SEND = 1,
+        QUERY_WAIT = 2, // for the replies; sent again after a while
+        QUERY_SHOW = 3,
+        QUERY_END = 4,
+    };
+    // Access point setup, mode control and factory reset: sent once, then the module applies.
+    enum APPLY_STEP : int
+    {
+        APPLY_SEND = 0,
+        APPLY_WAIT = 1,
+        APPLY_END = 2,
+    };
+    // Client scan and client connect.
+    enum LINK_JOB_STEP : int
+    {
+        LINK_SEND = 0,
+        LINK_WAIT_READY = 1, // the scan's results, the join's apply
+        LINK_SETTLE = 2,     // the module is given time on its access point
+        LINK_QUERY = 3,      // the link status
+        LINK_QUERY_WAIT = 4,
+        LINK_REPORT = 5,
+        LINK_SHOW = 6,
+        LINK_END = 7,
+    };
+
     CWiFiJobEngine(CWiFiConfig& wifi, CWiFiJobHost& host);
     CWiFiJobEngine(const CWiFiJobEngine&) = delete;
     CWiFiJobEngine& operator=(const CWiFiJobEngine&) = delete;
@@ -35,14 +65,14 @@ public:
     void setMainState(WiFiScope::WIFI_MAIN_PROC_S state);
 
     void wifiMainProc(WiFiScope::WIFI_MAIN_PROC_S state);
-    bool wifiProcTimeOut();
+    [[nodiscard]] bool wifiProcTimeOut();
     void wifiCfgType(int type, int subState);
     void restWiFiCfgSubProc();
     // Whether the module's DHCP switches agree with the operation mode; logs when not.
-    bool checkOPMode(const WiFiScope::SWiFiData& module, int opMode) const;
+    [[nodiscard]] bool checkOPMode(const WiFiScope::SWiFiData& module, int opMode) const;
 
     // The access point that the client connect job joins or leaves.
-    WiFiScope::SClintAPCntData& clientAPCntData() { return m_clientAPCntData; }
+    WiFiScope::SJoinRequest& clientAPCntData() { return m_clientAPCntData; }
 
     void wifiQueryProc(int subState);
     void wifiSetupProc(int subState);
@@ -52,23 +82,23 @@ public:
     void wifiFactoryResetProc(int subState);
 
 private:
-    // The steps that the scan and the connect job share once the module has settled.
-    enum LINK_STEP : int
+    // How a job goes on after a step that the scan and the connect job share.
+    enum STEP_GO : int
     {
-        LINK_WAIT = 0,    // return, nothing stored
-        LINK_NEXT = 1,    // go on with the sub-state in the same call
-        LINK_LATER = 2,   // store the sub-state, go on next tick
+        GO_WAIT = 0,      // return, nothing stored
+        GO_ON = 1,        // go on with the sub-state in the same call
+        GO_NEXT_TICK = 2, // store the sub-state, go on next tick
     };
-    LINK_STEP linkSettleStep(const char* operation, int* subState);
-    LINK_STEP linkQueryStep(const char* operation, int* subState);
+    [[nodiscard]] STEP_GO linkSettleStep(const char* operation, int* subState);
+    [[nodiscard]] STEP_GO linkQueryStep(const char* operation, int* subState);
 
     // One engine step, from the main state given.
     void runStep(WiFiScope::WIFI_MAIN_PROC_S next);
     void handleTimeOut();
     void endJob(const char* operation, const char* finishLine, WiFiScope::WIFI_MAIN_PROC_S next,
-                int nextType);
+                WiFiScope::WIFI_CFG_TYPE nextType);
     // The last step of every job but the query: its Reset line, then a run of the next job.
-    void closeJob(const char* operation, const char* finishLine, int nextType);
+    void closeJob(const char* operation, const char* finishLine, WiFiScope::WIFI_CFG_TYPE nextType);
     void closeLinkJob(const char* operation, const char* finishLine);
     void setSubState(int subState);
     void clearSettings();
@@ -78,7 +108,7 @@ private:
 
     CWiFiConfig& m_wifi;
     CWiFiJobHost& m_host;
-    WiFiScope::SClintAPCntData m_clientAPCntData;
+    WiFiScope::SJoinRequest m_clientAPCntData;
     // The query repairs the module's mode switches once per connection, not for ever.
     bool m_modeRepaired = false;
     bool m_stepping = false;

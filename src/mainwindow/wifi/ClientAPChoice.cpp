@@ -21,11 +21,11 @@ QVariant CellData(const QModelIndex& index, int column)
 } // namespace
 
 bool getClientAPListData(const QModelIndex& index, const CWiFiAPExchangeSet& table,
-                         const std::vector<WiFiScope::SClientAPInfoStruct>& apList, WiFiScope::SClintAPCntData* out)
+                         const std::vector<WiFiScope::SClientAPInfoStruct>& apList, WiFiScope::SJoinRequest* out)
 {
     if (!out)
         return false;
-    *out = WiFiScope::SClintAPCntData();
+    *out = WiFiScope::SJoinRequest();
     const QVariant ssidCell = CellData(index, table.getCellSeqIndex(CWiFiAPExchangeSet::AP_ITEM_SSID));
     const QVariant securityCell = CellData(index, table.getCellSeqIndex(CWiFiAPExchangeSet::AP_ITEM_SECURITY));
     if (!ssidCell.isValid() && !securityCell.isValid())

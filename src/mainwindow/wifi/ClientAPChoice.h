@@ -13,7 +13,8 @@ namespace WiFiForm {
 // come from the table's proxy): SSID and security from their columns, an empty password, and
 // the position of the last scanned group with that SSID (-1 when none). False, with the
 // record cleared, when the row holds neither cell.
-bool getClientAPListData(const QModelIndex& index, const CWiFiAPExchangeSet& table,
-                         const std::vector<WiFiScope::SClientAPInfoStruct>& apList, WiFiScope::SClintAPCntData* out);
+[[nodiscard]] bool getClientAPListData(const QModelIndex& index, const CWiFiAPExchangeSet& table,
+                                       const std::vector<WiFiScope::SClientAPInfoStruct>& apList,
+                                       WiFiScope::SJoinRequest* out);
 
 } // namespace WiFiForm

@@ -25,8 +25,8 @@ void CWiFiJobEngine::wifiSetupProc(int subState)
     const char* const op = "wifiSetupProc";
     for (;;) {
         setSubState(subState);
-        switch (subState) {
-        case 0: {
+        switch (APPLY_STEP(subState)) {
+        case APPLY_SEND: {
             if (m_wifi.getSystemMode() != WIFI_SYS_MODE_CONFIG)
                 return;
             Step(op, "[wifiSetupProc] Send AP mode set up data");
@@ -41,20 +41,19 @@ void CWiFiJobEngine::wifiSetupProc(int subState)
             SAPData settings;
             m_host.getWiFiAPData(&settings);
             m_host.sendWiFiCfgCmd(&settings);
-            subState = 1;
+            subState = APPLY_WAIT;
             continue;
         }
-        case 1:
+        case APPLY_WAIT:
             if (!Acknowledged(m_wifi, SATCommandSet::AT_WAPPLY, op, "[wifiSetupProc] Wait system apply"))
                 return;
-            subState = 2;
+            subState = APPLY_END;
             continue;
-        case 2:
+        case APPLY_END:
             closeJob(op, "WiFi Setup Proc Finish", WIFI_CFG_QUERY);
             return;
-        default:
-            return;
         }
+        return;
     }
 }
 
@@ -63,27 +62,26 @@ void CWiFiJobEngine::wifiFunModeCtrlProc(int subState)
     const char* const op = "wifiFunModeCtrlProc";
     for (;;) {
         setSubState(subState);
-        switch (subState) {
-        case 0:
+        switch (APPLY_STEP(subState)) {
+        case APPLY_SEND:
             if (m_wifi.getSystemMode() != WIFI_SYS_MODE_CONFIG)
                 return;
             Step(op, "[wifiFunModeCtrlProc] send wifi mode control command");
             m_host.sendWiFiModeCtrlCmd(m_host.isWiFiSwitchOn(), WIFI_OPERATION_MODE(m_host.chosenOpMode()));
-            subState = 1;
+            subState = APPLY_WAIT;
             continue;
-        case 1:
+        case APPLY_WAIT:
             if (!Acknowledged(m_wifi, SATCommandSet::AT_WAPPLY, op, "[wifiFunModeCtrlProc] Wait system apply"))
                 return;
-            subState = 2;
+            subState = APPLY_END;
             continue;
-        case 2: {
+        case APPLY_END: {
             const bool scan = m_host.chosenOpMode() == WIFI_OP_MODE_CLIENT && m_host.isWiFiSwitchOn();
             closeJob(op, "WiFi Mode Ctrl Proc Finish", scan ? WIFI_CFG_CLIENT_SCAN : WIFI_CFG_QUERY);
             return;
         }
-        default:
-            return;
         }
+        return;
     }
 }
 
@@ -92,27 +90,26 @@ void CWiFiJobEngine::wifiFactoryResetProc(int subState)
     const char* const op = "wifiFactoryResetProc";
     for (;;) {
         setSubState(subState);
-        switch (subState) {
-        case 0:
+        switch (APPLY_STEP(subState)) {
+        case APPLY_SEND:
             if (m_wifi.getSystemMode() != WIFI_SYS_MODE_CONFIG)
                 return;
             Step(op, "[wifiFactoryResetProc] Send factory reset command");
             m_host.sendWiFiFactoryRstCmd();
-            subState = 1;
+            subState = APPLY_WAIT;
             continue;
-        case 1:
+        case APPLY_WAIT:
             if (!Acknowledged(m_wifi, SATCommandSet::AT_APPLY, op, "[wifiFactoryResetProc] Wait for reboot apply"))
                 return;
             // The module restarts: the next run has to switch the device into its mode again.
             m_host.leaveWiFiCfgMode();
             m_wifi.setSystemMode(WIFI_SYS_MODE_NMEA);
-            subState = 2;
+            subState = APPLY_END;
             continue;
-        case 2:
+        case APPLY_END:
             closeJob(op, "WiFi Factory Reset Proc Finish", WIFI_CFG_QUERY);
             return;
-        default:
-            return;
         }
+        return;
     }
 }

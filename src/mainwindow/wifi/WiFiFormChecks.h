@@ -35,13 +35,13 @@ constexpr int PasswordMaxLength = 63;
 constexpr int ChannelMax = 11;
 constexpr int PortMax = 65535;
 
-bool checkWiFiPassword(bool noPassword, const QString& password);
-bool checkWiFiChannel(const QString& channel);
-bool checkWiFiPort(const QString& port);
+[[nodiscard]] bool checkWiFiPassword(bool noPassword, const QString& password);
+[[nodiscard]] bool checkWiFiChannel(const QString& channel);
+[[nodiscard]] bool checkWiFiPort(const QString& port);
 // Four dot-separated parts, each non-empty and, read as atoi reads it, 0 to 255; text after
 // a fourth dot is ignored.
-bool checkWiFiIPSets(const QString& text);
+[[nodiscard]] bool checkWiFiIPSets(const QString& text);
 // The checks in the order the user is told of them; the first fault, or WIFI_FORM_OK.
-WIFI_FORM_FAULT checkInputRule(const SWiFiFormInput& form);
+[[nodiscard]] WIFI_FORM_FAULT checkInputRule(const SWiFiFormInput& form);
 
 } // namespace WiFiForm

@@ -13,41 +13,41 @@ void CWiFiJobEngine::wifiQueryProc(int subState)
     const char* const op = "wifiQueryProc";
     for (;;) {
         setSubState(subState);
-        switch (subState) {
-        case 0:
+        switch (QUERY_STEP(subState)) {
+        case QUERY_CLEAR:
             Step(op, "[wifiQueryProc] Reset");
             clearSettings();
-            subState = 1;
+            subState = QUERY_SEND;
             continue;
-        case 1: {
+        case QUERY_SEND: {
             Step(op, "[wifiQueryProc] Send query command");
             m_host.sendWiFiBasicInfoQueryCmd();
             const int64_t sent = now();
             write([sent](SCmdProcData& s) { s.stepTime = sent; });
-            subState = 2;
+            subState = QUERY_WAIT;
             continue;
         }
-        case 2: {
+        case QUERY_WAIT: {
             if (m_wifi.isQueryDataReady()) {
-                subState = 3;
+                subState = QUERY_SHOW;
                 continue;
             }
             const int64_t sent = state().stepTime;
             if (sent == 0 || now() - sent > QueryResendSeconds) {
                 Step(op, "[wifiQueryProc] Resend query command");
-                setSubState(1);
+                setSubState(QUERY_SEND);
                 return;
             }
             Step(op, "[wifiQueryProc] Wait for query data");
             return;
         }
-        case 3:
+        case QUERY_SHOW:
             Step(op, "[wifiQueryProc] Update wifi home page");
             if (m_wifi.infoReadOnce)
                 m_host.updateWiFiPagesDisp();
-            subState = 4;
+            subState = QUERY_END;
             continue;
-        case 4: {
+        case QUERY_END: {
             Step(op, "[wifiQueryProc] Reset");
             // The first query of a connection fills the pages before anything else runs: the
             // mode control below reads the switch and the radios from them.
@@ -66,12 +66,11 @@ void CWiFiJobEngine::wifiQueryProc(int subState)
                 // A module that never takes the switches would loop query and mode control.
                 Step(op, "[wifiQueryProc] Operation mode still invalid after its repair: left as it is");
             }
-            endJob(op, "WiFi Query Proc Finish", WIFI_MAIN_RESET, 0);
+            endJob(op, "WiFi Query Proc Finish", WIFI_MAIN_RESET, WIFI_CFG_NONE);
             return;
         }
-        default:
-            return;
         }
+        return;
     }
 }
 
