@@ -2,13 +2,13 @@
 #include "device/CSensorConfig.h"
 #include "device/CSentenceFields.h"
 #include "device/DeviceFields.h"
+#include "device/DeviceSettings.h"
 
 #include "codec/sentence/I62Syntax.h"
 #include "support/Singleton.h"
 #include "support/SysDebug.h"
 
 #include <cstring>
-#include <iterator>
 #include <limits>
 
 namespace {
@@ -21,8 +21,6 @@ constexpr int64_t UInt32Max = std::numeric_limits<uint32_t>::max();
 constexpr int32_t CfgValueAbsent = 255;
 // Ten digit positions are the most that 32-bit sub-items and values can carry.
 constexpr int64_t StatusDigitsMax = 10;
-
-constexpr int BaudOfCode[] = {115200, 57600, 38400, 19200, 14400, 9600, 4800};
 
 SysDebug* Log()
 {
@@ -98,35 +96,35 @@ void CSensorConfig::applyCFGCommandData(const CFG_CMD_S& cmd, MACHINE_TYPE model
     const bool unitK42 = model == MACHINE_UNIT_K_42;
     const bool q375 = model == MACHINE_Q_375;
     switch (cmd.id) {
-    case 108:
-        if (cmd.subId == 6)
+    case CFG_ITEM_UNIT_K_42:
+        if (cmd.subId == CFG_SUB_ALR_UNIT_K_42)
             alrOutput = cmd.value == 0 ? 1 : 0;
         break;
-    case 31:
-        if (cmd.subId == 7 && q375)
+    case CFG_ITEM_Q_375_ALR:
+        if (cmd.subId == CFG_SUB_ALR_Q_375 && q375)
             alrOutput = cmd.value == 0 ? 1 : 0;
         break;
-    case 183:
-        if (unitK42 && cmd.subId == 10)
+    case CFG_ITEM_PORTS:
+        if (unitK42 && cmd.subId == CFG_SUB_NMEA1_OUT_BAUD)
             nmea1OutBaud = convBaudRateValue(cmd.value);
-        else if (unitK42 && cmd.subId == 11)
+        else if (unitK42 && cmd.subId == CFG_SUB_NMEA1_IN_BAUD)
             nmea1InBaud = convBaudRateValue(cmd.value);
-        else if (unitK42 && cmd.subId == 20)
+        else if (unitK42 && cmd.subId == CFG_SUB_NMEA2_OUT_BAUD)
             nmea2OutBaud = convBaudRateValue(cmd.value);
-        else if (unitK42 && cmd.subId == 21)
+        else if (unitK42 && cmd.subId == CFG_SUB_NMEA2_IN_BAUD)
             nmea2InBaud = convBaudRateValue(cmd.value);
-        else if (q375 && cmd.subId == 1)
+        else if (q375 && cmd.subId == CFG_SUB_Q_375_PORT_1_BAUD)
             nmea1OutBaud = nmea1InBaud = convBaudRateValue(cmd.value);
-        else if (q375 && cmd.subId == 2)
+        else if (q375 && cmd.subId == CFG_SUB_Q_375_PORT_2_BAUD)
             nmea2OutBaud = nmea2InBaud = convBaudRateValue(cmd.value);
-        else if (q375 && cmd.subId == 2000)
+        else if (q375 && cmd.subId == CFG_SUB_NMEA2000_INSTANCE)
             nmea2000Instance = cmd.value >= 0 && cmd.value <= 255 ? cmd.value : 0;
         break;
-    case 600:
-        if (cmd.subId == 11)
+    case CFG_ITEM_Q_375:
+        if (cmd.subId == CFG_SUB_WIFI_MODULE)
             wifiModule = cmd.value == 1;
         break;
-    case 8117:
+    case CFG_ITEM_STATUS:
         applyStatusFlags(cmd);
         break;
     default:
@@ -181,16 +179,16 @@ EPV_S CSensorConfig::getEPVData(const char* sentence)
 
 void CSensorConfig::applyEPVData(const EPV_S& epv)
 {
-    if (epv.propertyId == 109)
+    if (epv.propertyId == EPV_MSG27_CHANNEL_A)
         lrChannel1 = static_cast<int32_t>(epv.value);
-    else if (epv.propertyId == 110)
+    else if (epv.propertyId == EPV_MSG27_CHANNEL_B)
         lrChannel2 = static_cast<int32_t>(epv.value);
 }
 
 int32_t CSensorConfig::convBaudRateValue(int code)
 {
-    if (code >= 0 && code < static_cast<int>(std::size(BaudOfCode)))
-        return BaudOfCode[code];
+    if (code >= 0 && code < static_cast<int>(BAUD_CODE_COUNT))
+        return BAUD_OF_CODE[code];
     Log()->dbgPrintf(DBG_WARNING, "convBaudRateValue", 0, "Baud Value = %d", code);
     return 115200;
 }
