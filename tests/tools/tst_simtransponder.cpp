@@ -399,6 +399,40 @@ private slots:
         QCOMPARE(withoutChecksums(m_device.replies(replies.size())), replies);
     }
 
+    // The system data reports a knob's raw values, control bytes and all.
+    void dumpValueKnob()
+    {
+        startWith({"--dump-value", "MMSI=23510487X", "--dump-value", "Ship Name=SEA^1B[2JWOLF", "--dump-value",
+                   "GPS_RI=" + QString(300, '7')});
+        QVERIFY(m_device.write(sentences({"$PTST,,,,,16"})));
+        const QByteArrayList dump = m_device.replies(14);
+        QCOMPARE(dump.size(), 14);
+        QCOMPARE(dump[0], QByteArray("MMSI:(23510487X)"));
+        QCOMPARE(dump[1], QByteArray("Ship Name:(SEA\x1b[2JWOLF)"));
+        QCOMPARE(dump[2], QByteArray("Call Sign:(SIMQ375)"));
+        QCOMPARE(dump[11], "[GPS_RI]=" + QByteArray(300, '7'));
+        QCOMPARE(dump[13], QByteArray("[SYSTEM DATA END]"));
+    }
+
+    // Scans find the access points of the file; the module's lines are plain text, however
+    // they begin and however long they are.
+    void accessPointsKnob()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("access-points.txt"));
+        const QByteArray longName(5000, 'L');
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("$ailors Wifi,0C:80:63:1A:2B:12,1,-60,NONE,\r\n" + longName
+                   + ",0C:80:63:1A:2B:13,6,-70,WPA2-PSK,pw\n");
+        file.close();
+        startWith({"--model", "2", "--rate-factor", "20", "--access-points", file.fileName()});
+        QVERIFY(m_device.write(SwitchOn));
+        QCOMPARE(m_device.replies(1), QByteArrayList{"+ok"});
+        QVERIFY(m_device.write("AT+SCAN\n"));
+        QCOMPARE(m_device.replies(4), (QByteArrayList{">AT+SCAN", "+ok=", "$ailors Wifi,0C:80:63:1A:2B:12,1,-60,NONE",
+                                                      longName + ",0C:80:63:1A:2B:13,6,-70,WPA2-PSK"}));
+    }
+
     // The Wi-Fi module of m2 in pass-through: the switch, queries, setters, a scan, joins that
     // fail and succeed, the leave SSID, factory settings, and back to NMEA.
     void wifiDialogue()

@@ -1,6 +1,7 @@
 #include "DeviceReplies.h"
 
 #include "DeviceState.h"
+#include "Knobs.h"
 
 namespace Sim {
 
@@ -40,33 +41,47 @@ QByteArrayList equipmentProperties(const SDeviceState& state)
     return lines;
 }
 
+const QByteArrayList DumpKeys = {"MMSI",        "Ship Name", "Call Sign",       "Ship Cargo Type", "A",
+                                  "B",           "C",         "D",               "S/N",             "Firmware",
+                                  "Set DSC Monitor", "FwVersion", "WiFiModule",  "GPS_OnOff",       "MultipleBaudRate",
+                                  "GPS_RI",      "GPS_NAV5_dynModel"};
+
 // The system-data dump: one key a line, in the order the device prints them.
-QByteArrayList systemDataDump(const SDeviceState& state, bool withEnd)
+QByteArrayList systemDataDump(const SDeviceState& state, const SSimKnobs& knobs)
 {
-    QByteArrayList lines = {
-        "MMSI:(" + QByteArray::number(state.mmsi) + ')',
-        "Ship Name:(" + state.name + ')',
-        "Call Sign:(" + state.callSign + ')',
-        "Ship Cargo Type:(" + number(state.shipType) + ") A:(" + number(state.a) + ") B:(" + number(state.b)
-            + ") C:(" + number(state.c) + ") D:(" + number(state.d) + ')',
-        "S/N:(" + state.serial + ')',
-        "Firmware:" + state.firmware,
-        "Set DSC Monitor:(" + number(state.dsc) + ')',
-        "[FwVersion]=" + state.fwVersion,
-        "[WiFiModule]=" + number(state.hasWiFiModule() ? 2 : 0),
-        "[GPS_OnOff]=" + number(state.gpsOn ? 1 : 0),
-        "[MultipleBaudRate]=" + number(state.multipleBaudRate),
-        "[GPS_RI]=" + number(state.gpsRate),
-        "[GPS_NAV5_dynModel]=" + number(state.dynModel),
+    // The device's own value, or the raw one a knob sets.
+    const auto value = [&knobs](const QByteArray& key, const QByteArray& own) {
+        for (const auto& raw : knobs.dumpValues) {
+            if (raw.first == key)
+                return raw.second;
+        }
+        return own;
     };
-    if (withEnd)
+    QByteArrayList lines = {
+        "MMSI:(" + value("MMSI", QByteArray::number(state.mmsi)) + ')',
+        "Ship Name:(" + value("Ship Name", state.name) + ')',
+        "Call Sign:(" + value("Call Sign", state.callSign) + ')',
+        "Ship Cargo Type:(" + value("Ship Cargo Type", number(state.shipType)) + ") A:(" + value("A", number(state.a))
+            + ") B:(" + value("B", number(state.b)) + ") C:(" + value("C", number(state.c)) + ") D:("
+            + value("D", number(state.d)) + ')',
+        "S/N:(" + value("S/N", state.serial) + ')',
+        "Firmware:" + value("Firmware", state.firmware),
+        "Set DSC Monitor:(" + value("Set DSC Monitor", number(state.dsc)) + ')',
+        "[FwVersion]=" + value("FwVersion", state.fwVersion),
+        "[WiFiModule]=" + value("WiFiModule", number(state.hasWiFiModule() ? 2 : 0)),
+        "[GPS_OnOff]=" + value("GPS_OnOff", number(state.gpsOn ? 1 : 0)),
+        "[MultipleBaudRate]=" + value("MultipleBaudRate", number(state.multipleBaudRate)),
+        "[GPS_RI]=" + value("GPS_RI", number(state.gpsRate)),
+        "[GPS_NAV5_dynModel]=" + value("GPS_NAV5_dynModel", number(state.dynModel)),
+    };
+    if (!knobs.noDumpEnd)
         lines += "[SYSTEM DATA END]";
     return lines;
 }
 
 } // namespace
 
-QByteArrayList AnswerQuery(const SDeviceState& state, const QByteArray& sentence, bool dumpEnd)
+QByteArrayList AnswerQuery(const SDeviceState& state, const QByteArray& sentence, const SSimKnobs& knobs)
 {
     const QByteArray content = sentence.mid(1);
     if (content == "AIAIQ,VER")
@@ -74,11 +89,16 @@ QByteArrayList AnswerQuery(const SDeviceState& state, const QByteArray& sentence
     if (content == "AIAIQ,EPV")
         return equipmentProperties(state);
     if (content == SystemDataQuery)
-        return systemDataDump(state, dumpEnd);
+        return systemDataDump(state, knobs);
     const QByteArrayList fields = content.split(',');
     if (fields.size() == 7 && fields[0] == "PQLX" && fields[1] == "Q" && fields[2] == "CFG")
         return configurationItem(state, fields);
     return {};
+}
+
+bool IsDumpKey(const QByteArray& key)
+{
+    return DumpKeys.contains(key);
 }
 
 } // namespace Sim

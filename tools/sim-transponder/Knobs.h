@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+
 namespace Sim {
 
 // The faults and paces the simulator can be told to play, from its command line or its stdin.
@@ -17,6 +21,9 @@ struct SSimKnobs
     bool noDumpEnd = false;
     // A simulated second of traffic lasts 1/rateFactor real seconds.
     int rateFactor = 1;
+    // The system data reports these raw values in place of its own: key (as the device prints
+    // it, "MMSI", "Ship Name", "GPS_RI", ...) and the bytes that follow it.
+    QList<QPair<QByteArray, QByteArray>> dumpValues;
 };
 
 constexpr int MaxRateFactor = 1000;

@@ -4,11 +4,6 @@ namespace Sim::Sentence {
 
 namespace {
 
-bool isSentence(const QByteArray& text)
-{
-    return text.startsWith('$') || text.startsWith('!');
-}
-
 int hexDigit(char c)
 {
     if (c >= '0' && c <= '9')
@@ -26,6 +21,11 @@ QByteArray hexByte(quint8 value)
 }
 
 } // namespace
+
+bool isSentence(const QByteArray& text)
+{
+    return text.startsWith('$') || text.startsWith('!');
+}
 
 quint8 checksum(const QByteArray& content)
 {

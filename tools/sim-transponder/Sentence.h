@@ -7,10 +7,13 @@
 // program's codec cannot hide behind the same fault here.
 namespace Sim::Sentence {
 
-// No line the device sends is longer, CR LF included.
+// No sentence the device sends is longer, CR LF included.
 constexpr int MaxLineLength = 199;
 
 enum class CHECK_RESULT { VALID, NO_CHECKSUM, WRONG_CHECKSUM };
+
+// A text that begins "$" or "!".
+bool isSentence(const QByteArray& text);
 
 // XOR of the characters between the leading "$" or "!" and the "*".
 quint8 checksum(const QByteArray& content);

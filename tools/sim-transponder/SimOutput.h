@@ -21,7 +21,8 @@ class CSimOutput : public QObject
 
 public:
     static constexpr int GapMs = 5;
-    static constexpr int MaxWaitingBytes = 16384;
+    // Room for the longest answer sent at once: a scan list of long names from a knob.
+    static constexpr int MaxWaitingBytes = 64 * 1024;
 
     CSimOutput(CSimPort& port, const SSimKnobs& knobs, uint32_t seed);
 

@@ -34,6 +34,8 @@ bool CSimTransponder::start(QString* error)
         *error = QStringLiteral("the factory settings lack the Wi-Fi module or the traffic, or garble them");
         return false;
     }
+    if (!m_options.accessPoints.isEmpty() && !m_module.loadAccessPoints(m_options.accessPoints, error))
+        return false;
     const bool opened = m_options.port.isEmpty() ? m_port.openPseudoTerminal(error)
                                                  : m_port.openPath(m_options.port, error);
     if (!opened)
@@ -111,7 +113,7 @@ void CSimTransponder::onSentence(const QByteArray& line)
     }
     if (onSwitch(sentence))
         return;
-    const QByteArrayList answer = AnswerQuery(m_state, sentence, !m_options.knobs.noDumpEnd);
+    const QByteArrayList answer = AnswerQuery(m_state, sentence, m_options.knobs);
     for (const QByteArray& text : answer)
         send(text);
     if (answer.isEmpty() && !ApplyProgramming(m_state, sentence))
@@ -124,7 +126,7 @@ void CSimTransponder::onModuleLine(const QByteArray& line)
     if (Sentence::check(line, &sentence) == Sentence::CHECK_RESULT::VALID && onSwitch(sentence))
         return;
     for (const QByteArray& text : m_module.answer(line))
-        send(text);
+        sendModuleLine(text);
 }
 
 bool CSimTransponder::onSwitch(const QByteArray& sentence)
@@ -170,11 +172,21 @@ void CSimTransponder::onTick()
 void CSimTransponder::send(const QByteArray& text, bool logged)
 {
     const QByteArray line = Sentence::finish(text, m_options.knobs.badChecksums);
-    if (line.size() > Sentence::MaxLineLength) {
+    if (Sentence::isSentence(text) && line.size() > Sentence::MaxLineLength) {
         Log::note(QStringLiteral("longer than %1 characters, not sent: ").arg(Sentence::MaxLineLength)
                   + QString::fromLatin1(line));
         return;
     }
+    transmit(line, logged);
+}
+
+void CSimTransponder::sendModuleLine(const QByteArray& text)
+{
+    transmit(text + "\r\n", true);
+}
+
+void CSimTransponder::transmit(const QByteArray& line, bool logged)
+{
     if (m_options.knobs.silence) {
         Log::note(QStringLiteral("silent, not sent: ") + QString::fromLatin1(line));
         return;

@@ -27,6 +27,8 @@ struct SSimOptions
     int64_t mmsi = -1;
     uint32_t seed = 1;
     bool passThrough = false;
+    // Empty: the factory scan list.
+    QString accessPoints;
     SSimKnobs knobs;
 };
 
@@ -58,7 +60,11 @@ private:
     // The Wi-Fi switch sentences; false for any other sentence.
     bool onSwitch(const QByteArray& sentence);
     void onTick();
+    // A sentence gets its checksum; a sentence too long for the device is not sent.
     void send(const QByteArray& text, bool logged = true);
+    // A line of the Wi-Fi module: plain text, whatever it begins with and however long.
+    void sendModuleLine(const QByteArray& text);
+    void transmit(const QByteArray& line, bool logged);
 
     const CFactorySettings& m_settings;
     SSimOptions m_options;

@@ -2,6 +2,8 @@
 
 #include "FactorySettings.h"
 
+#include <QFile>
+
 namespace Sim {
 
 namespace {
@@ -16,6 +18,16 @@ constexpr int MaxValueLength = 64;
 
 const QByteArrayList ReadOnly = {"AT+VER", "AT+SYSIP"};
 
+// "ssid,bssid,channel,rssi,security,password"; false for a text of another form.
+bool parseAccessPoint(const QByteArray& text, SAccessPoint* point)
+{
+    const QByteArrayList fields = text.split(',');
+    if (fields.size() != 6)
+        return false;
+    *point = {fields[0], fields[1], fields[2].toInt(), fields[3].toInt(), fields[4], fields[5]};
+    return true;
+}
+
 } // namespace
 
 bool CWiFiModule::load(const CFactorySettings& settings)
@@ -25,12 +37,37 @@ bool CWiFiModule::load(const CFactorySettings& settings)
     m_accessPoints.clear();
     m_linked = -1;
     for (const QByteArray& text : settings.values("access points", "ap")) {
-        const QByteArrayList fields = text.split(',');
-        if (fields.size() != 6)
+        SAccessPoint point;
+        if (!parseAccessPoint(text, &point))
             return false;
-        m_accessPoints.append({fields[0], fields[1], fields[2].toInt(), fields[3].toInt(), fields[4], fields[5]});
+        m_accessPoints.append(point);
     }
     return !m_factory.isEmpty() && !m_accessPoints.isEmpty();
+}
+
+bool CWiFiModule::loadAccessPoints(const QString& path, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = path + QStringLiteral(": ") + file.errorString();
+        return false;
+    }
+    QList<SAccessPoint> points;
+    for (QByteArray text : file.readAll().split('\n')) {
+        if (text.endsWith('\r'))
+            text.chop(1);
+        if (text.isEmpty())
+            continue;
+        SAccessPoint point;
+        if (!parseAccessPoint(text, &point)) {
+            *error = path + QStringLiteral(": not an access point: ") + QString::fromLatin1(text.left(80));
+            return false;
+        }
+        points.append(point);
+    }
+    m_accessPoints = points;
+    m_linked = -1;
+    return true;
 }
 
 QByteArrayList CWiFiModule::answer(const QByteArray& line)

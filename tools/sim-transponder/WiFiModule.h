@@ -4,6 +4,7 @@
 #include <QByteArrayList>
 #include <QList>
 #include <QPair>
+#include <QString>
 
 namespace Sim {
 
@@ -28,6 +29,10 @@ class CWiFiModule
 public:
     // False when the settings lack the module's sections.
     bool load(const CFactorySettings& settings);
+    // The scan list from a file in place of the factory one, one access point a line as the
+    // settings give it ("ssid,bssid,channel,rssi,security,password"); false, with the reason,
+    // when the file cannot be read or a line is of another form.
+    bool loadAccessPoints(const QString& path, QString* error);
     QByteArrayList answer(const QByteArray& line);
 
 private:

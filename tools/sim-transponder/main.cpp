@@ -1,6 +1,8 @@
+#include "DeviceReplies.h"
 #include "ExitSignals.h"
 #include "FactorySettings.h"
 #include "KnobConsole.h"
+#include "Sentence.h"
 #include "SimLog.h"
 #include "SimTransponder.h"
 
@@ -58,6 +60,14 @@ bool parseOptions(const QCoreApplication& app, Sim::SSimOptions* options)
         {"seed", "Seed of the random cuts of the split knob (default 1).", "n"},
         {"rate-factor", "Sends the traffic <n> times faster (1 to 1000).", "n"},
         {"passthrough", "Starts in Wi-Fi pass-through."},
+        {"access-points",
+         "Scans find the access points in the file, one \"ssid,bssid,channel,rssi,security,password\" a line, "
+         "in place of the factory ones.",
+         "path"},
+        {"dump-value",
+         "The system data reports the raw value for the key, as the device prints the key (MMSI, Ship Name, "
+         "GPS_RI, ...); \"^hh\" stands for the byte hh. Repeatable.",
+         "key=value"},
     });
     for (const SSwitchOption& option : SwitchOptions)
         parser.addOption({QString::fromLatin1(option.name), QString::fromLatin1(option.description)});
@@ -74,6 +84,18 @@ bool parseOptions(const QCoreApplication& app, Sim::SSimOptions* options)
     options->knobs.rateFactor = static_cast<int>(rate);
     options->port = parser.value("port");
     options->passThrough = parser.isSet("passthrough");
+    options->accessPoints = parser.value("access-points");
+    for (const QString& pair : parser.values("dump-value")) {
+        const QByteArray text = pair.toLatin1();
+        const int equals = text.indexOf('=');
+        const QByteArray key = text.left(equals);
+        if (equals < 0 || !Sim::IsDumpKey(key)) {
+            std::fprintf(stderr, "--dump-value takes key=value with a key of the system data, not %s\n",
+                         text.constData());
+            return false;
+        }
+        options->knobs.dumpValues.append({key, Sim::Sentence::unescape(text.mid(equals + 1))});
+    }
     for (const SSwitchOption& option : SwitchOptions)
         options->knobs.*option.knob = parser.isSet(QString::fromLatin1(option.name));
     return true;
