@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         for (const std::string& line : lines.retrieveString(chunk)) {
             // The parser takes every line here, not only those of configuration mode, so that
             // inputs need not switch the mode on first.
-            CKTRWiFiPaser::checkCfgModeEnable(line.c_str());
+            CKTRWiFiPaser::checkModuleLine(line.c_str(), config.isReplyOpen());
             config.cmdProc(line.c_str());
         }
         checkState(config.snapshot());

@@ -170,7 +170,7 @@ void CDeviceComm::onFillAisTargetData(unsigned int mmsi)
 
 bool CDeviceComm::checkWiFiMode(const char* line, CServiceComm* transport)
 {
-    const bool on = CKTRWiFiPaser::checkCfgModeEnable(line);
+    const bool on = CKTRWiFiPaser::checkModuleLine(line, m_wifiConfig.isReplyOpen());
     if (int(on) != m_wifiConfig.getSystemMode())
         Log()->dbgPrintf(DBG_INFO, "checkWiFiMode", 0, "Change WiFi Sys Mode:%d, %s", int(on), line);
     applySysMode(on, transport);
@@ -194,6 +194,9 @@ void CDeviceComm::switchSysMode(WIFI_SYS_MODE mode)
 
 void CDeviceComm::applySysMode(bool on, CServiceComm* transport)
 {
+    // A reply cut off by the switch would take the next dialogue's lines for its data.
+    if (!on && m_wifiConfig.getSystemMode() == WiFiScope::WIFI_SYS_MODE_CONFIG)
+        m_wifiConfig.dropReply();
     if (transport)
         transport->setRawDataType(on ? COMM::RAWDATA_MSG_3 : COMM::RAWDATA_SENTENCE);
     m_wifiConfig.setSystemMode(on ? WiFiScope::WIFI_SYS_MODE_CONFIG : WiFiScope::WIFI_SYS_MODE_NMEA);

@@ -1,4 +1,5 @@
 #include "device/CKTRWiFiPaser.h"
+#include "device/DeviceFields.h"
 
 #include "support/Singleton.h"
 #include "support/SysDebug.h"
@@ -41,6 +42,41 @@ bool StartsWith(const std::string& text, const char* start)
 }
 
 constexpr const char* EchoStart = ">AT+";
+constexpr const char* ExitCommand = "AT+EXIT";
+constexpr const char* ScanEnd = "WiFiScanEnd";
+constexpr const char* LeaveMark = "[WIFI]";
+
+// The line without its line end.
+std::string Bare(const std::string& line)
+{
+    const size_t end = line.find_last_not_of("\r\n");
+    return end == std::string::npos ? std::string() : line.substr(0, end + 1);
+}
+
+// The line is the text itself, or the module's echo of it.
+bool IsWholeLine(const std::string& line, const std::string& text)
+{
+    const std::string bare = Bare(line);
+    return bare == text || bare == '>' + text;
+}
+
+bool IsSentenceStart(const char* line)
+{
+    return line[0] == '$' || line[0] == '!';
+}
+
+// A sentence with its checksum right at its end.
+bool IsSentence(const char* line)
+{
+    const std::string bare = Bare(line);
+    return IsSentenceStart(line) && bare.size() > 3 && bare[bare.size() - 3] == '*'
+           && DeviceField::HasRightChecksum(line);
+}
+
+bool IsAnswer(const char* line)
+{
+    return std::strstr(line, "+ok") || std::strstr(line, "+err");
+}
 
 } // namespace
 
@@ -87,7 +123,7 @@ void CKTRWiFiPaser::retrieWiFiCommand(const std::string& line)
     }
     // An echo means the module has moved on to the next command: the reply being collected lost
     // its end marker and must not swallow, or be read as, the next one.
-    if (m_state == RETRIEVE_COLLECTING && StartsWith(line, EchoStart)) {
+    if (m_state == RETRIEVE_COLLECTING && isNextEcho(line)) {
         Log()->dbgPrintf(DBG_WARNING, operation, 0, "Reply of %s dropped, its end marker did not come before:%s",
                          m_commands[AT::INDEX(m_command)].c_str(), line.c_str());
         dropReply();
@@ -126,9 +162,22 @@ bool CKTRWiFiPaser::endsReply(const std::string& line) const
 {
     if (m_command == AT::AT_APPLY)
         return Contains(line, "entering learning state");
+    // An SSID may hold the marker: only the echo of the marker that follows the scan ends it.
     if (m_command == AT::AT_SCAN)
-        return Contains(line, "WiFiScanEnd");
+        return IsWholeLine(line, ScanEnd);
     return Contains(line, m_commands[AT::REPLY_OK].c_str()) || Contains(line, m_commands[AT::REPLY_ERR].c_str());
+}
+
+bool CKTRWiFiPaser::isNextEcho(const std::string& line) const
+{
+    if (m_command != AT::AT_SCAN)
+        return StartsWith(line, EchoStart);
+    // A scan line begins with its SSID, which may read like an echo with a parameter.
+    const std::string bare = Bare(line);
+    if (!StartsWith(bare, EchoStart))
+        return false;
+    const int command = findCommand(bare);
+    return command >= 0 && bare == '>' + m_commands[AT::INDEX(command)];
 }
 
 void CKTRWiFiPaser::settingATResp(const std::string& reply, SCmdProcData* state) const
@@ -158,21 +207,49 @@ bool CKTRWiFiPaser::checkCfgModeEnable(const char* line)
 {
     if (!line)
         return s_cfgMode;
-    const bool answer = std::strstr(line, "+ok") || std::strstr(line, "+err");
+    MODE_SIGN sign = SIGN_NONE;
+    if (std::strstr(line, ExitCommand))
+        sign = SIGN_EXIT;
+    else if (std::strstr(line, LeaveMark) || IsSentenceStart(line))
+        sign = SIGN_LEAVE;
+    else if (IsAnswer(line))
+        sign = SIGN_ANSWER;
+    return applyModeSign(sign, IsAnswer(line));
+}
+
+bool CKTRWiFiPaser::checkModuleLine(const char* line, bool replyOpen)
+{
+    if (!line)
+        return s_cfgMode;
+    MODE_SIGN sign = SIGN_NONE;
+    if (IsWholeLine(line, ExitCommand))
+        sign = SIGN_EXIT;
+    else if (!replyOpen && (IsSentence(line) || StartsWith(line, LeaveMark)))
+        sign = SIGN_LEAVE;
+    else if (IsAnswer(line))
+        sign = SIGN_ANSWER;
+    return applyModeSign(sign, IsAnswer(line));
+}
+
+bool CKTRWiFiPaser::applyModeSign(MODE_SIGN sign, bool answer)
+{
     if (s_exitAwaited && answer) {
         s_exitAwaited = false;
         return false;
     }
-    const bool exit = std::strstr(line, "AT+EXIT") != nullptr;
-    if (exit || std::strstr(line, "[WIFI]") || line[0] == '$' || line[0] == '!') {
-        if (exit)
-            s_exitAwaited = true;
+    switch (sign) {
+    case SIGN_EXIT:
+        s_exitAwaited = true;
         s_cfgMode = false;
         return false;
-    }
-    if (answer) {
+    case SIGN_LEAVE:
+        s_cfgMode = false;
+        return false;
+    case SIGN_ANSWER:
         s_cfgMode = true;
         return true;
+    case SIGN_NONE:
+        break;
     }
     return s_cfgMode;
 }

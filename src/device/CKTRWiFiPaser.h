@@ -33,12 +33,18 @@ public:
     void init();
     // Takes one received line of the module, ending in CR LF; logs it in printable form.
     void cmdProc(const char* line, WiFiScope::SCmdProcData* state);
+    // Whether a reply is being collected: its lines are the module's data, whatever they hold.
+    bool isReplyOpen() const { return m_state == RETRIEVE_COLLECTING; }
 
-    // Whether the device is in Wi-Fi configuration mode after this received line, whichever
-    // path received it: an answer of the module ("+ok", "+err") switches the mode on; a sentence
-    // ("$", "!"), "[WIFI]" and "AT+EXIT" switch it off, and the answer to "AT+EXIT" does not
-    // switch it on again.
+    // Whether the device is in Wi-Fi configuration mode after a line received in NMEA mode: an
+    // answer of the module ("+ok", "+err") switches the mode on; a sentence ("$", "!"), "[WIFI]"
+    // and "AT+EXIT" switch it off, and the answer to "AT+EXIT" does not switch it on again.
     static bool checkCfgModeEnable(const char* line);
+    // The same for a line received in Wi-Fi configuration mode. Only what the module says when
+    // it really leaves switches the mode off: the exit line as a whole line, or, while no reply
+    // is open, a sentence with a right checksum or a line that begins with "[WIFI]". A reply's
+    // lines (an SSID "$ailors", "!Guest" or "[WIFI] Lounge") leave the mode as it is.
+    static bool checkModuleLine(const char* line, bool replyOpen);
 
     // The scan reply: cut into lines that end in CR LF (a rest without one is dropped), each
     // line read into an access point, and the access points grouped by SSID, strongest first.
@@ -51,11 +57,23 @@ public:
     static bool delimDataRead(std::string* value, const std::string& text, size_t from, const char* key);
 
 private:
+    // What a line tells of the mode; the two checks above read it by their own rules.
+    enum MODE_SIGN
+    {
+        SIGN_NONE,
+        SIGN_ANSWER, // the module answered: configuration mode
+        SIGN_EXIT,   // the module leaves; the answer to it is awaited
+        SIGN_LEAVE,  // the device speaks sentences again
+    };
+    static bool applyModeSign(MODE_SIGN sign, bool answer);
+
     void retrieWiFiCommand(const std::string& line);
     // Forgets the reply being collected.
     void dropReply();
     int findCommand(const std::string& line) const;
     bool endsReply(const std::string& line) const;
+    // An echo while a reply is open: the module has moved on to the next command.
+    bool isNextEcho(const std::string& line) const;
 
     void queryATResp(const std::string& reply, WiFiScope::SCmdProcData* state) const;
     void settingATResp(const std::string& reply, WiFiScope::SCmdProcData* state) const;

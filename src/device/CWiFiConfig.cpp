@@ -28,6 +28,18 @@ void CWiFiConfig::cmdProc(const char* line)
     m_parser.cmdProc(line, &m_state);
 }
 
+bool CWiFiConfig::isReplyOpen() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_parser.isReplyOpen();
+}
+
+void CWiFiConfig::dropReply()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_parser.init();
+}
+
 bool CWiFiConfig::isQueryDataReady() const
 {
     bool wanted[SATCommandSet::COMMAND_COUNT];

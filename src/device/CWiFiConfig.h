@@ -22,6 +22,10 @@ public:
 
     // Communication thread: one received line of the module, ending in CR LF.
     void cmdProc(const char* line);
+    // Whether the parser is collecting a reply, whose lines are data.
+    bool isReplyOpen() const;
+    // Forgets the reply being collected: the device has left Wi-Fi configuration mode.
+    void dropReply();
     // True when every wanted query has its reply; each missing one is logged, every call.
     bool isQueryDataReady() const;
     // Stores any value given.

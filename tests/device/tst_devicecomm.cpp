@@ -406,6 +406,45 @@ private slots:
         QCOMPARE(logText.size(), 0);
     }
 
+    // A reply cut off when the link leaves Wi-Fi configuration mode is forgotten: in the next
+    // dialogue a sentence switches the link back at once instead of joining the old reply.
+    void leavingForgetsTheOpenReply_data()
+    {
+        QTest::addColumn<bool>("byExitLine");
+        QTest::newRow("the window's job leaves") << false;
+        QTest::newRow("the module's exit line") << true;
+    }
+
+    void leavingForgetsTheOpenReply()
+    {
+        QFETCH(bool, byExitLine);
+        LinkedDevice linked;
+        CDeviceComm& device = linked.device;
+        FakeLink& link = linked.link;
+        device.connectSetup();
+        const auto enter = [&] {
+            receiveInOtherThread(link, "+ok\r\n");
+            QTRY_COMPARE(device.getWiFiConfig().getSystemMode(), WIFI_SYS_MODE_CONFIG);
+        };
+        enter();
+        receiveInOtherThread(link, ">AT+SCAN\r\n+ok=\r\nDock,0C:80:63:1A:2B:01,1,-40,NONE\r\n");
+        QVERIFY(device.getWiFiConfig().isReplyOpen());
+        if (byExitLine) {
+            receiveInOtherThread(link, ">AT+EXIT\r\n");
+            QCOMPARE(device.getWiFiConfig().getSystemMode(), WIFI_SYS_MODE_NMEA);
+            // Its answer follows, and does not switch the link back.
+            receiveInOtherThread(link, "+ok\r\n");
+        } else {
+            device.switchSysMode(WIFI_SYS_MODE_NMEA);
+        }
+        QVERIFY(!device.getWiFiConfig().isReplyOpen());
+
+        enter();
+        receiveInOtherThread(link, closed("$GPGGA,120001.00,5400.000,N,01000.000,E,1,08,1.0,10.0,M,40.0,M,,"));
+        QCOMPARE(device.getWiFiConfig().getSystemMode(), WIFI_SYS_MODE_NMEA);
+        QCOMPARE(link.getRawDataType(), COMM::RAWDATA_SENTENCE);
+    }
+
     // The main window's job switches the mode itself; without a link only the mode changes.
     void switchSysMode()
     {

@@ -315,6 +315,17 @@ private slots:
             << QStringList{"Quay: 0C:80:63:1A:2B:02 -60 NONE"};
         QTest::newRow("an SSID that names a command")
             << QByteArrayList{"AT+SYSIP,0C:80:63:1A:2B:01,6,-50,NONE"} << QStringList{"AT+SYSIP: 0C:80:63:1A:2B:01 -50 NONE"};
+        QTest::newRow("an SSID that reads like an echo")
+            << QByteArrayList{">AT+VER=1,0C:80:63:1A:2B:01,6,-50,NONE", "Dock,0C:80:63:1A:2B:02,6,-60,NONE"}
+            << QStringList{">AT+VER=1: 0C:80:63:1A:2B:01 -50 NONE", "Dock: 0C:80:63:1A:2B:02 -60 NONE"};
+        QTest::newRow("an SSID that holds the end marker")
+            << QByteArrayList{"Quay WiFiScanEnd,0C:80:63:1A:2B:01,6,-50,NONE", "Dock,0C:80:63:1A:2B:02,6,-60,NONE"}
+            << QStringList{"Dock: 0C:80:63:1A:2B:02 -60 NONE"};
+        QTest::newRow("SSIDs that begin as sentences do")
+            << QByteArrayList{"$ailors Wifi,0C:80:63:1A:2B:01,6,-50,NONE", "!Guest,0C:80:63:1A:2B:02,6,-60,NONE",
+                              "[WIFI] Lounge,0C:80:63:1A:2B:03,6,-70,NONE"}
+            << QStringList{"$ailors Wifi: 0C:80:63:1A:2B:01 -50 NONE", "!Guest: 0C:80:63:1A:2B:02 -60 NONE",
+                           "[WIFI] Lounge: 0C:80:63:1A:2B:03 -70 NONE"};
         QTest::newRow("an RSSI beyond 32 bits") << QByteArrayList{"A,0C:80:63:1A:2B:01,6,-99999999999,NONE"}
                                                 << QStringList();
         QTest::newRow("no access points") << QByteArrayList() << QStringList();
@@ -332,24 +343,13 @@ private slots:
         compareFields(s, {"scanDone=1", "queryReplied=" + NoneSet, "sysIp="});
     }
 
-    // The reply is cut at CR LF: a last line without one is no access point.
-    void scanLineWithoutLineEnd_data()
-    {
-        QTest::addColumn<QByteArray>("lineEnd");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("CR LF") << QByteArray("\r\n") << QStringList{"Bay: 0C:80:63:1A:2B:01 -40 NONE"};
-        QTest::newRow("none") << QByteArray() << QStringList();
-    }
-
+    // The reply is cut at CR LF: a rest without one is no line.
     void scanLineWithoutLineEnd()
     {
-        QFETCH(QByteArray, lineEnd);
-        QFETCH(QStringList, expected);
-        CWiFiConfig config;
-        feed(config, {">AT+SCAN", "+ok="});
-        config.cmdProc("Bay,0C:80:63:1A:2B:01,1,-40,NONE,WiFiScanEnd" + lineEnd);
-        QCOMPARE(groups(config.snapshot()), expected);
-        QCOMPARE(config.snapshot().scanDone, true);
+        std::queue<std::string> lines;
+        CKTRWiFiPaser::segmentSentence("Bay,0C:80:63:1A:2B:01,1,-40,NONE\r\nDock,0C:80:63:1A:2B:02,1,-50,NONE", lines);
+        QCOMPARE(lines.size(), size_t(1));
+        QCOMPARE(QByteArray::fromStdString(lines.front()), QByteArray("Bay,0C:80:63:1A:2B:01,1,-40,NONE\r\n"));
     }
 
     // A scan reply without "+ok=" is no scan result: the last list stays.

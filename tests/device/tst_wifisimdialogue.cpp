@@ -7,6 +7,7 @@
 
 #include <QtTest>
 #include <memory>
+#include <string>
 
 using namespace DeviceFixture;
 using namespace WiFiScope;
@@ -35,16 +36,13 @@ class TestWiFiSimDialogue : public QObject
     CDeviceComm& device() { return m_facade->getDeviceComm(); }
     CWiFiConfig& wifi() { return device().getWiFiConfig(); }
 
-private slots:
-    void initTestCase() { LogCapture::start(); }
-
-    // Connected and switched into Wi-Fi configuration mode as the Wi-Fi job does it.
-    void init()
+    // The simulator with the arguments, connected and switched into Wi-Fi configuration mode
+    // as the Wi-Fi job does it.
+    void startWith(const QStringList& arguments)
     {
         resetModeCheck();
-        m_dir = std::make_unique<TestEnv::ScopedWorkDir>();
         m_sim = std::make_unique<TestEnv::SimProcess>();
-        QVERIFY(m_sim->start({"--model", "2"}));
+        QVERIFY(m_sim->start(QStringList{"--model", "2"} + arguments));
         m_facade = std::make_unique<Facade>(TickMs);
         m_ready = m_saved = 0;
         connect(m_facade.get(), &CCommSpaces::signalCommConntReady, this, [this] { ++m_ready; });
@@ -60,12 +58,58 @@ private slots:
         LogCapture::take();
     }
 
-    void cleanup()
+    // Ends the facade and the simulator; true when the simulator ended cleanly.
+    bool stopRig()
     {
         m_facade.reset();
-        if (m_sim)
-            QVERIFY(m_sim->stop());
+        const bool clean = !m_sim || m_sim->stop();
         m_sim.reset();
+        return clean;
+    }
+
+    // The simulator again, its scans finding these access points.
+    void restartWithAccessPoints(const QByteArrayList& points)
+    {
+        QVERIFY(stopRig());
+        QFile file("access-points.txt");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(points.join('\n') + '\n');
+        file.close();
+        startWith({"--access-points", file.fileName()});
+    }
+
+    // A scan as the scan job runs it; false when its list is not read in time.
+    bool scan()
+    {
+        device().sendWiFiClientScanCmd();
+        return QTest::qWaitFor([this] { return wifi().snapshot().scanDone; }, WaitMs);
+    }
+
+    // Joins an open network as the join job does; false when the link status does not come.
+    bool joinOpen(const std::string& ssid)
+    {
+        SClintAPCntData target;
+        target.ssid = ssid;
+        target.security = "NONE";
+        device().sendWiFiClientAPCntCmd(&target);
+        if (!QTest::qWaitFor([this] { return wifi().snapshot().settingAcked[SATCommandSet::AT_WAPPLY]; }, WaitMs))
+            return false;
+        device().sendWiFiClientAPCntStatusCmd();
+        return QTest::qWaitFor([this] { return wifi().snapshot().linkStatus == 1; }, WaitMs);
+    }
+
+private slots:
+    void initTestCase() { LogCapture::start(); }
+
+    void init()
+    {
+        m_dir = std::make_unique<TestEnv::ScopedWorkDir>();
+        startWith({});
+    }
+
+    void cleanup()
+    {
+        QVERIFY(stopRig());
         m_dir.reset();
     }
 
@@ -89,25 +133,68 @@ private slots:
     // point its group comes first, marked.
     void scanThenJoin()
     {
-        device().sendWiFiClientScanCmd();
-        QTRY_VERIFY_WITH_TIMEOUT(wifi().snapshot().scanDone, WaitMs);
+        QVERIFY(scan());
         QCOMPARE(WiFiFixture::groups(wifi().snapshot()),
                  (QStringList{"Terrace Marina: 0C:80:63:1A:2B:01 -48 WPA2-PSK, 0C:80:63:1A:2B:04 -61 WPA2-PSK",
                               "Harbour Cafe: 0C:80:63:1A:2B:02 -67 NONE", ": 0C:80:63:1A:2B:03 -72 WPA2-PSK",
                               "Quay 4 Office: 0C:80:63:1A:2B:05 -80 WPA-PSK"}));
 
-        SClintAPCntData cafe;
-        cafe.ssid = "Harbour Cafe";
-        cafe.security = "NONE";
-        device().sendWiFiClientAPCntCmd(&cafe);
-        QTRY_VERIFY_WITH_TIMEOUT(wifi().snapshot().settingAcked[SATCommandSet::AT_WAPPLY], WaitMs);
-        device().sendWiFiClientAPCntStatusCmd();
-        QTRY_COMPARE_WITH_TIMEOUT(wifi().snapshot().linkStatus, 1, WaitMs);
+        QVERIFY(joinOpen("Harbour Cafe"));
         const SCmdProcData s = wifi().snapshot();
         QCOMPARE(WiFiFixture::groups(s).first(), QString("Harbour Cafe: 0C:80:63:1A:2B:02 -67 NONE [linked 0]"));
         QCOMPARE(WiFiFixture::groups(s).size(), 4);
         QCOMPARE(QString::fromStdString(s.linkedBssid), QString("0C:80:63:1A:2B:02"));
         QVERIFY(LogCapture::take().filter("dropped").isEmpty());
+    }
+
+    // Networks named like sentences or like the device's own marks are listed and joined as
+    // any other: the link stays in Wi-Fi configuration mode throughout.
+    void hostileNamesAreData()
+    {
+        restartWithAccessPoints({"!Guest,0C:80:63:1A:2B:11,6,-50,NONE,", "$ailors Wifi,0C:80:63:1A:2B:12,1,-60,NONE,",
+                                 "[WIFI] Lounge,0C:80:63:1A:2B:13,11,-70,NONE,",
+                                 "Terrace Marina,0C:80:63:1A:2B:14,3,-80,WPA2-PSK,marina-guest"});
+        QVERIFY(scan());
+        const SCmdProcData scanned = wifi().snapshot();
+        QCOMPARE(WiFiFixture::groups(scanned),
+                 (QStringList{"!Guest: 0C:80:63:1A:2B:11 -50 NONE", "$ailors Wifi: 0C:80:63:1A:2B:12 -60 NONE",
+                              "[WIFI] Lounge: 0C:80:63:1A:2B:13 -70 NONE",
+                              "Terrace Marina: 0C:80:63:1A:2B:14 -80 WPA2-PSK"}));
+
+        QVERIFY(joinOpen("[WIFI] Lounge"));
+        QCOMPARE(WiFiFixture::groups(wifi().snapshot()).first(),
+                 QString("[WIFI] Lounge: 0C:80:63:1A:2B:13 -70 NONE [linked 0]"));
+        QCOMPARE(wifi().getSystemMode(), WIFI_SYS_MODE_CONFIG);
+        QVERIFY(LogCapture::take().filter("Change WiFi Sys Mode").isEmpty());
+    }
+
+    // The module's real leaving still switches the link back: its exit line, or sentences once
+    // the device sends them again without a word.
+    void realExitsSwitchBack_data()
+    {
+        QTest::addColumn<bool>("asked");
+        QTest::newRow("exit line") << true;
+        QTest::newRow("sentences") << false;
+    }
+
+    void realExitsSwitchBack()
+    {
+        QFETCH(bool, asked);
+        restartWithAccessPoints({"[WIFI] Lounge,0C:80:63:1A:2B:13,11,-70,NONE,"});
+        QVERIFY(scan());
+        QCOMPARE(WiFiFixture::groups(wifi().snapshot()), QStringList{"[WIFI] Lounge: 0C:80:63:1A:2B:13 -70 NONE"});
+        if (asked)
+            device().sendCmdToSwitchWiFiMode(WIFI_SYS_MODE_NMEA);
+        else
+            m_sim->command("passthrough off");
+        QTRY_COMPARE_WITH_TIMEOUT(wifi().getSystemMode(), WIFI_SYS_MODE_NMEA, WaitMs);
+        // The device's AIS sentences that follow are counted again.
+        const auto counted = [this] {
+            const CDiagnostics d = device().getSentenceHandle().getDiagnostics();
+            return qint64(d.rxCount[0]) + d.rxCount[1] + d.txCount[0] + d.txCount[1];
+        };
+        const qint64 before = counted();
+        QTRY_VERIFY_WITH_TIMEOUT(counted() > before, WaitMs);
     }
 };
 
