@@ -89,6 +89,7 @@ void CKTRWiFiPaser::dropReply()
 {
     m_reply.clear();
     m_replyLines = 0;
+    m_linesCut = 0;
     m_state = RETRIEVE_IDLE;
     m_command = -1;
 }
@@ -103,9 +104,10 @@ void CKTRWiFiPaser::cmdProc(const char* line, SCmdProcData* state)
         return;
 
     const std::string reply = m_reply;
+    const int linesCut = m_linesCut;
     dropReply();
     if (StartsWith(reply, EchoStart) && Contains(reply, "+ok="))
-        queryATResp(reply, state);
+        queryATResp(reply, linesCut, state);
     else if (StartsWith(reply, EchoStart) && Contains(reply, "+ok"))
         settingATResp(reply, state);
     else
@@ -136,7 +138,17 @@ void CKTRWiFiPaser::retrieWiFiCommand(const std::string& line)
             return;
         }
     }
-    if (m_replyLines + 1 > ReplyLineLimit || m_reply.size() + line.size() > ReplyByteLimit) {
+    const bool ends = endsReply(line);
+    const bool fits = m_linesCut == 0 && m_replyLines + 1 <= ReplyLineLimit
+                      && m_reply.size() + line.size() <= ReplyByteLimit;
+    if (!fits && m_command == AT::AT_SCAN) {
+        // The list keeps what fits; the rest of the reply is still its data up to its end.
+        if (!ends)
+            ++m_linesCut;
+        m_state = ends ? RETRIEVE_COMPLETE : RETRIEVE_COLLECTING;
+        return;
+    }
+    if (!fits) {
         Log()->dbgPrintf(DBG_WARNING, operation, 0,
                          "Reply of %s dropped, its end marker did not come within %d lines or %d bytes",
                          m_commands[AT::INDEX(m_command)].c_str(), ReplyLineLimit, int(ReplyByteLimit));
@@ -145,7 +157,7 @@ void CKTRWiFiPaser::retrieWiFiCommand(const std::string& line)
     }
     m_reply += line;
     ++m_replyLines;
-    m_state = endsReply(line) ? RETRIEVE_COMPLETE : RETRIEVE_COLLECTING;
+    m_state = ends ? RETRIEVE_COMPLETE : RETRIEVE_COLLECTING;
 }
 
 int CKTRWiFiPaser::findCommand(const std::string& line) const

@@ -23,7 +23,8 @@ public:
         RETRIEVE_COMPLETE = 2,
     };
 
-    // A reply whose end marker does not come within these bounds is dropped.
+    // A reply whose end marker does not come within these bounds is dropped; a scan reply keeps
+    // the lines that fit, is read at its end marker and marks its list as cut.
     static constexpr int ReplyLineLimit = 200;
     static constexpr size_t ReplyByteLimit = 16 * 1024;
     // The longest value that is split into fields (addresses, password, link status).
@@ -75,12 +76,13 @@ private:
     // An echo while a reply is open: the module has moved on to the next command.
     bool isNextEcho(const std::string& line) const;
 
-    void queryATResp(const std::string& reply, WiFiScope::SCmdProcData* state) const;
+    // linesCut: lines of a scan reply that passed the bounds.
+    void queryATResp(const std::string& reply, int linesCut, WiFiScope::SCmdProcData* state) const;
     void settingATResp(const std::string& reply, WiFiScope::SCmdProcData* state) const;
     void stationLinkResp(const std::string& reply, bool found, const std::string& value,
                          WiFiScope::SCmdProcData* state) const;
     void cientAPCntStatus(const char* value, WiFiScope::SWiFiData* data) const;
-    void scanResp(const char* reply, WiFiScope::SCmdProcData* state) const;
+    void scanResp(const char* reply, int linesCut, WiFiScope::SCmdProcData* state) const;
     // Reads the integer for the command; false, with a log line, when it is no 32-bit number.
     bool readInt(const std::string& value, SATCommandSet::INDEX command, int32_t* out) const;
     // The value as far as the field work area holds it; a longer one is cut and logged.
@@ -96,6 +98,8 @@ private:
     SENTENCE_RETRIEVE_S m_state = RETRIEVE_IDLE;
     std::string m_reply;
     int m_replyLines = 0;
+    // Lines of a scan reply past the bounds, not kept.
+    int m_linesCut = 0;
     int m_command = -1;
     SATCommandSet m_commands;
 

@@ -58,7 +58,7 @@ bool IsQuery(int index)
 
 } // namespace
 
-void CKTRWiFiPaser::queryATResp(const std::string& reply, SCmdProcData* state) const
+void CKTRWiFiPaser::queryATResp(const std::string& reply, int linesCut, SCmdProcData* state) const
 {
     if (reply.empty() || reply[0] != '>') {
         Log()->dbgPrintf(DBG_INFO, "queryATResp", 0, "%s", "Not resopnse sentence:");
@@ -140,7 +140,7 @@ void CKTRWiFiPaser::queryATResp(const std::string& reply, SCmdProcData* state) c
         stationLinkResp(copy, found, value, state);
         break;
     case AT::AT_SCAN:
-        scanResp(copy.c_str() + copy.find(m_commands[command]), state);
+        scanResp(copy.c_str() + copy.find(m_commands[command]), linesCut, state);
         break;
     default:
         break;

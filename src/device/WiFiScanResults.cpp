@@ -47,13 +47,19 @@ bool ReadInt(const std::string& text, int32_t* out)
 
 } // namespace
 
-void CKTRWiFiPaser::scanResp(const char* reply, SCmdProcData* state) const
+void CKTRWiFiPaser::scanResp(const char* reply, int linesCut, SCmdProcData* state) const
 {
     std::queue<std::string> lines;
     std::queue<SClientAPData> points;
     segmentSentence(reply, lines);
     scanDataPaser(lines, points);
+    const size_t listed = points.size();
     classifyScanData(std::move(points), state);
+    state->apListCut = linesCut > 0;
+    if (state->apListCut)
+        Log()->dbgPrintf(DBG_WARNING, "scanResp", 0,
+                         "Scan reply cut at %d lines or %d bytes: %d access points listed, %d lines dropped",
+                         ReplyLineLimit, int(ReplyByteLimit), int(listed), linesCut);
     state->scanDone = true;
     state->queryReplied[SATCommandSet::AT_SCAN] = false;
 }

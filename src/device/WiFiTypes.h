@@ -108,6 +108,9 @@ struct SWiFiData
     std::string sysIp;
     std::string sysIpMore;
     std::vector<SClientAPInfoStruct> apList; // one group per SSID; the linked group first
+    // The last scan reply passed the parser's bounds: apList holds only the access points that
+    // came before the cut.
+    bool apListCut = false;
 };
 
 // The Wi-Fi state record: the module's data, the reply flags per command index, and the state

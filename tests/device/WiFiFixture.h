@@ -60,6 +60,7 @@ inline QMap<QString, QString> fields(const WiFiScope::SCmdProcData& s)
         {"sysIp", QString::fromStdString(s.sysIp)},
         {"sysIpMore", QString::fromStdString(s.sysIpMore)},
         {"apList", ssids.join('|')},
+        {"apListCut", QString::number(s.apListCut)},
         {"queryReplied", flags(s.queryReplied)},
         {"settingAcked", flags(s.settingAcked)},
         {"scanDone", QString::number(s.scanDone)},

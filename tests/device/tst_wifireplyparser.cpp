@@ -229,29 +229,55 @@ private slots:
         QVERIFY(logsWith("AP info idx").isEmpty());
     }
 
-    // A scan reply whose end marker never comes is dropped at its bound; the WiFiScanEnd after it
-    // reads no list, and the next reply is read.
-    void unfinishedScanIsDroppedAtItsBound_data()
+    // A scan reply past its bound keeps the access points that fit, read at its end marker and
+    // marked as cut; one within the bound lists every access point. The next reply is read.
+    void scanPastItsBoundListsWhatFits_data()
     {
         QTest::addColumn<int>("count");
-        QTest::addColumn<int>("width");
-        QTest::newRow("300 lines") << 300 << 0;
-        QTest::newRow("lines of 1000 bytes") << 30 << 1000;
+        QTest::addColumn<int>("nameLength");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("150 access points") << 150 << 8 << false;
+        QTest::newRow("250 access points") << 250 << 8 << true;
+        QTest::newRow("lines of 1000 bytes") << 30 << 1000 << true;
+        QTest::newRow("names of 10 kB") << 3 << 10000 << true;
     }
 
-    void unfinishedScanIsDroppedAtItsBound()
+    void scanPastItsBoundListsWhatFits()
     {
         QFETCH(int, count);
-        QFETCH(int, width);
-        QByteArrayList lines{">AT+SCAN", "+ok="};
-        for (int i = 0; i < count; ++i)
-            lines << QByteArray("Pontoon %1,0C:80:63:1A:2B:01,6,-50,WPA2-PSK").replace("%1", QByteArray::number(i))
-                         .leftJustified(width, ' ');
-        lines << "WiFiScanEnd" << ">AT+WLANEN" << "+ok=1";
+        QFETCH(int, nameLength);
+        QFETCH(bool, cut);
+        QByteArrayList points;
+        QStringList sent;
+        for (int i = 0; i < count; ++i) {
+            const QByteArray ssid = QByteArray::number(i).rightJustified(nameLength, 'P');
+            points << ssid + ",0C:80:63:1A:2B:01,6,-50,WPA2-PSK";
+            sent << ssid + ": 0C:80:63:1A:2B:01 -50 WPA2-PSK";
+        }
         CWiFiConfig config;
-        feed(config, lines);
-        compareFields(config.snapshot(), {"scanDone=0", "apList=", "wlanEnabled=1", "queryReplied=" + flagsOf({2})});
-        QCOMPARE(logsWith("retrieWiFiCommand [W]Reply of AT+SCAN dropped, its end marker did not come within 200 lines "
+        feed(config, scanReply(points) + QByteArrayList{">AT+WLANEN", "+ok=1"});
+        const SCmdProcData s = config.snapshot();
+        const QStringList listed = groups(s);
+        compareFields(s, {"scanDone=1", "apListCut=" + QString::number(cut), "wlanEnabled=1"});
+        QVERIFY(!listed.isEmpty());
+        QCOMPARE(listed, sent.mid(0, listed.size()));
+        QCOMPARE(listed.size() < count, cut);
+        QCOMPARE(logsWith(QString("scanResp [W]Scan reply cut at 200 lines or 16384 bytes: %1 access points listed")
+                              .arg(listed.size()))
+                     .size(),
+                 int(cut));
+    }
+
+    // Any other reply that passes its bound is dropped; its rest belongs to no reply.
+    void otherReplyPastItsBoundIsDropped()
+    {
+        QByteArrayList lines{">AT+VER"};
+        for (int i = 0; i < 250; ++i)
+            lines << "noise";
+        CWiFiConfig config;
+        feed(config, lines + QByteArrayList{"+ok=V2.1.7"});
+        compareFields(config.snapshot(), {"version=", "queryReplied=" + NoneSet});
+        QCOMPARE(logsWith("retrieWiFiCommand [W]Reply of AT+VER dropped, its end marker did not come within 200 lines "
                           "or 16384 bytes")
                      .size(),
                  1);

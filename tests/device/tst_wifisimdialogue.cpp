@@ -160,6 +160,7 @@ private slots:
                  (QStringList{"!Guest: 0C:80:63:1A:2B:11 -50 NONE", "$ailors Wifi: 0C:80:63:1A:2B:12 -60 NONE",
                               "[WIFI] Lounge: 0C:80:63:1A:2B:13 -70 NONE",
                               "Terrace Marina: 0C:80:63:1A:2B:14 -80 WPA2-PSK"}));
+        QVERIFY(!scanned.apListCut);
 
         QVERIFY(joinOpen("[WIFI] Lounge"));
         QCOMPARE(WiFiFixture::groups(wifi().snapshot()).first(),
@@ -195,6 +196,38 @@ private slots:
         };
         const qint64 before = counted();
         QTRY_VERIFY_WITH_TIMEOUT(counted() > before, WaitMs);
+    }
+
+    // A scan that passes the parser's bound lists the networks that fit and says it was cut;
+    // one within it lists all.
+    void longScanListsWhatFits_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("nameLength");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("150 networks") << 150 << 10 << false;
+        QTest::newRow("250 networks") << 250 << 10 << true;
+        QTest::newRow("names of 10 kB") << 3 << 10000 << true;
+    }
+
+    void longScanListsWhatFits()
+    {
+        QFETCH(int, count);
+        QFETCH(int, nameLength);
+        QFETCH(bool, cut);
+        QByteArrayList points;
+        for (int i = 0; i < count; ++i)
+            points << QByteArray::number(i).rightJustified(nameLength, 'N') + ",0C:80:63:1A:2C:01,6,-50,NONE,";
+        restartWithAccessPoints(points);
+        QVERIFY(scan());
+        const SCmdProcData scanned = wifi().snapshot();
+        const QStringList listed = WiFiFixture::groups(scanned);
+        QCOMPARE(scanned.apListCut, cut);
+        QVERIFY(!listed.isEmpty());
+        QCOMPARE(listed.size() < count, cut);
+        const QByteArray lastName = QByteArray::number(listed.size() - 1).rightJustified(nameLength, 'N');
+        QCOMPARE(listed.last(), QString::fromLatin1(lastName) + ": 0C:80:63:1A:2C:01 -50 NONE");
+        QCOMPARE(wifi().getSystemMode(), WIFI_SYS_MODE_CONFIG);
     }
 };
 
