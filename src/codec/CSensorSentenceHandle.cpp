@@ -63,6 +63,8 @@ bool CSensorSentenceHandle::sensorSentenceProc(SENSOR_SENTENCE_PACKAGE&)
 
 void CSensorSentenceHandle::sensorAisListener(char*, int, char) {}
 
+void CSensorSentenceHandle::sensorLongLine(const std::string&) {}
+
 void CSensorSentenceHandle::resetI62Data()
 {
     MsgCodecInitial();
@@ -85,7 +87,11 @@ void CSensorSentenceHandle::sentenceProc(COMM::CServiceComm* service, COMM::COMM
     package.service = service;
     package.type = type;
     while (handle->queueNextSentence(&m_line)) {
-        if (!takeLine(m_line, package) || sensorSentenceProc(package))
+        if (!takeLine(m_line, package)) {
+            sensorLongLine(m_line);
+            continue;
+        }
+        if (sensorSentenceProc(package))
             continue;
         package.text[SENSOR_SENTENCE_ROOM - 1] = '\0'; // whatever the hook did
         if (package.text[0] != '$' && package.text[0] != '!')

@@ -36,6 +36,8 @@ public:
     virtual bool sensorSentenceProc(SENSOR_SENTENCE_PACKAGE& package);
     // Told of every sentence that the codec decoded with result 0.
     virtual void sensorAisListener(char* sentence, int listener, char channel);
+    // Told of every line too long to be offered; the codec skips it with a log line.
+    virtual void sensorLongLine(const std::string& line);
 
     // Drains the transport's log and sentence queues.
     void sentenceProc(COMM::CServiceComm* service, COMM::COMM_TYPE type);

@@ -104,7 +104,7 @@ void CAisSentenceHandle::adoptModel(const char* modelText)
                      modelText, static_cast<int>(m_machineType.load()));
 }
 
-void CAisSentenceHandle::takeOtherLine(const char* line)
+void CAisSentenceHandle::takeDumpLine(const char* line)
 {
     bool dumpEnded = false;
     {
@@ -114,7 +114,19 @@ void CAisSentenceHandle::takeOtherLine(const char* line)
     COMM_VELK_DEV_STATE modelKnown = DEV_STATE_MODEL_KNOWN;
     if (dumpEnded)
         m_devDetectState.compare_exchange_strong(modelKnown, DEV_STATE_SYSTEM_DATA_END);
+}
 
+void CAisSentenceHandle::sensorLongLine(const std::string& line)
+{
+    // The end markers of the text values need the whole line end, as for any other line.
+    std::string whole = line.substr(0, line.find_last_not_of("\r\n") + 1);
+    whole += "\r\n";
+    takeDumpLine(whole.c_str());
+}
+
+void CAisSentenceHandle::takeOtherLine(const char* line)
+{
+    takeDumpLine(line);
     const bool on = CKTRWiFiPaser::checkCfgModeEnable(line);
     if (on)
         Log()->dbgPrintf(DBG_INFO, "sensorSentenceProc", 0, "Check WiFi Mode Sentence: %s", line);

@@ -31,6 +31,9 @@ public:
     bool sensorSentenceProc(SENSOR_SENTENCE_PACKAGE& package) override;
     // Runs after the codec lock is released: entry 0 is read through its copy function.
     void sensorAisListener(char* text, int listener, char channel) override;
+    // A line of the system data may be too long for a sentence: its values are judged all the
+    // same, so that one the device sent too long is refused rather than lost unremarked.
+    void sensorLongLine(const std::string& line) override;
 
     // Fields that the sentence lacks stay 0; numbers outside their width are logged and read as 0.
     static AIVER_S parseAIVER(const char* sentence);
@@ -70,6 +73,8 @@ private:
     bool takeConfigReply(const char* sentence);
     bool takeVersion(const char* sentence);
     void takeOtherLine(const char* line);
+    // The line as system data; the detection state moves on at its end.
+    void takeDumpLine(const char* line);
     void adoptModel(const char* modelText);
 
     mutable std::mutex m_mutex;

@@ -34,6 +34,7 @@ void CSensorConfig::initDiagnoseInfo()
     mmsiValid = false;
     std::fill(std::begin(serialNumber), std::end(serialNumber), '\0');
     std::fill(std::begin(firmware), std::end(firmware), '\0');
+    refusedValues &= ~uint32_t(VALUE_SERIAL_NUMBER | VALUE_FIRMWARE);
 }
 
 bool CSensorConfig::differsOnPage(const CSensorConfig& o) const
@@ -48,7 +49,7 @@ bool CSensorConfig::differsOnPage(const CSensorConfig& o) const
                       SameText(fwVersion, o.fwVersion) && wifiModule == o.wifiModule &&
                       multipleBaudRate == o.multipleBaudRate && gpsUpdateRate == o.gpsUpdateRate &&
                       gpsDynModel == o.gpsDynModel && gpsOnCopy == o.gpsOnCopy &&
-                      (alrOutput == 0) == (o.alrOutput == 0);
+                      (alrOutput == 0) == (o.alrOutput == 0) && refusedValues == o.refusedValues;
     return !same;
 }
 

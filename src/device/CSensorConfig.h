@@ -33,6 +33,27 @@ class CSensorConfig
 public:
     static constexpr int StatusSlots = 5;
     static constexpr int32_t StatusNotReported = -1;
+    // The values of the system data, by key, as bits of refusedValues.
+    enum VALUE : uint32_t
+    {
+        VALUE_MMSI = 1u << 0,
+        VALUE_SHIP_NAME = 1u << 1,
+        VALUE_CALL_SIGN = 1u << 2,
+        VALUE_SHIP_TYPE = 1u << 3,
+        VALUE_DIM_A = 1u << 4,
+        VALUE_DIM_B = 1u << 5,
+        VALUE_DIM_C = 1u << 6,
+        VALUE_DIM_D = 1u << 7,
+        VALUE_SERIAL_NUMBER = 1u << 8,
+        VALUE_FIRMWARE = 1u << 9,
+        VALUE_DSC_MONITOR = 1u << 10,
+        VALUE_FW_VERSION = 1u << 11,
+        VALUE_WIFI_MODULE = 1u << 12,
+        VALUE_GPS_ON = 1u << 13,
+        VALUE_MULTIPLE_BAUD_RATE = 1u << 14,
+        VALUE_GPS_UPDATE_RATE = 1u << 15,
+        VALUE_GPS_DYN_MODEL = 1u << 16,
+    };
     // The CFG 8117 slots that the Diagnostics page reads; 1 means the condition is present.
     enum STATUS_SLOT
     {
@@ -45,11 +66,18 @@ public:
     // As constructed, except that the CFG 8117 slots keep their values.
     void initial();
     void assign(const CSensorConfig* other);
-    // Back to not reported: the CFG 8117 slots, MMSI present, serial number and firmware.
+    // Back to not reported: the CFG 8117 slots, MMSI present, serial number and firmware (and
+    // their refusals).
     void initDiagnoseInfo();
 
-    // One line of the system-data text; true when it holds "[SYSTEM DATA END]".
+    // One line of the system-data text, of any length; true when it holds "[SYSTEM DATA END]".
+    // A value that is not what its key promises is refused with a log line: a number with
+    // other characters or outside its range, an MMSI of more than nine digits, a text without
+    // its end, longer than its field or holding a control character. A refused text or MMSI is
+    // cleared, a refused number keeps its last value; either is marked until the key brings a
+    // sound value.
     bool updateConfigData(const char* line);
+    bool isRefused(VALUE value) const { return (refusedValues & value) != 0; }
     // A "$PQLX" or "$AIEPV" sentence with a right checksum: its configuration item or equipment
     // property is applied. Always false.
     bool updateConfigDataForStd(const char* sentence, MACHINE_TYPE model);
@@ -66,7 +94,7 @@ public:
     static int32_t convBaudRateValue(int code);
 
     // Whether the fields that the Configuration page shows differ: all but the CFG 8117 slots
-    // and MMSI present, the ALR setting only as zero or not.
+    // and MMSI present, the ALR setting only as zero or not; the refusals count.
     bool differsOnPage(const CSensorConfig& other) const;
     // Every field, every byte of the texts included.
     bool operator==(const CSensorConfig& other) const;
@@ -101,6 +129,7 @@ public:
     int32_t statusFlags[StatusSlots] = {StatusNotReported, StatusNotReported, StatusNotReported, StatusNotReported,
                                         StatusNotReported};
     bool mmsiValid = false;
+    uint32_t refusedValues = 0; // VALUE bits
 
 private:
     void applyStatusFlags(const CFG_CMD_S& cmd);

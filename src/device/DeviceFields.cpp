@@ -33,6 +33,47 @@ bool ReadInt(const char* text, int64_t min, int64_t max, int64_t* value)
     return true;
 }
 
+bool ReadNumber(const char* text, size_t length, int64_t min, int64_t max, int64_t* value)
+{
+    if (!text)
+        return false;
+    size_t begin = 0;
+    while (begin < length && text[begin] == ' ')
+        ++begin;
+    size_t end = length;
+    while (end > begin && text[end - 1] == ' ')
+        --end;
+    size_t digits = begin < end && (text[begin] == '-' || text[begin] == '+') ? begin + 1 : begin;
+    if (digits == end)
+        return false;
+    for (size_t i = digits; i < end; ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+    }
+    // The digits alone, so that ReadInt cannot read on past the end; past nineteen significant
+    // digits the number is out of every range.
+    size_t first = digits;
+    while (first + 1 < end && text[first] == '0')
+        ++first;
+    constexpr size_t MaxDigits = 19;
+    if (end - first > MaxDigits)
+        return false;
+    char number[MaxDigits + 2] = {};
+    number[0] = text[begin] == '-' ? '-' : '+';
+    std::memcpy(number + 1, text + first, end - first);
+    return ReadInt(number, min, max, value);
+}
+
+bool HoldsControl(const char* text, size_t length)
+{
+    for (size_t i = 0; i < length; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
+            return true;
+    }
+    return false;
+}
+
 bool IsBlank(const char* text)
 {
     if (!text)

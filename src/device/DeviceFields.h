@@ -22,6 +22,24 @@ bool ReadInt(const char* text, int64_t min, int64_t max, T* value)
     return true;
 }
 
+// A decimal number and nothing else: blanks around it, a sign and at least one digit. False,
+// leaving *value as it was, for any other text or a number outside [min, max].
+bool ReadNumber(const char* text, size_t length, int64_t min, int64_t max, int64_t* value);
+
+template <typename T>
+bool ReadNumber(const char* text, size_t length, int64_t min, int64_t max, T* value)
+{
+    int64_t wide = 0;
+    if (!ReadNumber(text, length, min, max, &wide))
+        return false;
+    *value = static_cast<T>(wide);
+    return true;
+}
+
+// Whether the text holds a control character: C0, DEL or C1 (the 8-bit escape introducers
+// among them), which no value the device shows may carry.
+bool HoldsControl(const char* text, size_t length);
+
 // Null, empty or only blanks: a field the device left out.
 bool IsBlank(const char* text);
 

@@ -32,7 +32,7 @@ bool IsStatusR(const char* field)
     return field && field[0] == 'R';
 }
 
-// A number field: blanks give the default, a number outside 32 bits fails.
+// A number field: blanks give the default; anything but a number within the range fails.
 template <typename T>
 bool ReadField(const char* field, int64_t min, int64_t max, T absent, T* value)
 {
@@ -40,7 +40,7 @@ bool ReadField(const char* field, int64_t min, int64_t max, T absent, T* value)
         *value = absent;
         return true;
     }
-    return DeviceField::ReadInt(field, min, max, value);
+    return DeviceField::ReadNumber(field, std::strlen(field), min, max, value);
 }
 
 bool IsDigits(const char* text)
@@ -84,7 +84,8 @@ CFG_CMD_S CSensorConfig::getCFGCommandData(const char* sentence)
     CFG_CMD_S read{};
     if (!ReadField(f[3], Int32Min, Int32Max, 0, &read.id) || !ReadField(f[4], Int32Min, Int32Max, 0, &read.subId) ||
         !ReadField(f[5], Int32Min, Int32Max, CfgValueAbsent, &read.value)) {
-        Log()->dbgPrintf(DBG_WARNING, "getCFGCommandData", 0, "reply with a number out of range ignored: %s", sentence);
+        Log()->dbgPrintf(DBG_WARNING, "getCFGCommandData", 0,
+                         "reply with a field that is no number in its range ignored: %s", sentence);
         return cmd;
     }
     DeviceField::CopyField(read.text, f[6]);
@@ -171,7 +172,8 @@ EPV_S CSensorConfig::getEPVData(const char* sentence)
     EPV_S read{};
     if (!ReadField(f[3], 0, UInt32Max, 0u, &read.uniqueId) || !ReadField(f[4], 0, UInt32Max, 0u, &read.propertyId) ||
         !ReadField(f[5], 0, UInt32Max, 0u, &read.value)) {
-        Log()->dbgPrintf(DBG_WARNING, "getEPVData", 0, "reply with a number out of range ignored: %s", sentence);
+        Log()->dbgPrintf(DBG_WARNING, "getEPVData", 0, "reply with a field that is no number in its range ignored: %s",
+                         sentence);
         return epv;
     }
     return read;

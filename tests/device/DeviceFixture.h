@@ -92,6 +92,7 @@ inline QMap<QString, QString> fields(const CSensorConfig& c)
         {"gpsOnCopy", QString::number(c.gpsOnCopy)},
         {"statusFlags", flags.join(' ')},
         {"mmsiValid", QString::number(c.mmsiValid)},
+        {"refusedValues", QString::number(c.refusedValues, 16)},
     };
 }
 

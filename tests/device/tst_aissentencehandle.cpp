@@ -374,6 +374,34 @@ private slots:
                  qPrintable(QString("%1 %2").arg(host.lat, 0, 'f', 6).arg(host.lon, 0, 'f', 6)));
     }
 
+    // A system-data line too long for a sentence still has its values judged: a name of 10 kB
+    // is refused rather than lost unremarked, and a sound value on a long line is taken.
+    void longDumpLines_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<uint>("refused");
+        QTest::newRow("a name of 10 kB") << "Ship Name:(" + QByteArray(10000, 'A') + ")\r\n" << "shipName" << ""
+                                        << uint(CSensorConfig::VALUE_SHIP_NAME);
+        QTest::newRow("an MMSI padded to 300 characters") << "MMSI:(235104870)" + QByteArray(300, ' ') + "\r\n"
+                                                          << "mmsi" << "235104870" << 0u;
+    }
+
+    void longDumpLines()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, field);
+        QFETCH(QString, expected);
+        QFETCH(uint, refused);
+        Road road;
+        road.receive("Ship Name:(SEA WOLF)\r\n" + line);
+        const CSensorConfig config = road.handle.getCurrentConfig();
+        QCOMPARE(DeviceFixture::field(config, field), expected);
+        QCOMPARE(config.refusedValues, uint32_t(refused));
+        QCOMPARE(loggedWith("skipped: longer than").size(), 1);
+    }
+
     void modeEmissions()
     {
         Road road;

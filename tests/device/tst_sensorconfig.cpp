@@ -93,6 +93,39 @@ private slots:
             QCOMPARE(value, int64_t(12345));
     }
 
+    // A number and nothing else, within the given length.
+    void readNumber_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("expected"); // the number, or "refused"
+
+        QTest::newRow("digits") << QByteArray("235104870") << 9 << "235104870";
+        QTest::newRow("blanks around, a sign") << QByteArray("  -42 ") << 6 << "-42";
+        QTest::newRow("the length ends it") << QByteArray("42)junk") << 2 << "42";
+        QTest::newRow("a letter after") << QByteArray("23510487X") << 9 << "refused";
+        QTest::newRow("a blank inside") << QByteArray("1 2") << 3 << "refused";
+        QTest::newRow("a tab") << QByteArray("\t7") << 2 << "refused";
+        QTest::newRow("empty") << QByteArray("") << 0 << "refused";
+        QTest::newRow("a sign alone") << QByteArray("+") << 1 << "refused";
+        QTest::newRow("a NUL within the length") << QByteArray("4\0" "2", 3) << 3 << "refused";
+        QTest::newRow("leading zeros past nineteen digits") << QByteArray(30, '0') + "7" << 31 << "7";
+        QTest::newRow("past the range") << QByteArray("1000000000") << 10 << "refused";
+        QTest::newRow("past 64 bits") << QByteArray(25, '9') << 25 << "refused";
+    }
+
+    void readNumber()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, length);
+        QFETCH(QString, expected);
+        int64_t value = 12345;
+        const bool read = DeviceField::ReadNumber(text.constData(), size_t(length), -999999999, 999999999, &value);
+        QCOMPARE(read ? QString::number(value) : QString("refused"), expected);
+        if (!read)
+            QCOMPARE(value, int64_t(12345));
+    }
+
     void dumpLines_data()
     {
         QTest::addColumn<QByteArrayList>("lines");
@@ -104,16 +137,23 @@ private slots:
         QTest::newRow("name after a word") << QByteArrayList{"Ship Name:(BLUE WATER)"} << "shipName" << "BLUE WATER" << "";
         QTest::newRow("name key at the line's start copies nothing")
             << QByteArrayList{"Ship Name:(OLD)", "Name:(NEW)"} << "shipName" << "" << "";
-        QTest::newRow("name end before its key") << QByteArrayList{"Vessel (A) Name:(BLUE)"} << "shipName" << "" << "";
-        QTest::newRow("name cut to its field")
-            << QByteArrayList{"Ship Name:(" + longText + ")"} << "shipName" << QString(22, 'W') << "";
+        QTest::newRow("name end before its key refused")
+            << QByteArrayList{"Vessel (A) Name:(BLUE)"} << "shipName" << ""
+            << "value of Name:( refused, its end is missing or before the key";
+        QTest::newRow("name longer than its field refused")
+            << QByteArrayList{"Ship Name:(" + longText + ")"} << "shipName" << ""
+            << "value of Name:( refused, longer than its field";
+        QTest::newRow("name that fills its field")
+            << QByteArrayList{"Ship Name:(" + longText.left(22) + ")"} << "shipName" << QString(22, 'W') << "";
         QTest::newRow("shorter name after a longer")
             << QByteArrayList{"Ship Name:(BLUE WATER)", "Ship Name:(SEA)"} << "shipName" << "SEA" << "";
         QTest::newRow("call sign") << QByteArrayList{"Call Sign:(SIMK42)"} << "callSign" << "SIMK42" << "";
-        QTest::newRow("call sign without its end")
-            << QByteArrayList{"Call Sign:(SIMK42)", "Call Sign:(AB"} << "callSign" << "" << "";
-        QTest::newRow("call sign cut to its field")
-            << QByteArrayList{"Call Sign:(ABCDEFGHIJKL)"} << "callSign" << "ABCDEFGH" << "";
+        QTest::newRow("call sign without its end refused")
+            << QByteArrayList{"Call Sign:(SIMK42)", "Call Sign:(AB"} << "callSign" << ""
+            << "value of Call Sign:( refused, its end is missing or before the key";
+        QTest::newRow("call sign longer than its field refused")
+            << QByteArrayList{"Call Sign:(ABCDEFGHIJKL)"} << "callSign" << ""
+            << "value of Call Sign:( refused, longer than its field";
         QTest::newRow("cargo type") << QByteArrayList{"Ship Cargo Type:(37) A:(10) B:(5) C:(3) D:(2)"} << "shipType"
                                     << "37" << "";
         QTest::newRow("A to D on the cargo line")
@@ -128,18 +168,19 @@ private slots:
         QTest::newRow("MMSI 0 not present") << QByteArrayList{"MMSI:(366123001)", "MMSI:(0)"} << "mmsiValid" << "0"
                                             << "";
         QTest::newRow("MMSI past 32 bits refused")
-            << QByteArrayList{"MMSI:(366123001)", "MMSI:(99999999999)"} << "mmsi" << "366123001"
-            << "value of MMSI:( out of range";
+            << QByteArrayList{"MMSI:(366123001)", "MMSI:(99999999999)"} << "mmsi" << "0"
+            << "value of MMSI:( refused, not a number in its range";
         QTest::newRow("MMSI negative refused") << QByteArrayList{"MMSI:(-5)"} << "mmsi" << "0"
-                                               << "value of MMSI:( out of range";
+                                               << "value of MMSI:( refused, not a number in its range";
         QTest::newRow("serial number") << QByteArrayList{"S/N:(0000001)"} << "serialNumber" << "0000001" << "";
         QTest::newRow("shorter firmware after a longer")
             << QByteArrayList{"Firmware:1.00 build 15", "Firmware:2.1"} << "firmware" << "2.1" << "";
-        QTest::newRow("firmware cut to its field")
-            << QByteArrayList{"Firmware:" + longText} << "firmware" << QString(24, 'W') << "";
+        QTest::newRow("firmware longer than its field refused")
+            << QByteArrayList{"Firmware:" + longText} << "firmware" << ""
+            << "value of Firmware: refused, longer than its field";
         QTest::newRow("DSC monitoring") << QByteArrayList{"Set DSC Monitor:(1)"} << "dscMonitor" << "1" << "";
-        QTest::newRow("DSC cut to one character") << QByteArrayList{"Set DSC Monitor:(10)"} << "dscMonitor" << "1"
-                                                  << "";
+        QTest::newRow("DSC of two characters refused") << QByteArrayList{"Set DSC Monitor:(10)"} << "dscMonitor" << ""
+                                                       << "value of DSC Monitor:( refused, longer than its field";
         QTest::newRow("empty DSC after one") << QByteArrayList{"Set DSC Monitor:(1)", "Set DSC Monitor:()"}
                                              << "dscMonitor" << "" << "";
         QTest::newRow("DSC key at the line's start copies nothing")
@@ -164,7 +205,7 @@ private slots:
         QTest::newRow("dynamic model") << QByteArrayList{"[GPS_NAV5_dynModel]=5"} << "gpsDynModel" << "5" << "";
         QTest::newRow("number past 32 bits refused")
             << QByteArrayList{"[GPS_NAV5_dynModel]=4", "[GPS_NAV5_dynModel]=4294967300"} << "gpsDynModel" << "4"
-            << "value of [GPS_NAV5_dynModel]= out of range";
+            << "value of [GPS_NAV5_dynModel]= refused, not a number in its range";
     }
 
     void dumpLines()
@@ -174,6 +215,81 @@ private slots:
         QFETCH(QString, expected);
         QFETCH(QString, warned);
         QCOMPARE(DeviceFixture::field(dumpOf(lines), field), expected);
+        verifyWarned(warned);
+    }
+
+    // A value that is not what its key promises is refused: logged, its field marked (a text
+    // or the MMSI cleared, any other number kept), until the key brings a sound value.
+    void hostileValues_data()
+    {
+        QTest::addColumn<QByteArrayList>("lines");
+        QTest::addColumn<uint>("value");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("warned");
+
+        const uint mmsi = CSensorConfig::VALUE_MMSI;
+        const uint name = CSensorConfig::VALUE_SHIP_NAME;
+        QTest::newRow("MMSI with a letter") << QByteArrayList{"MMSI:(23510487X)"} << mmsi << "mmsi" << "0"
+                                            << "value of MMSI:( refused, not a number in its range: \"23510487X\"";
+        QTest::newRow("MMSI of ten digits") << QByteArrayList{"MMSI:(4294967295)"} << mmsi << "mmsiValid" << "0"
+                                            << "value of MMSI:( refused, not a number in its range";
+        QTest::newRow("MMSI without its end") << QByteArrayList{"MMSI:(235104870"} << mmsi << "mmsi" << "0"
+                                              << "value of MMSI:( refused, its end is missing";
+        QTest::newRow("MMSI with leading zero and blanks")
+            << QByteArrayList{"MMSI:( 023510487 )"} << 0u << "mmsi" << "23510487" << "";
+        QTest::newRow("a sound MMSI ends the refusal")
+            << QByteArrayList{"MMSI:(23510487X)", "MMSI:(235104870)"} << 0u << "mmsi" << "235104870"
+            << "value of MMSI:( refused";
+        QTest::newRow("name with an escape sequence")
+            << QByteArrayList{"Ship Name:(SEA\x1b[2JWOLF)"} << name << "shipName" << ""
+            << "value of Name:( refused, a control character: \"SEA\\x1B[2JWOLF\"";
+        QTest::newRow("name with an 8-bit control introducer")
+            << QByteArrayList{"Ship Name:(SEA\x9b" "2JWOLF)"} << name << "shipName" << "" << "a control character";
+        QTest::newRow("name of 10 kB") << QByteArrayList{"Ship Name:(" + QByteArray(10000, 'A') + ")"} << name
+                                       << "shipName" << "" << "value of Name:( refused, longer than its field";
+        QTest::newRow("name in Latin-1") << QByteArrayList{"Ship Name:(CAF\xc9 DU PORT)"} << 0u << "shipName"
+                                         << QString::fromUtf8("CAF\u00c9 DU PORT") << "";
+        QTest::newRow("call sign with a bell") << QByteArrayList{"Call Sign:(AB\x07" "CD)"}
+                                               << uint(CSensorConfig::VALUE_CALL_SIGN) << "callSign" << ""
+                                               << "a control character";
+        QTest::newRow("serial number with a backspace") << QByteArrayList{"S/N:(12\x08" "34)"}
+                                                        << uint(CSensorConfig::VALUE_SERIAL_NUMBER) << "serialNumber"
+                                                        << "" << "a control character";
+        QTest::newRow("firmware with a title sequence") << QByteArrayList{"Firmware:2.0\x1b]0;x\x07"}
+                                                        << uint(CSensorConfig::VALUE_FIRMWARE) << "firmware" << ""
+                                                        << "a control character";
+        QTest::newRow("firmware version with a delete") << QByteArrayList{"[FwVersion]=2.0\x7f"}
+                                                        << uint(CSensorConfig::VALUE_FW_VERSION) << "fwVersion" << ""
+                                                        << "a control character";
+        QTest::newRow("cargo type past 255, kept")
+            << QByteArrayList{"Ship Cargo Type:(36)", "Ship Cargo Type:(300)"} << uint(CSensorConfig::VALUE_SHIP_TYPE)
+            << "shipType" << "36" << "value of Ship Cargo Type:( refused, not a number in its range";
+        QTest::newRow("bow distance past 511, kept")
+            << QByteArrayList{"Ship Cargo Type:(36) A:(600)"} << uint(CSensorConfig::VALUE_DIM_A) << "dimensions"
+            << "0 0 0 0" << "value of A:( refused";
+        QTest::newRow("side distance past 63, kept")
+            << QByteArrayList{"Ship Cargo Type:(36) C:(64)"} << uint(CSensorConfig::VALUE_DIM_C) << "dimensions"
+            << "0 0 0 0" << "value of C:( refused";
+        QTest::newRow("update rate with a letter, kept")
+            << QByteArrayList{"[GPS_OnOff]=1", "[GPS_RI]=2", "[GPS_RI]=1x"}
+            << uint(CSensorConfig::VALUE_GPS_UPDATE_RATE)
+            << "gpsUpdateRate" << "2" << "value of [GPS_RI]= refused, not a number in its range: \"1x\"";
+        QTest::newRow("GPS switch without a number, kept")
+            << QByteArrayList{"[GPS_OnOff]=1", "[GPS_OnOff]="} << uint(CSensorConfig::VALUE_GPS_ON) << "gpsOn" << "1"
+            << "value of [GPS_OnOff]= refused";
+    }
+
+    void hostileValues()
+    {
+        QFETCH(QByteArrayList, lines);
+        QFETCH(uint, value);
+        QFETCH(QString, field);
+        QFETCH(QString, expected);
+        QFETCH(QString, warned);
+        const CSensorConfig config = dumpOf(lines);
+        QCOMPARE(DeviceFixture::field(config, field), expected);
+        QCOMPARE(config.refusedValues, uint32_t(value));
         verifyWarned(warned);
     }
 
@@ -244,7 +360,11 @@ private slots:
         QTest::newRow("missing fields") << m1 << closed("$PQLX,R,CFG,108,6") << "alrOutput" << "0"
                                         << "reply with missing fields ignored";
         QTest::newRow("number past 32 bits") << m1 << closed("$PQLX,R,CFG,108,6,4294967296,") << "alrOutput" << "0"
-                                             << "number out of range";
+                                             << "no number in its range";
+        QTest::newRow("value with a letter") << m2 << closed("$PQLX,R,CFG,183,1,2X,") << "bauds" << "0 0 0 0"
+                                             << "no number in its range";
+        QTest::newRow("sub-item with a letter") << m2 << closed("$PQLX,R,CFG,600,11a,1,") << "wifiModule" << "0"
+                                                << "no number in its range";
         QTest::newRow("wrong checksum") << m1 << wrongSum("$PQLX,R,CFG,108,6,0,") << "alrOutput" << "0" << "";
         QTest::newRow("property 109") << m2 << closed("$AIEPV,R,AI,123456789,109,75") << "lrChannels" << "75 0" << "";
         QTest::newRow("property 110") << m2 << closed("$AIEPV,R,AI,123456789,110,76") << "lrChannels" << "0 76" << "";
@@ -254,7 +374,9 @@ private slots:
         QTest::newRow("property with six commas") << m2 << closed("$AIEPV,R,AI,123456789,109,75,") << "lrChannels"
                                                   << "0 0" << "";
         QTest::newRow("property id past 32 bits") << m2 << closed("$AIEPV,R,AI,4294967296,109,75") << "lrChannels"
-                                                  << "0 0" << "number out of range";
+                                                  << "0 0" << "no number in its range";
+        QTest::newRow("property value with a letter") << m2 << closed("$AIEPV,R,AI,123456789,109,75X") << "lrChannels"
+                                                      << "0 0" << "no number in its range";
         QTest::newRow("property wrong checksum") << m2 << wrongSum("$AIEPV,R,AI,123456789,109,75") << "lrChannels"
                                                  << "0 0" << "";
     }
