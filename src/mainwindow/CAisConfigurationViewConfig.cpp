@@ -3,8 +3,8 @@
 #include "comm/CommProfile.h"
 #include "device/CSensorConfig.h"
 #include "device/DeviceSettings.h"
+#include "mainwindow/DeviceValueText.h"
 #include "mainwindow/environment/ConvtQStringToChar.h"
-#include "model/units/StringConvt.h"
 #include "model/units/TextBuffer.h"
 #include "ui_AisConfiguration.h"
 
@@ -17,11 +17,13 @@ constexpr int CommBaudCount = 8;
 // The page's lists offer 38400, 9600 and 4800: the communication layer's indexes 2, 4 and 5.
 constexpr int BaudListPosition[CommBaudCount] = {-1, -1, 0, -1, 1, 2, -1, -1};
 
-// A device text may fill its field without a terminator.
+// The device's text in an edit; a refused one leaves the edit empty, saying not available.
 template <size_t N>
-QString deviceText(const char (&field)[N])
+void showDeviceText(QLineEdit* edit, const CSensorConfig& config, CSensorConfig::VALUE value, const char (&field)[N])
 {
-    return QString::fromLatin1(field, int(strnlen(field, N)));
+    const bool refused = config.isRefused(value);
+    edit->setText(refused ? QString() : DeviceValueText::fromDevice(field));
+    edit->setPlaceholderText(refused ? DeviceValueText::notAvailable() : QString());
 }
 
 // Cut to the field: a text from the device may grow in the local encoding. The rest of the
@@ -52,25 +54,23 @@ int CAisConfigurationView::getBuadRateIndex(int baudRate)
 
 void CAisConfigurationView::updateConfigurationMMSIInfo()
 {
-    const uint32_t mmsi = m_sensorConfig->mmsi;
-    if (mmsi != 0) {
-        char text[16];
-        StringConvt::formatStrID(text, mmsi, 9);
-        m_ui->edtCfgMmsi->setText(QString::fromLatin1(text));
-        m_ui->edtCfgMmsi->setEnabled(false);
-    } else {
-        m_ui->edtCfgMmsi->setEnabled(true);
-        m_ui->edtCfgMmsi->clear();
-    }
+    const CSensorConfig& config = *m_sensorConfig;
+    // A device's MMSI is set once: an edit opens only for a device that reports none, not for
+    // one whose MMSI could not be read.
+    const bool refused = config.isRefused(CSensorConfig::VALUE_MMSI);
+    m_ui->edtCfgMmsi->setEnabled(config.mmsi == 0 && !refused);
+    m_ui->edtCfgMmsi->setText(refused ? QString() : DeviceValueText::mmsi(config));
+    m_ui->edtCfgMmsi->setPlaceholderText(refused ? DeviceValueText::notAvailable() : QString());
 }
 
 void CAisConfigurationView::updateConfigurationInfo(MACHINE_TYPE model)
 {
     const CSensorConfig& config = *m_sensorConfig;
-    m_ui->edtCfgShipName->setText(deviceText(config.shipName));
-    m_ui->edtCfgCallSign->setText(deviceText(config.callSign));
+    showDeviceText(m_ui->edtCfgShipName, config, CSensorConfig::VALUE_SHIP_NAME, config.shipName);
+    showDeviceText(m_ui->edtCfgCallSign, config, CSensorConfig::VALUE_CALL_SIGN, config.callSign);
     updateConfigurationMMSIInfo();
-    m_ui->cbbxCfgVesselType->setCurrentIndex(getShipTypeIndex(config.shipType));
+    const bool typeRefused = config.isRefused(CSensorConfig::VALUE_SHIP_TYPE);
+    m_ui->cbbxCfgVesselType->setCurrentIndex(typeRefused ? -1 : getShipTypeIndex(config.shipType));
     m_ui->spbxCfgVslDimA->setValue(config.dimA);
     m_ui->spbxCfgVslDimB->setValue(config.dimB);
     m_ui->spbxCfgVslDimC->setValue(config.dimC);

@@ -1,13 +1,13 @@
 #include "mainwindow/CAisConfigurationView.h"
 
 #include "device/CSensorConfig.h"
+#include "mainwindow/DeviceValueText.h"
 #include "resources/LibraryImage.h"
 #include "style/QtObjPalette.h"
 #include "support/Singleton.h"
 #include "ui_AisConfiguration.h"
 
 #include <cstdint>
-#include <cstring>
 
 namespace {
 
@@ -24,12 +24,6 @@ enum CHECK_S : int {
 };
 
 constexpr int LedSize = 0;
-
-template <size_t N>
-QString fieldText(const char (&field)[N])
-{
-    return QString::fromLatin1(field, int(strnlen(field, N)));
-}
 
 // Only a slot reported as 1 lights its lamp; -1 (not reported) and any other value leave it grey.
 void setLamp(QLabel* lamp, int32_t slot, LED_S lit)
@@ -50,8 +44,10 @@ void setCheck(QLabel* icon, bool good)
 
 void CAisConfigurationView::updateDiagStatusDisp(bool)
 {
-    m_ui->lblDiagProductSNValue->setText(fieldText(m_sensorConfig->serialNumber));
-    m_ui->lblDiagProductFVValue->setText(fieldText(m_sensorConfig->firmware));
+    using DeviceValueText::shown;
+    const CSensorConfig& config = *m_sensorConfig;
+    m_ui->lblDiagProductSNValue->setText(shown(config, CSensorConfig::VALUE_SERIAL_NUMBER, config.serialNumber));
+    m_ui->lblDiagProductFVValue->setText(shown(config, CSensorConfig::VALUE_FIRMWARE, config.firmware));
     const int32_t* flags = m_sensorConfig->statusFlags;
     setLamp(m_ui->imgDiagStatusPowerOk, flags[CSensorConfig::STATUS_POWER_OK], LED_GREEN);
     setLamp(m_ui->imgDiagStatusTxTimeout, flags[CSensorConfig::STATUS_TX_TIMEOUT], LED_ORANGE);

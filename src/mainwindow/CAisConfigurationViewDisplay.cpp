@@ -2,35 +2,28 @@
 
 #include "device/CSensorConfig.h"
 #include "device/WiFiTypes.h"
+#include "mainwindow/DeviceValueText.h"
 #include "style/ObjPalette.h"
 #include "ui_AisConfiguration.h"
 
 #include <QHeaderView>
 #include <QMessageBox>
-#include <cstring>
 #include <initializer_list>
-
-namespace {
-
-// A device text field may fill its buffer without a terminator.
-template <size_t N>
-QString fieldText(const char (&field)[N])
-{
-    return QString::fromLatin1(field, int(strnlen(field, N)));
-}
-
-} // namespace
 
 void CAisConfigurationView::updateHomePageDisp()
 {
-    m_ui->lblHomeShipName->setText(fieldText(m_sensorConfig->shipName));
-    m_ui->lblHomeCallSign->setText(fieldText(m_sensorConfig->callSign));
-    const uint32_t mmsi = m_sensorConfig->mmsi;
-    m_ui->lblHomeMmsi->setText(mmsi != 0 ? QStringLiteral("%1").arg(mmsi, 9, 10, QLatin1Char('0')) : QString());
-    const int typeIndex = getShipTypeIndex(m_sensorConfig->shipType);
-    m_ui->lblHomeVesselType->setText(typeIndex >= 0 ? getShipTypeText(typeIndex) : QString());
-    m_ui->lblHomeProductSNValue->setText(fieldText(m_sensorConfig->serialNumber));
-    m_ui->lblHomeProductFVValue->setText(fieldText(m_sensorConfig->firmware));
+    using DeviceValueText::shown;
+    const CSensorConfig& config = *m_sensorConfig;
+    m_ui->lblHomeShipName->setText(shown(config, CSensorConfig::VALUE_SHIP_NAME, config.shipName));
+    m_ui->lblHomeCallSign->setText(shown(config, CSensorConfig::VALUE_CALL_SIGN, config.callSign));
+    m_ui->lblHomeMmsi->setText(DeviceValueText::mmsi(config));
+    const int typeIndex = getShipTypeIndex(config.shipType);
+    if (config.isRefused(CSensorConfig::VALUE_SHIP_TYPE))
+        m_ui->lblHomeVesselType->setText(DeviceValueText::notAvailable());
+    else
+        m_ui->lblHomeVesselType->setText(typeIndex >= 0 ? getShipTypeText(typeIndex) : QString());
+    m_ui->lblHomeProductSNValue->setText(shown(config, CSensorConfig::VALUE_SERIAL_NUMBER, config.serialNumber));
+    m_ui->lblHomeProductFVValue->setText(shown(config, CSensorConfig::VALUE_FIRMWARE, config.firmware));
 
     const QHeaderView* pageHeader = m_ui->tbvwOtherVessels->horizontalHeader();
     m_ui->tbvwHomeOtherVessels->horizontalHeader()->setSortIndicator(pageHeader->sortIndicatorSection(),
@@ -39,7 +32,7 @@ void CAisConfigurationView::updateHomePageDisp()
     // Only access point and client have names; "none" and anything unknown show empty.
     const int32_t mode = m_wifiData->opMode;
     m_ui->lblHomeWiFiModeValue->setText(mode == 0 || mode == 1 ? m_msgText.wifiModeName[mode] : QString());
-    m_ui->lblHomeWiFiFirmwareVerValue->setText(fieldText(m_wifiData->version));
+    m_ui->lblHomeWiFiFirmwareVerValue->setText(DeviceValueText::fromDevice(m_wifiData->version));
 }
 
 void CAisConfigurationView::updateMachineDisp(MACHINE_TYPE model)

@@ -1,6 +1,7 @@
 #include "mainwindow/CAisConfigurationView.h"
 
 #include "device/WiFiTypes.h"
+#include "mainwindow/DeviceValueText.h"
 #include "mainwindow/wifi/WiFiAPForm.h"
 #include "resources/LibraryColor.h"
 #include "style/ObjPalette.h"
@@ -43,7 +44,7 @@ void CAisConfigurationView::updateWiFiDisp()
     if (wifi.opMode == WIFI_OP_MODE_ACCESS_POINT)
         address = recordText(ap.ip) + QStringLiteral(" : ") + QString::number(ap.port);
     else
-        address = isClientAPConnected(wifi) ? QString::fromStdString(wifi.sysIp) : QStringLiteral("N/A");
+        address = isClientAPConnected(wifi) ? QString::fromStdString(wifi.sysIp) : DeviceValueText::notAvailable();
 
     const QString channel = ap.channel == 0 ? m_msgText.autoSelect : QString::number(ap.channel);
     for (int item = 0; item < ChannelItems && item < m_ui->cbbxWifiCfgChannel->count(); ++item) {

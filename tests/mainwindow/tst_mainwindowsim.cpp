@@ -8,6 +8,8 @@
 #include "LogCapture.h"
 #include "WindowSimRig.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QtTest>
 #include <cstring>
 #include <memory>
@@ -98,6 +100,72 @@ private slots:
         for (QWidget* widget : {static_cast<QWidget*>(m_ui->cbbxCfgNmea2Input), m_ui->wgDiagStatus,
                                 static_cast<QWidget*>(m_ui->lblDiagCheckExtPwr)})
             QCOMPARE(widget->isHidden(), !secondPort);
+    }
+
+    // A device value that is not what its key promises shows as not available on every page
+    // that shows it, a sound one the same everywhere, and no control character reaches a label.
+    void hostileValuesShow_data()
+    {
+        QTest::addColumn<QString>("dumpValue");
+        QTest::addColumn<QStringList>("widgets"); // Home, Configuration and Diagnostics widgets of the value
+        QTest::addColumn<QString>("shown");
+
+        const QString na = QStringLiteral("N/A");
+        const QStringList mmsi{"lblHomeMmsi", "edtCfgMmsi"};
+        const QStringList name{"lblHomeShipName", "edtCfgShipName"};
+        QTest::newRow("MMSI with a letter") << "MMSI=23510487X" << mmsi << na;
+        QTest::newRow("MMSI of ten digits") << "MMSI=4294967295" << mmsi << na;
+        QTest::newRow("MMSI with a leading zero") << "MMSI=023510487" << mmsi << "023510487";
+        QTest::newRow("name with an escape sequence") << "Ship Name=SEA^1B[2J^1B]0;OWNED^07WOLF" << name << na;
+        QTest::newRow("name of 10 kB") << "Ship Name=" + QString(10000, 'A') << name << na;
+        QTest::newRow("call sign with a C1 control") << "Call Sign=AB^9BCD"
+                                                     << QStringList{"lblHomeCallSign", "edtCfgCallSign"} << na;
+        QTest::newRow("serial number with a backspace")
+            << "S/N=12^0834" << QStringList{"lblHomeProductSNValue", "lblDiagProductSNValue"} << na;
+        QTest::newRow("cargo type of 300") << "Ship Cargo Type=300" << QStringList{"lblHomeVesselType"} << na;
+    }
+
+    void hostileValuesShow()
+    {
+        QFETCH(QString, dumpValue);
+        QFETCH(QStringList, widgets);
+        QFETCH(QString, shown);
+        // The UNIT-K-42 asks nothing on the way; a box that shows all the same is answered.
+        BoxAnswerer boxes;
+        QVERIFY(m_rig.connectSim(1, {"--dump-value", dumpValue}));
+        m_window = &m_rig.window();
+        m_ui = m_rig.ui();
+        int64_t now = WindowSimRig::Start;
+        QVERIFY(m_rig.detect(&now));
+        m_rig.tickAt(++now);
+
+        for (const QString& name : widgets) {
+            // Each page shows what it shows when it is the page shown.
+            const int page = name.startsWith("lblHome") ? 0 : name.startsWith("edtCfg") ? 1 : 3;
+            m_window->updateCurPageDisp(page);
+            m_rig.tickAt(++now);
+            auto* widget = m_window->findChild<QWidget*>(name);
+            QVERIFY2(widget, qPrintable(name));
+            if (auto* label = qobject_cast<QLabel*>(widget)) {
+                QCOMPARE(label->text(), shown);
+            } else {
+                // An edit holds no "N/A" that Program Device would send: it says so empty.
+                auto* edit = qobject_cast<QLineEdit*>(widget);
+                QVERIFY2(edit, qPrintable(name));
+                QCOMPARE(edit->text().isEmpty() ? edit->placeholderText() : edit->text(), shown);
+                QCOMPARE(edit->text().isEmpty(), shown == QStringLiteral("N/A"));
+            }
+        }
+        QStringList controls;
+        for (const QLabel* label : m_window->findChildren<QLabel*>()) {
+            // The program's own texts break their lines; nothing else is a control.
+            for (const QChar c : label->text()) {
+                if (c.category() == QChar::Other_Control && c != QLatin1Char('\n'))
+                    controls << label->objectName();
+            }
+        }
+        QVERIFY2(controls.isEmpty(), qPrintable(controls.join(' ')));
+        QVERIFY2(boxes.texts.isEmpty(), qPrintable(boxes.texts.join('\n')));
     }
 
     // The communication thread ends before the display objects go, between the two lines.
