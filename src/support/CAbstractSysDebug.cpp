@@ -1,5 +1,7 @@
 #include "support/CAbstractSysDebug.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -49,7 +51,8 @@ bool CAbstractSysDebug::logFileHeadRead(unsigned* mask, char* tag, size_t tagSiz
     std::FILE* file = std::fopen(LogFilePath, "r+b");
     if (!file)
         return false;
-    if (std::fscanf(file, "%x", mask) != 1) {
+    const bool userLine = std::fscanf(file, "%x", mask) == 1;
+    if (!userLine) {
         // A header this program wrote holds no number: read the line from its start.
         std::rewind(file);
     }
@@ -58,28 +61,72 @@ bool CAbstractSysDebug::logFileHeadRead(unsigned* mask, char* tag, size_t tagSiz
         if (std::fgets(tag, static_cast<int>(tagSize), file))
             tag[std::strcspn(tag, "\r\n")] = '\0';
     }
+    if (userLine) {
+        // The program writes no number: the line is the user's, to begin a new file with.
+        char line[256] = {};
+        std::rewind(file);
+        if (std::fgets(line, sizeof line, file))
+            m_userHeadLine.assign(line, std::strcspn(line, "\r\n"));
+    }
     std::fclose(file);
-    m_logFile = std::fopen(LogFilePath, "ab");
+    openLogFile();
     return true;
 }
 
 bool CAbstractSysDebug::openLogFile()
 {
-    if (!m_logFile)
-        m_logFile = std::fopen(LogFilePath, "ab");
-    return m_logFile != nullptr;
-}
-
-void CAbstractSysDebug::closeLogFile()
-{
-    if (m_logFile) {
-        std::fclose(m_logFile);
-        m_logFile = nullptr;
+    if (m_logFile)
+        return true;
+    m_logFile = std::fopen(LogFilePath, "ab");
+    if (!m_logFile) {
+        m_fileError = errno;
+        return false;
     }
+    std::fseek(m_logFile, 0, SEEK_END);
+    m_fileSize = std::max(std::ftell(m_logFile), 0L);
+    return true;
 }
 
-void CAbstractSysDebug::writeLogFile(const char* data, size_t size)
+bool CAbstractSysDebug::closeLogFile()
 {
-    if (openLogFile())
-        std::fwrite(data, 1, size, m_logFile);
+    if (!m_logFile)
+        return true;
+    const bool written = std::fclose(m_logFile) == 0;
+    if (!written)
+        m_fileError = errno;
+    m_logFile = nullptr;
+    return written;
+}
+
+bool CAbstractSysDebug::writeLogFile(const char* data, size_t size)
+{
+    if (!openLogFile())
+        return false;
+    if (m_fileSize > 0 && m_fileSize + long(size) > LogFileSizeLimit) {
+        rotateLogFile();
+        if (!openLogFile())
+            return false;
+    }
+    const size_t written = std::fwrite(data, 1, size, m_logFile);
+    m_fileSize += long(written);
+    if (written < size)
+        m_fileError = errno;
+    return written == size;
+}
+
+void CAbstractSysDebug::rotateLogFile()
+{
+    closeLogFile();
+    // Where the file cannot be moved aside it begins again, so that it stays bounded.
+    const bool moved = std::rename(LogFilePath, OldLogFilePath) == 0;
+    m_logFile = std::fopen(LogFilePath, moved ? "ab" : "wb");
+    if (!m_logFile) {
+        m_fileError = errno;
+        return;
+    }
+    m_fileSize = 0;
+    if (!m_userHeadLine.empty()) {
+        const std::string head = m_userHeadLine + '\n';
+        m_fileSize += long(std::fwrite(head.data(), 1, head.size(), m_logFile));
+    }
 }

@@ -4,15 +4,21 @@
 
 #include <cstdio>
 #include <deque>
+#include <string>
 
 // Flags of the debug log and the log file handle. The head line of "./logger.log"
 // (a hexadecimal field mask and the words "record", "FC" and "DL") is read at construction.
+// The file is bounded: a write that would take it past LogFileSizeLimit first moves it to
+// "./logger.log.1" (replacing the one before) and begins a new one, which starts with the head
+// line when the user wrote one.
 class CAbstractSysDebug
 {
 public:
     enum FIELD { FIELD_TAG, FIELD_TIME, FIELD_LEVEL, FIELD_CODE, FIELD_THREAD, FIELD_CLASSFUN, FIELD_NOTE, FIELD_COUNT };
 
     static constexpr const char* LogFilePath = "./logger.log";
+    static constexpr const char* OldLogFilePath = "./logger.log.1";
+    static constexpr long LogFileSizeLimit = 2L * 1024 * 1024;
     static constexpr const char* LevelLetters = "NSFIWEX!LPCA#D";
 
     CAbstractSysDebug();
@@ -39,9 +45,12 @@ public:
 protected:
     // Opens the log file for appending when none is open; false when it cannot be opened.
     bool openLogFile();
-    void closeLogFile();
-    // Appends raw bytes; a write the file refuses is skipped.
-    void writeLogFile(const char* data, size_t size);
+    // False when the close reports that buffered bytes could not be written.
+    bool closeLogFile();
+    // Appends raw bytes, moving a full file aside first; false when the file refuses them.
+    bool writeLogFile(const char* data, size_t size);
+    // The system's reason for the last failed open, write or close.
+    int lastFileError() const { return m_fileError; }
 
     bool m_debugEnable = false;
     unsigned m_fieldMask = 0xFFFF;
@@ -53,4 +62,11 @@ protected:
     short m_lastStakeCode = 0;
     std::FILE* m_logFile = nullptr;
     std::deque<SDebugMsgData> m_stakeStack;
+
+private:
+    void rotateLogFile();
+
+    long m_fileSize = 0;       // of the open log file
+    std::string m_userHeadLine; // the head line as the user wrote it; empty for none
+    int m_fileError = 0;
 };

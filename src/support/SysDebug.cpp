@@ -8,8 +8,10 @@
 #include <QFile>
 #include <QSettings>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -132,7 +134,7 @@ bool SysDebug::initialize(QString profileIniPath)
     qDebug().noquote() << compHeadMsg(title, false);
     if (m_record) {
         writeText(compHeadMsg(title, m_encryptionEnable));
-        closeLogFile();
+        closeFile();
     }
     start();
     return true;
@@ -164,7 +166,10 @@ void SysDebug::readProfileIni(const QSettings* settings)
     setMsgDebugFlag(levels);
 
     m_autoLogEnable = readBool("AutoLogEnable", m_autoLogEnable);
-    m_autoLogKeepMax = settings->value(key("AutoLogKeepMax"), m_autoLogKeepMax).toInt();
+    const int keep = settings->value(key("AutoLogKeepMax"), m_autoLogKeepMax).toInt();
+    m_autoLogKeepMax = std::clamp(keep, 0, AutoLogKeepLimit);
+    if (m_autoLogKeepMax != keep)
+        dbgPrintf(DBG_WARNING, "readProfileIni", 0, "AutoLogKeepMax %d taken as %d", keep, m_autoLogKeepMax);
     m_encryptionEnable = readBool("EncryptionEnable", m_encryptionEnable);
     m_decryptionEnable = readBool("DecryptionEnable", m_decryptionEnable);
 }
@@ -218,7 +223,7 @@ void SysDebug::msgProc(SDebugMsgData& msg)
                 qDebug().noquote() << compHeadMsg("Auto Log", false);
             writeText(compHeadMsg("Auto Log", m_encryptionEnable));
             if (m_closeAfterWrite)
-                closeLogFile();
+                closeFile();
         }
         pushAutoLogMsgQ(msg, dump);
     }
@@ -229,7 +234,7 @@ void SysDebug::msgProc(SDebugMsgData& msg)
     if (m_record) {
         writeText(line);
         if (isErrorLevel(msg.level) || m_closeAfterWrite)
-            closeLogFile();
+            closeFile();
     }
 }
 
@@ -237,7 +242,7 @@ void SysDebug::pushAutoLogMsgQ(const SDebugMsgData& msg, bool dump)
 {
     m_autoLogRing.push_back(msg);
     if (!dump) {
-        while (m_autoLogRing.size() > static_cast<size_t>(AutoLogRingSize))
+        while (m_autoLogRing.size() > static_cast<size_t>(m_autoLogKeepMax))
             m_autoLogRing.pop_front();
         return;
     }
@@ -246,10 +251,10 @@ void SysDebug::pushAutoLogMsgQ(const SDebugMsgData& msg, bool dump)
         writeText(printMsg(entry, false));
         m_autoLogRing.pop_front();
         if (m_closeAfterWrite)
-            closeLogFile();
+            closeFile();
     }
-    writeLogFile("\r\n", 2);
-    closeLogFile();
+    noteFileResult(writeLogFile("\r\n", 2), false);
+    closeFile();
 }
 
 QString SysDebug::printMsg(SDebugMsgData& msg, bool console)
@@ -340,5 +345,37 @@ SDebugMsgData SysDebug::procStakeMsg(SDebugMsgData& msg, DEBUG_MSG_LEVEL level)
 void SysDebug::writeText(const QString& text)
 {
     const QByteArray bytes = text.toLatin1();
-    writeLogFile(bytes.constData(), static_cast<size_t>(bytes.size()));
+    noteFileResult(writeLogFile(bytes.constData(), static_cast<size_t>(bytes.size())), false);
+}
+
+void SysDebug::closeFile()
+{
+    // Only a file that was open can confirm that its bytes were written.
+    const bool open = m_logFile != nullptr;
+    const bool written = closeLogFile();
+    if (open)
+        noteFileResult(written, true);
+}
+
+void SysDebug::noteFileResult(bool ok, bool confirmed)
+{
+    const QString path = QString::fromLatin1(LogFilePath);
+    if (!ok) {
+        ++m_failedWrites;
+        if (m_writeFailing)
+            return;
+        m_writeFailing = true;
+        m_failure = QString::fromLocal8Bit(std::strerror(lastFileError()));
+        qWarning().noquote() << path + QStringLiteral(" cannot be written: ") + m_failure
+                                    + QStringLiteral("; its messages are lost until it can");
+        return;
+    }
+    if (!confirmed || !m_writeFailing)
+        return;
+    // The note is queued before the flag clears, so that it comes before anything logged later.
+    dbgPrintf(DBG_WARNING, "logFile", 0, "%d writes of the log failed before this: %s", m_failedWrites,
+              m_failure.toLocal8Bit().constData());
+    m_failedWrites = 0;
+    m_writeFailing = false;
+    qWarning().noquote() << path + QStringLiteral(" is written again");
 }

@@ -5,6 +5,7 @@
 #include <mutex>
 #include <QString>
 #include <QThread>
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <string>
@@ -17,7 +18,10 @@ class SysDebug : public CAbstractSysDebug, public QThread
 {
 public:
     static constexpr const char* DecryptFilePath = "./loggerDecrypt.log";
-    static constexpr int AutoLogRingSize = 1000;
+    // The messages the auto-log ring keeps between dumps, as profile.ini's AutoLogKeepMax sets
+    // it within 0 to the limit.
+    static constexpr int AutoLogKeepDefault = 1000;
+    static constexpr int AutoLogKeepLimit = 10000;
     static constexpr int MaxNoteLength = 2047;
     // Messages waiting for the log thread; past this the oldest waiting one is dropped and
     // counted, and the thread says how many before the next messages it writes.
@@ -46,6 +50,8 @@ public:
     int autoLogKeepMax() const { return m_autoLogKeepMax; }
     bool encryptionEnable() const { return m_encryptionEnable; }
     bool decryptionEnable() const { return m_decryptionEnable; }
+    // Whether the last write to the log file failed and no close has confirmed one since.
+    bool logWriteFailing() const { return m_writeFailing; }
 
 protected:
     void run() override;
@@ -54,6 +60,10 @@ private:
     void msgProc(SDebugMsgData& msg);
     void pushAutoLogMsgQ(const SDebugMsgData& msg, bool dump);
     void writeText(const QString& text);
+    void closeFile();
+    // A failed open, write or close is said once on the console; a close that succeeds after
+    // it is said once too, and leaves a note in the log of the writes lost.
+    void noteFileResult(bool ok, bool confirmed);
     void processBatch(std::deque<SDebugMsgData>& batch);
     // Takes every waiting message, behind a note of those dropped since the last batch.
     // The caller holds the queue's lock.
@@ -66,7 +76,10 @@ private:
     size_t m_droppedPending = 0;
     std::deque<SDebugMsgData> m_autoLogRing;
     bool m_autoLogEnable = true;
-    int m_autoLogKeepMax = 1000;
+    int m_autoLogKeepMax = AutoLogKeepDefault;
     bool m_encryptionEnable = true;
     bool m_decryptionEnable = false;
+    std::atomic<bool> m_writeFailing{false};
+    int m_failedWrites = 0; // since the failure began
+    QString m_failure;      // its reason
 };

@@ -5,6 +5,9 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QtTest>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <thread>
 
@@ -354,6 +357,117 @@ private slots:
         QCOMPARE(lines.size(), 4);
         QVERIFY(matchesStamped(lines[1], dumpLine(QStringLiteral("dec"), QStringLiteral("[E]"), QStringLiteral("one"))));
         QVERIFY(matchesStamped(lines[3], dumpLine(QStringLiteral("dec"), QStringLiteral("[E]"), QStringLiteral("two"))));
+    }
+
+    // The auto-log ring keeps as many messages as the keep setting says, within 0 to its limit.
+    void keepSettingBoundsTheRing_data()
+    {
+        QTest::addColumn<int>("keep");
+        QTest::addColumn<int>("kept");
+        QTest::newRow("10") << 10 << 10;
+        QTest::newRow("none") << 0 << 0;
+        QTest::newRow("negative: none") << -5 << 0;
+        QTest::newRow("past the limit: the limit") << 20000 << SysDebug::AutoLogKeepLimit;
+    }
+    void keepSettingBoundsTheRing()
+    {
+        QFETCH(int, keep);
+        QFETCH(int, kept);
+        writeProfile({{"AutoLogKeepMax", keep}});
+        auto log = std::make_unique<SysDebug>();
+        QVERIFY(log->initialize(QStringLiteral("profile.ini")));
+        QCOMPARE(log->autoLogKeepMax(), kept);
+        // Fewer than the log thread's queue holds, whatever its pace.
+        const int count = 100;
+        for (int i = 0; i < count; ++i)
+            log->dbgPrintf(DBG_INFO, "keep", 0, "msg %d", i);
+        log->dbgPrintf(DBG_ERROR, "keep", 0, "boom");
+        log.reset();
+
+        // A setting taken at the nearest end is said first, and kept while the ring has room.
+        QStringList lines = decodedLines(readLog());
+        QVERIFY(lines.takeFirst().startsWith(QStringLiteral("============================== Auto Log ")));
+        if (keep != kept && kept > count)
+            QVERIFY2(lines.takeFirst().contains(QStringLiteral("AutoLogKeepMax %1 taken as %2").arg(keep).arg(kept)),
+                     qPrintable(lines.join('\n')));
+        const int messages = std::min(kept, count);
+        QCOMPARE(lines.size(), messages + 1);
+        for (int i = 0; i < messages; ++i) {
+            const QString expected = QStringLiteral("msg %1").arg(count - messages + i);
+            QVERIFY2(matchesStamped(lines[i], dumpLine(QStringLiteral("keep"), QString(), expected)),
+                     qPrintable(lines[i]));
+        }
+        QVERIFY(matchesStamped(lines.last(), dumpLine(QStringLiteral("keep"), QStringLiteral("[E]"),
+                                                      QStringLiteral("boom"))));
+    }
+
+    // Past its size limit the log file moves aside, replacing the one before, and a new one
+    // begins with the user's head line: two files at most, each within the limit, the newest
+    // messages kept.
+    void fileIsBoundedAndRotated()
+    {
+        const QByteArray head = "ffff\n";
+        QFile file(QStringLiteral("logger.log"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(head);
+        file.close();
+        auto log = std::make_unique<SysDebug>();
+        QVERIFY(log->initialize(QStringLiteral("profile.ini")));
+        // Each dump is larger than the limit: a thousand messages of 1900 characters.
+        const std::string text(1900, 'x');
+        for (int dump = 0; dump < 3; ++dump) {
+            for (int i = 0; i < SysDebug::AutoLogKeepDefault; ++i)
+                log->dbgPrintf(DBG_INFO, "big", 0, "%d %s", i, text.c_str());
+            log->dbgPrintf(DBG_ERROR, "big", 0, "dump %d", dump);
+        }
+        log.reset();
+
+        QFile current(QString::fromLatin1(CAbstractSysDebug::LogFilePath));
+        QFile old(QString::fromLatin1(CAbstractSysDebug::OldLogFilePath));
+        QVERIFY(current.open(QIODevice::ReadOnly) && old.open(QIODevice::ReadOnly));
+        QVERIFY2(current.size() <= CAbstractSysDebug::LogFileSizeLimit, qPrintable(QString::number(current.size())));
+        QVERIFY2(old.size() <= CAbstractSysDebug::LogFileSizeLimit, qPrintable(QString::number(old.size())));
+        const QByteArray newest = current.readAll();
+        QVERIFY(newest.startsWith(head));
+        QVERIFY(old.readAll().startsWith(head));
+        QVERIFY(newest.endsWith("\r\n"));
+        const QStringList lines = decodedLines(newest.mid(head.size()));
+        QVERIFY(matchesStamped(lines.last(),
+                               dumpLine(QStringLiteral("big"), QStringLiteral("[E]"), QStringLiteral("dump 2"))));
+
+        // The head line still sets the flags at the next start.
+        SysDebug next;
+        QCOMPARE(next.fieldMask(), 0xFFFFu);
+    }
+
+    // A log file that cannot take its writes (a full disk) is said once on the console with the
+    // system's reason, not at every write; once it takes them again that is said once too, and
+    // the log notes the writes that failed.
+    void failedWritesAreSaidOnce()
+    {
+        QVERIFY(QFile::link(QStringLiteral("/dev/full"), QStringLiteral("logger.log")));
+        auto log = std::make_unique<SysDebug>();
+        QVERIFY(log->initialize(QStringLiteral("profile.ini")));
+        log->dbgPrintf(DBG_ERROR, "full", 0, "first");
+        QTRY_VERIFY_WITH_TIMEOUT(log->logWriteFailing(), 15000);
+        log->dbgPrintf(DBG_ERROR, "full", 0, "second");
+        log->dbgPrintf(DBG_ERROR, "full", 0, "third");
+
+        QVERIFY(QFile::remove(QStringLiteral("logger.log")));
+        log->dbgPrintf(DBG_ERROR, "full", 0, "taken");
+        QTRY_VERIFY_WITH_TIMEOUT(!log->logWriteFailing(), 15000);
+        log->dbgPrintf(DBG_ERROR, "full", 0, "after");
+        log.reset();
+
+        const QStringList failed = g_console.filter(QStringLiteral("cannot be written"));
+        QCOMPARE(failed.size(), 1);
+        QVERIFY2(failed.first().contains(QString::fromLocal8Bit(std::strerror(ENOSPC))), qPrintable(failed.first()));
+        QCOMPARE(g_console.filter(QStringLiteral("is written again")).size(), 1);
+        const QString text = decodedLines(readLog()).join(QLatin1Char('\n'));
+        QVERIFY2(text.contains(QStringLiteral("writes of the log failed before this: ")
+                               + QString::fromLocal8Bit(std::strerror(ENOSPC))),
+                 qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("taken")));
     }
 
     void headLineSetsFlags_data()
