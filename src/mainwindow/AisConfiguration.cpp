@@ -22,8 +22,6 @@
 namespace {
 
 constexpr int RefreshIntervalMs = 1000;
-// The sky view is laid out anew only from this width on.
-constexpr int SkyViewMinWidth = 101;
 
 SysDebug* Log()
 {
@@ -104,15 +102,11 @@ bool AisConfiguration::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != m_ui->gpvwHomeSatelliteMap)
         return QMainWindow::eventFilter(watched, event);
-    if (event->type() != QEvent::Resize)
-        return false;
-    const int width = m_ui->gpvwHomeSatelliteMap->width();
-    if (width >= SkyViewMinWidth) {
-        ModSatelliteMap* map = m_view->homeSatelliteMap();
-        map->initSizeInfo(width);
-        map->updateUiObjPalette();
-    }
-    return true;
+    // The view's own resize handling must run too: it lays out its room for the new size, which
+    // otherwise keeps the size it had before.
+    if (event->type() == QEvent::Resize)
+        m_view->homeSatelliteMap()->fitView(*m_ui->gpvwHomeSatelliteMap);
+    return false;
 }
 
 void AisConfiguration::configureWgConnections()

@@ -207,7 +207,7 @@ void CAisConfigurationView::initGpsStatusDisp()
     const std::string mapImage = Pattern::Singleton<LibraryImage>::Instance()->getSatelliteIconPath(0);
     m_satelliteMap = createSatelliteMap(m_ui->gpvwSatelliteMap, 10, mapImage);
     m_homeSatelliteMap = createSatelliteMap(m_ui->gpvwSatelliteMap, 10, mapImage);
-    m_satelliteMap->initSizeInfo(m_ui->gpvwSatelliteMap->height());
+    m_satelliteMap->fitView(*m_ui->gpvwSatelliteMap);
     m_ui->gpvwSatelliteMap->setScene(m_satelliteMap);
     m_ui->gpvwHomeSatelliteMap->setScene(m_homeSatelliteMap);
     m_ui->loSatelliteSNR->addWidget(&m_snrHistogram);

@@ -10,9 +10,11 @@
 #include <QGraphicsPixmapItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsTextItem>
+#include <QGraphicsView>
 #include <QPen>
 #include <QPixmap>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -82,6 +84,15 @@ void ModSatelliteMap::initSizeInfo(int size)
     setSceneRect(m_margin, m_margin, size - 2 * m_margin, size - 2 * m_margin);
     m_background->setPos(m_margin, m_margin);
     updateUiObjPalette();
+}
+
+void ModSatelliteMap::fitView(const QGraphicsView& view)
+{
+    // The room inside the frame when no scroll bar takes any of it.
+    const QSize room = view.maximumViewportSize();
+    const int side = std::min(room.width(), room.height());
+    if (side >= MinFitSize)
+        initSizeInfo(side);
 }
 
 int ModSatelliteMap::sceneSize() const

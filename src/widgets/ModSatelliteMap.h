@@ -11,6 +11,7 @@ class QGraphicsLineItem;
 class QGraphicsPixmapItem;
 class QGraphicsRectItem;
 class QGraphicsTextItem;
+class QGraphicsView;
 
 // The sky view: a compass over the map image and up to 24 satellites placed by azimuth and
 // elevation, each a small disc with its number, coloured by whether it is used in the fix.
@@ -21,12 +22,17 @@ class ModSatelliteMap : public QGraphicsScene
 
 public:
     static constexpr int SlotCount = 24;
+    // The least side, margins included, that the sky view is laid out anew for.
+    static constexpr int MinFitSize = 101;
 
     ModSatelliteMap(QWidget* parent, int margin, std::string imagePath);
 
     // Sizes the scene to a view of the given width (less the margin on each side), then redraws
     // the map and the compass.
     void initSizeInfo(int size);
+    // Sizes the scene to the smaller side of the view's room, so that the whole sky shows in a
+    // tile of any shape without scroll bars. Below MinFitSize nothing changes.
+    void fitView(const QGraphicsView& view);
     void updateUiObjPalette();
     void drawSatelliteMapCompass();
     // Scene coordinates of a satellite's symbol, from whole degrees.

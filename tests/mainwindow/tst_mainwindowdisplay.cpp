@@ -145,27 +145,31 @@ private slots:
 
     void skyViewResize_data()
     {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<bool>("laidOut");
-        QTest::newRow("100 px kept") << 100 << false;
-        QTest::newRow("101 px laid out") << 101 << true;
-        QTest::newRow("240 px laid out") << 240 << true;
+        QTest::addColumn<QSize>("room"); // inside the view's frame
+        QTest::addColumn<int>("side");   // the scene's room, margins included; 0 kept as it was
+        QTest::newRow("100 px kept") << QSize(100, 300) << 0;
+        QTest::newRow("101 px laid out") << QSize(300, 101) << 101;
+        QTest::newRow("wide: the height") << QSize(450, 200) << 200;
+        QTest::newRow("tall: the width") << QSize(240, 400) << 240;
     }
 
-    // The resize never reaches the view itself.
+    // The sky view takes the smaller side of its view's room; the resize goes on to the view,
+    // which lays out its room for it.
     void skyViewResize()
     {
-        QFETCH(int, width);
-        QFETCH(bool, laidOut);
-        QWidget* sky = m_ui->gpvwHomeSatelliteMap;
+        QFETCH(QSize, room);
+        QFETCH(int, side);
+        auto* sky = m_ui->gpvwHomeSatelliteMap;
         ModSatelliteMap* map = m_window->view()->homeSatelliteMap();
         map->initSizeInfo(400);
         const QRectF before = map->sceneRect();
         sky->setAttribute(Qt::WA_DontShowOnScreen);
-        sky->resize(width, width);
-        QResizeEvent resize(QSize(width, width), QSize(400, 400));
-        QVERIFY(m_window->eventFilter(sky, &resize));
-        QCOMPARE(map->sceneRect() != before, laidOut);
+        const int frame = 2 * sky->frameWidth();
+        sky->resize(room + QSize(frame, frame));
+        QResizeEvent resize(sky->size(), QSize(400, 400));
+        QVERIFY(!m_window->eventFilter(sky, &resize));
+        const int margin = int(before.x());
+        QCOMPARE(map->sceneRect(), side == 0 ? before : QRectF(margin, margin, side - 2 * margin, side - 2 * margin));
         QEvent other(QEvent::Show);
         QVERIFY(!m_window->eventFilter(sky, &other));
         QVERIFY(!m_window->eventFilter(m_ui->lblHomeMmsi, &resize));

@@ -3,15 +3,23 @@
 #include "mainwindow/CAisConfigurationView.h"
 #include "resources/ResourceCollections.h"
 #include "ui_AisConfiguration.h"
+#include "widgets/ModSatelliteMap.h"
 #include "widgets/WgHistogram.h"
 
 #include "StandInPortLister.h"
 #include "StartUpFont.h"
 #include "WindowDeviceFeed.h"
 
+#include <QGraphicsPixmapItem>
+#include <QGraphicsTextItem>
+#include <QGraphicsView>
+#include <QTextDocument>
 #include <QHeaderView>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QtTest>
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -236,6 +244,68 @@ private slots:
         QVERIFY(shown && shown->isVisible() && group);
         const QString edge = atTheEdge(shown, group);
         QVERIFY2(edge.isEmpty(), qPrintable(edge));
+    }
+
+    void skyViewShowsWhole_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("view");
+        QTest::addColumn<bool>("wifiTile");
+        QTest::newRow("Home, a tile wider than tall") << 0 << "gpvwHomeSatelliteMap" << true;
+        QTest::newRow("Home without the Wi-Fi tile") << 0 << "gpvwHomeSatelliteMap" << false;
+        QTest::newRow("GPS Status, a square") << 2 << "gpvwSatelliteMap" << true;
+    }
+
+    // The whole sky shows in its view: satellites on the horizon at the four compass points and
+    // in the zenith lie inside it, no scroll bar shows, and the map takes most of the smaller side.
+    void skyViewShowsWhole()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, view);
+        QFETCH(bool, wifiTile);
+        // A device without the Wi-Fi module gives the Home tiles more height.
+        m_ui->wgHomeWiFi->setVisible(wifiTile);
+        showPage(page);
+        auto* shown = m_window->findChild<QGraphicsView*>(view);
+        QVERIFY(shown && shown->isVisible());
+        auto* map = qobject_cast<ModSatelliteMap*>(shown->scene());
+        QVERIFY(map);
+        const QPoint sky[] = {{0, 0}, {90, 0}, {180, 0}, {270, 0}, {0, 90}}; // azimuth, elevation
+        for (int slot = 0; slot < int(std::size(sky)); ++slot)
+            map->updateSatelliteSymbol(slot, 10 + slot, sky[slot].y(), sky[slot].x(), 40, true);
+        QApplication::processEvents();
+
+        QVERIFY(!shown->verticalScrollBar()->isVisible());
+        QVERIFY(!shown->horizontalScrollBar()->isVisible());
+        // The view has laid out its room for its present size.
+        QCOMPARE(shown->viewport()->size(), shown->maximumViewportSize());
+        const QRect room = shown->viewport()->rect();
+        QStringList outside;
+        QRect background;
+        for (QGraphicsItem* item : map->items()) {
+            if (!item->isVisible())
+                continue;
+            // A text's glyphs stand inside its document's margin.
+            const auto* text = qgraphicsitem_cast<QGraphicsTextItem*>(item);
+            const qreal inset = text ? text->document()->documentMargin() : 0;
+            const QRectF drawn = item->sceneBoundingRect().adjusted(inset, inset, -inset, -inset);
+            const QRect placed = shown->mapFromScene(drawn).boundingRect();
+            if (!room.contains(placed))
+                outside << QStringLiteral("%1,%2 %3x%4")
+                               .arg(placed.x())
+                               .arg(placed.y())
+                               .arg(placed.width())
+                               .arg(placed.height());
+            if (item->type() == QGraphicsPixmapItem::Type)
+                background = placed;
+        }
+        map->clearSatelliteIdItems();
+        m_ui->wgHomeWiFi->show();
+        QVERIFY2(outside.isEmpty(), qPrintable(QStringLiteral("room %1x%2: ").arg(room.width()).arg(room.height())
+                                               + outside.join(QStringLiteral("; "))));
+        const int side = std::min(room.width(), room.height());
+        QVERIFY2(std::min(background.width(), background.height()) >= side * 3 / 4,
+                 qPrintable(QStringLiteral("%1x%2 in %3").arg(background.width()).arg(background.height()).arg(side)));
     }
 
     // The ship dimension drawing is a centred, unscaled background: the label shows all of it only
