@@ -6,6 +6,7 @@
 #include "DeviceReplies.h"
 #include "DeviceState.h"
 #include "FactoryRecord.h"
+#include "Knobs.h"
 #include "Sentence.h"
 #include "SimProcess.h"
 
@@ -134,7 +135,7 @@ bool readBack(const Sim::SDeviceState& device, MACHINE_TYPE model, CSensorConfig
 {
     for (const std::string& line : DeviceQuery::querySet(model, QUERY_CLOSING_NUMBER, false)) {
         const QByteArray query = checkedText(line);
-        const QByteArrayList answers = Sim::AnswerQuery(device, query, true);
+        const QByteArrayList answers = Sim::AnswerQuery(device, query, Sim::SSimKnobs{});
         if (query.isEmpty() || answers.isEmpty())
             return false;
         for (const QByteArray& answer : answers) {
