@@ -8,6 +8,7 @@
 #include "mainwindow/CWindowWiFiHost.h"
 #include "mainwindow/MsgBoxKind.h"
 #include "mainwindow/environment/CEnvironmentSetup.h"
+#include "mainwindow/files/CSaveDialogAsker.h"
 #include "mainwindow/wifi/CWiFiJobEngine.h"
 
 #include <QByteArray>
@@ -18,6 +19,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace Ui {
 class AisConfiguration;
@@ -136,6 +138,8 @@ public:
     [[nodiscard]] static bool isPanelUnder(const QWidget* panel, const QPoint& globalPos);
     // Everything received while logging was on, as it came, since the last clear.
     const QByteArray& serialLogBuffer() const { return m_serialLogBuffer; }
+    // Save to File asks it for the file's name; the save dialog unless set.
+    void setFileNameAsker(std::shared_ptr<CFileNameAsker> asker) { m_fileNameAsker = std::move(asker); }
     // Wi-Fi jobs: one engine step per tick; the page's actions post the jobs.
     void wifiMainProc(WiFiScope::WIFI_MAIN_PROC_S state);
     // Names the form's first fault in a box.
@@ -233,6 +237,7 @@ private:
     void configureActionConnections();
     QByteArray m_serialLogBuffer;
     CLogLineCutter m_logLineCutter;
+    std::shared_ptr<CFileNameAsker> m_fileNameAsker = std::make_shared<CSaveDialogAsker>();
     bool m_dragEnabled = false;
     bool m_dragging = false;
     QPoint m_dragOffset;

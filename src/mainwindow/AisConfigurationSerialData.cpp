@@ -7,7 +7,6 @@
 #include "ui_AisConfiguration.h"
 
 #include <QFile>
-#include <QFileDialog>
 #include <QTextBrowser>
 #include <QTextCursor>
 
@@ -81,8 +80,8 @@ void AisConfiguration::onSaveLog()
 {
     if (m_serialLogBuffer.isEmpty())
         return;
-    const QString name = QFileDialog::getSaveFileName(this, tr("Save Log File"), QStringLiteral("."),
-                                                      tr("Log Files(*.txt)"));
+    const QString name = m_fileNameAsker->saveFileName(this, tr("Save Log File"), QStringLiteral("."),
+                                                       tr("Log Files(*.txt)"));
     if (name.isEmpty())
         return;
     QFile file(name);

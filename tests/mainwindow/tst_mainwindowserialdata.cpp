@@ -7,11 +7,11 @@
 
 #include "FakeLink.h"
 #include "LogCapture.h"
+#include "StandInFileNameAsker.h"
 #include "StandInPortLister.h"
 #include "TestEnv.h"
 #include "WindowSimRig.h"
 
-#include <QFileDialog>
 #include <QTextBrowser>
 #include <QtTest>
 #include <memory>
@@ -20,36 +20,6 @@ namespace {
 
 // A piece from a transport that is not the adopted serial link.
 const QString OtherTransport = QStringLiteral("#other:");
-
-// Answers the save dialog with a file name, or cancels it without one, and counts the dialogs.
-class SaveDialogAnswerer : public QObject
-{
-public:
-    SaveDialogAnswerer()
-    {
-        m_timer.setInterval(20);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (!dialog)
-                return;
-            titles.append(dialog->windowTitle());
-            if (fileName.isEmpty()) {
-                dialog->reject();
-                return;
-            }
-            dialog->selectFile(fileName);
-            // Public as a QDialog slot; the file dialog checks the name as on a click on Save.
-            static_cast<QDialog*>(dialog)->accept();
-        });
-        m_timer.start();
-    }
-
-    QString fileName;
-    QStringList titles;
-
-private:
-    QTimer m_timer;
-};
 
 } // namespace
 
@@ -64,6 +34,7 @@ private:
     std::unique_ptr<DeviceFixture::FakeLink> m_link;
     std::unique_ptr<AisConfiguration> m_window;
     Ui::AisConfiguration* m_ui = nullptr;
+    std::shared_ptr<CStandInFileNameAsker> m_fileNames;
 
     CDeviceComm& device() { return m_window->commSpaces()->getDeviceComm(); }
 
@@ -93,6 +64,8 @@ private:
         m_window = std::make_unique<AisConfiguration>(nullptr, std::make_shared<CStandInPortLister>());
         m_window->refreshTimer()->stop();
         m_ui = m_window->form();
+        m_fileNames = std::make_shared<CStandInFileNameAsker>();
+        m_window->setFileNameAsker(m_fileNames);
         device().adoptLink(m_link.get());
     }
 
@@ -101,7 +74,6 @@ private slots:
     {
         Resources::registerCollections();
         LogCapture::start();
-        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
     }
 
     void cleanup()
@@ -203,11 +175,10 @@ private slots:
         const char raw[] = "$A,1\r\n$B,\0,2\r\n$C";
         const QString received = QString::fromLatin1(raw, int(sizeof raw) - 1);
         play({received});
-        SaveDialogAnswerer answerer;
-        answerer.fileName = QDir::current().absoluteFilePath("serial.txt");
+        m_fileNames->fileName = QDir::current().absoluteFilePath("serial.txt");
         QTest::mouseClick(m_ui->btnSaveToFile, Qt::LeftButton);
-        QCOMPARE(answerer.titles, QStringList{"Save Log File"});
-        QFile file(answerer.fileName);
+        QCOMPARE(m_fileNames->titles, QStringList{"Save Log File"});
+        QFile file(m_fileNames->fileName);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), received.toLatin1());
         QCOMPARE(m_window->serialLogBuffer(), received.toLatin1());
@@ -217,13 +188,11 @@ private slots:
     {
         openWindow();
         TestEnv::ScopedWorkDir dir;
-        SaveDialogAnswerer answerer;
         QTest::mouseClick(m_ui->btnSaveToFile, Qt::LeftButton);
-        QTest::qWait(100);
-        QVERIFY(answerer.titles.isEmpty());
+        QVERIFY(m_fileNames->titles.isEmpty());
         play({"$A\r\n"});
         QTest::mouseClick(m_ui->btnSaveToFile, Qt::LeftButton);
-        QCOMPARE(answerer.titles.size(), 1);
+        QCOMPARE(m_fileNames->titles.size(), 1);
         QCOMPARE(QDir::current().entryList(QDir::Files), QStringList());
         QCOMPARE(m_window->serialLogBuffer(), QByteArray("$A\r\n"));
     }
