@@ -8,6 +8,7 @@
 #include "LogCapture.h"
 #include "WindowSimRig.h"
 
+#include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QtTest>
@@ -221,6 +222,8 @@ private slots:
         QVERIFY(m_rig.start(2));
         m_ui = m_rig.ui();
         bool pulled = false;
+        bool lossMissed = false;
+        QDeadlineTimer lossDeadline;
         QTimer pull;
         pull.setInterval(20);
         connect(&pull, &QTimer::timeout, this, [&] {
@@ -230,7 +233,12 @@ private slots:
             if (!pulled) {
                 pulled = true;
                 m_rig.sim().command("unplug");
+                lossDeadline.setRemainingTime(WindowSimRig::WaitMs);
             } else if (!m_ui->btnCommConnt->isChecked()) {
+                box->button(QMessageBox::Ok)->click();
+            } else if (lossDeadline.hasExpired()) {
+                // Never left open: the test fails on the loss not seen.
+                lossMissed = true;
                 box->button(QMessageBox::Ok)->click();
             }
         });
@@ -240,6 +248,7 @@ private slots:
         pull.stop();
         m_boxes = std::make_unique<BoxAnswerer>();
         QVERIFY(pulled);
+        QVERIFY2(!lossMissed, "the lost port was not seen while the box was open");
         QVERIFY(!m_ui->btnCommConnt->isChecked());
         CHECK_STEP(checkNothingOfTheDevice());
         QVERIFY(!m_ui->btnMMWiFi->isVisible());

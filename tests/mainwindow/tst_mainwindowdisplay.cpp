@@ -106,15 +106,18 @@ private slots:
         QFETCH(int, kind);
         QFETCH(bool, shown);
         QString seenText;
-        QTimer::singleShot(0, this, [&seenText] {
+        // Looked for until it is there, however late its loop starts.
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&seenText] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 seenText = box->text();
                 box->accept();
             }
         });
+        answer.start(10);
         CAisConfigurationView::showMsgBox(m_window.get(), MSG_BOX_S(kind), QStringLiteral("Title"),
                                           QStringLiteral("Text"), QMessageBox::Ok, 0);
-        QCoreApplication::processEvents();
+        answer.stop();
         QCOMPARE(seenText, shown ? QStringLiteral("Text") : QString());
     }
 
