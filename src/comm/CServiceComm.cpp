@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace COMM {
 
@@ -111,6 +112,8 @@ void CServiceComm::txPackageSender()
             continue;  // dropped: not sent, not traced, not timed
         m_lastTxPackage = package;
         const bool written = commTxPackageSender(package);
+        if (written)
+            m_txBytes += static_cast<uint64_t>(std::max(package.len, 0));
         if (written && package.response.isAwaited())
             setResponsePass(package.response);
         if (trace)
@@ -207,8 +210,17 @@ void CServiceComm::rxPackageProc(const QByteArray& data, bool more)
         return;
     const RAWDATA_TYPE type = m_rawDataType;
     rawDataHandle(data, type);
-    if (!more)
+    m_rxBytesHeld += static_cast<uint64_t>(data.size());
+    if (!more) {
         rawDataDistribution(type);
+        m_rxBytes += std::exchange(m_rxBytesHeld, 0);
+    }
+}
+
+bool CServiceComm::isTxIdle()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return !isAwaitingReply(Now()) && !isTxRequest();
 }
 
 void CServiceComm::rawDataHandle(const QByteArray& chunk, RAWDATA_TYPE type)

@@ -76,6 +76,33 @@ QList<SimProcess::SLogLine> SimProcess::log()
     return m_log;
 }
 
+QByteArray SimProcess::loggedBytes(const QByteArray& kind)
+{
+    QByteArray bytes;
+    for (const SLogLine& line : log()) {
+        if (line.kind != kind)
+            continue;
+        const QByteArray& text = line.text;
+        for (int i = 0; i < text.size(); ++i) {
+            if (text[i] != '\\' || i + 1 >= text.size()) {
+                bytes += text[i];
+                continue;
+            }
+            const char escape = text[++i];
+            if (escape == 'r')
+                bytes += '\r';
+            else if (escape == 'n')
+                bytes += '\n';
+            else if (escape == 'x' && i + 2 < text.size()) {
+                bytes += char(text.mid(i + 1, 2).toInt(nullptr, 16));
+                i += 2;
+            } else
+                bytes += escape;
+        }
+    }
+    return bytes;
+}
+
 bool SimProcess::waitForLog(const QByteArray& kind, const QByteArray& part, int timeoutMs)
 {
     QDeadlineTimer deadline(timeoutMs);

@@ -39,6 +39,8 @@ public:
     QByteArray stdoutLine(int timeoutMs = 5000);
     // Its log so far.
     QList<SLogLine> log();
+    // The bytes of its log's lines of the kind ("in" or "out"), unescaped and in order.
+    QByteArray loggedBytes(const QByteArray& kind);
     // Waits until its log holds a line of the kind whose text contains the part.
     bool waitForLog(const QByteArray& kind, const QByteArray& part, int timeoutMs = 5000);
 

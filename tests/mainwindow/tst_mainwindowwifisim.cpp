@@ -7,9 +7,9 @@
 #include "widgets/WgSelectorSwitch.h"
 
 #include "LogCapture.h"
+#include "SimLinkSettle.h"
 #include "WindowSimRig.h"
 
-#include <QElapsedTimer>
 #include <QtTest>
 #include <memory>
 
@@ -17,9 +17,7 @@ using namespace WiFiScope;
 
 namespace {
 
-// The link is taken as quiet when the simulator has received nothing for so long: the replies to
-// what a tick sent are in before the next tick.
-constexpr int QuietMs = 400;
+// The replies to what a tick sent are in before the next tick.
 constexpr int TickWaitMs = 15000;
 constexpr int RestTicks = 150;
 
@@ -49,6 +47,7 @@ private:
     WindowSimRig m_rig;
     std::unique_ptr<BoxAnswerer> m_boxes;
     std::unique_ptr<PromptAnswerer> m_prompt;
+    std::unique_ptr<DeviceFixture::SimLinkSettle> m_settle;
     Ui::AisConfiguration* m_ui = nullptr;
     int64_t m_now = WindowSimRig::Start;
 
@@ -56,22 +55,11 @@ private:
     CWiFiConfig& wifi() { return m_rig.device().getWiFiConfig(); }
     QAbstractItemModel* apList() { return m_ui->tbvwWiFiCfgClient->model(); }
 
-    void tick()
+    // False when the link does not settle.
+    bool tick()
     {
         m_rig.tickAt(m_now++);
-        QElapsedTimer waited;
-        waited.start();
-        int heard = m_rig.receivedCount("");
-        QElapsedTimer quiet;
-        quiet.start();
-        while (quiet.elapsed() < QuietMs && waited.elapsed() < TickWaitMs) {
-            QTest::qWait(50);
-            const int now = m_rig.receivedCount("");
-            if (now != heard) {
-                heard = now;
-                quiet.restart();
-            }
-        }
+        return m_settle->wait(TickWaitMs);
     }
 
     bool atRest()
@@ -84,7 +72,8 @@ private:
     bool tickUntilRest()
     {
         for (int i = 0; i < RestTicks; ++i) {
-            tick();
+            if (!tick())
+                return false;
             if (atRest())
                 return true;
         }
@@ -252,6 +241,7 @@ private slots:
         m_boxes->reset();
         m_prompt->labels.clear();
         QVERIFY(m_rig.connectSim(2));
+        m_settle = std::make_unique<DeviceFixture::SimLinkSettle>(m_rig.device(), m_rig.sim());
         m_ui = m_rig.ui();
         m_now = WindowSimRig::Start;
         QVERIFY(m_rig.detect(&m_now));
@@ -264,7 +254,11 @@ private slots:
         m_boxes->reset();
     }
 
-    void cleanup() { QVERIFY(m_rig.stop()); }
+    void cleanup()
+    {
+        m_settle.reset();
+        QVERIFY(m_rig.stop());
+    }
 
     // The rows are grouped so that each function stays within Qt Test's time per function.
     void accessPointChains_data()
@@ -319,7 +313,7 @@ private slots:
         bool queryRun = false;
         while (m_boxes->texts.isEmpty() && m_now < pressed + 200) {
             m_rig.tickAt(m_now++);
-            QTest::qWait(5);
+            QCoreApplication::processEvents();
             const SCmdProcData s = wifi().snapshot();
             if (!queryRun && s.cfgType == WIFI_CFG_QUERY) {
                 queryRun = true;
@@ -335,13 +329,13 @@ private slots:
         QCOMPARE(m_boxes->texts, QStringList{"WiFi setting fail!\nPlease try again."});
         QCOMPARE(m_boxes->titles, QStringList{"Warning"});
 
-        QTest::qWait(QuietMs);
+        QVERIFY(m_settle->wait(TickWaitMs));
         const int switches = m_rig.receivedCount("$PDBG,163,1,");
         for (const int64_t until = m_now + 300; m_now < until;) {
             m_rig.tickAt(m_now++);
-            QTest::qWait(2);
+            QCoreApplication::processEvents();
         }
-        QTest::qWait(QuietMs);
+        QVERIFY(m_settle->wait(TickWaitMs));
         QCOMPARE(m_rig.receivedCount("$PDBG,163,1,"), switches);
         QCOMPARE(m_boxes->texts.size(), 1);
         QVERIFY(atRest());

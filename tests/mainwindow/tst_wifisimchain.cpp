@@ -1,5 +1,6 @@
 #include "LogCapture.h"
 #include "SimDeviceRig.h"
+#include "SimLinkSettle.h"
 #include "WiFiFakeHost.h"
 #include "mainwindow/wifi/CWiFiJobEngine.h"
 
@@ -11,7 +12,6 @@ using namespace WiFiScope;
 
 namespace {
 
-constexpr int QuietMs = 600;
 constexpr int TickWaitMs = 15000;
 
 // The fake window, its senders wired to the real device link.
@@ -87,8 +87,8 @@ QString field(const char* text, size_t size)
 
 // Every Wi-Fi job chain, run by the engine against the simulated transponder's Wi-Fi module
 // through the real facade and its thread, ends at rest: state 5, no job, the device back in
-// NMEA mode, the waiting panel hidden. Each tick adds a second to the engine's clock and then
-// lets the link go quiet, so the module's pace never counts as a time-out.
+// NMEA mode, the waiting panel hidden. Each tick adds a second to the engine's clock once the
+// link has settled, so the module's pace never counts as a time-out.
 class TestWiFiSimChain : public QObject
 {
     Q_OBJECT
@@ -96,28 +96,24 @@ class TestWiFiSimChain : public QObject
     std::unique_ptr<DeviceFixture::SimDeviceRig> m_rig;
     std::unique_ptr<SimWiFiHost> m_host;
     std::unique_ptr<CWiFiJobEngine> m_engine;
+    std::unique_ptr<DeviceFixture::SimLinkSettle> m_settle;
 
     CWiFiConfig& wifi() { return m_rig->device().getWiFiConfig(); }
 
-    void tick()
+    // False when the link does not settle.
+    bool tick()
     {
         m_engine->tick();
-        QElapsedTimer waited;
-        waited.start();
-        QElapsedTimer quiet;
-        quiet.start();
-        while (quiet.elapsed() < QuietMs && waited.elapsed() < TickWaitMs) {
-            QTest::qWait(50);
-            if (!m_rig->takeRxText().isEmpty())
-                quiet.restart();
-        }
+        const bool settled = m_settle->wait(TickWaitMs);
         m_host->now += 1;
+        return settled;
     }
 
     bool tickUntilRest(int limit = 200)
     {
         for (int i = 0; i < limit; ++i) {
-            tick();
+            if (!tick())
+                return false;
             const SCmdProcData s = wifi().snapshot();
             if (s.mainState == WIFI_MAIN_PENDING && s.cfgType == 0 && s.sysMode == WIFI_SYS_MODE_NMEA
                 && !m_host->waiting)
@@ -135,6 +131,7 @@ private slots:
         m_rig = std::make_unique<DeviceFixture::SimDeviceRig>();
         QVERIFY(m_rig->start({"--model", "2"}));
         QVERIFY(m_rig->connectDevice());
+        m_settle = std::make_unique<DeviceFixture::SimLinkSettle>(m_rig->device(), m_rig->sim());
         QVERIFY(m_rig->detectAndRead());
         m_rig->device().getSentenceHandle().setDevDetectState(DEV_STATE_CONFIG_SHOWN);
         m_host = std::make_unique<SimWiFiHost>(wifi(), *m_rig);
@@ -151,6 +148,7 @@ private slots:
     {
         m_engine.reset();
         m_host.reset();
+        m_settle.reset();
         if (m_rig)
             QVERIFY(m_rig->stop());
         m_rig.reset();

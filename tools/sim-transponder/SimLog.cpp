@@ -35,12 +35,32 @@ qint64 elapsedMs()
     return clock.elapsed();
 }
 
+int batchDepth = 0;
+QByteArray batched;
+
 void write(const char* kind, const QByteArray& text)
 {
-    std::fprintf(stderr, "%lld %s %s\n", static_cast<long long>(elapsedMs()), kind, text.constData());
+    const QByteArray line = QByteArray::number(elapsedMs()) + ' ' + kind + ' ' + text + '\n';
+    if (batchDepth > 0)
+        batched += line;
+    else
+        std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
 }
 
 } // namespace
+
+Batch::Batch()
+{
+    ++batchDepth;
+}
+
+Batch::~Batch()
+{
+    if (--batchDepth > 0 || batched.isEmpty())
+        return;
+    std::fwrite(batched.constData(), 1, size_t(batched.size()), stderr);
+    batched.clear();
+}
 
 void in(const QByteArray& line)
 {

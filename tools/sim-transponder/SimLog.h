@@ -8,6 +8,17 @@
 // printable ASCII are escaped (\r, \n, \\, \xHH), so a received line shows how it ended.
 namespace Sim::Log {
 
+// Holds what is logged while it lives and writes it in one piece at its end, so that a reader
+// of the log sees a received line together with the answers to it.
+class Batch
+{
+public:
+    Batch();
+    ~Batch();
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+};
+
 void in(const QByteArray& line);
 void out(const QByteArray& line);
 // Messages are ASCII; a line inside one is taken as Latin-1, byte for byte.

@@ -87,6 +87,7 @@ void CSimTransponder::onUnplug()
 void CSimTransponder::onReceived(const QByteArray& bytes)
 {
     for (const QByteArray& received : m_cutter.append(bytes)) {
+        const Log::Batch withAnswers;
         Log::in(received);
         const QByteArray line = WithoutLineEnd(received);
         if (line.isEmpty())

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "comm/CServiceComm.h"
+#include "device/CDeviceComm.h"
+
+#include "SimProcess.h"
+
+#include <QCoreApplication>
+#include <QObject>
+#include <QtTest>
+#include <algorithm>
+#include <mutex>
+
+namespace DeviceFixture {
+
+// Waits until the device link and the simulated transponder have nothing left between them: the
+// link has written what it had queued and awaits no reply, the simulator has logged every byte
+// written (and with each line its answers), and the link has taken in and handled what the
+// simulator sent. What the communication thread posted to this thread on the way is then
+// delivered. A test that ticks the program's seconds waits on this, never on a quiet period.
+class SimLinkSettle
+{
+public:
+    // The received text is compared by its end, far enough back to tell one answer from the
+    // same answer to the line before.
+    static constexpr int TailBytes = 512;
+
+    SimLinkSettle(CDeviceComm& device, TestEnv::SimProcess& sim)
+        : m_device(device)
+        , m_sim(sim)
+    {
+        const auto collect = [this](void*, const QString& text) {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_received += text.toLatin1();
+            m_received = m_received.right(TailBytes);
+        };
+        QObject::connect(&device.getSentenceHandle(), &CSensorSentenceHandle::signalRxLogMsg, &m_context, collect,
+                         Qt::DirectConnection);
+        QObject::connect(&device, &CDeviceComm::signalRxLogMsg, &m_context, collect, Qt::DirectConnection);
+    }
+
+    bool wait(int timeoutMs)
+    {
+        if (!QTest::qWaitFor([this] { return settled(); }, timeoutMs))
+            return false;
+        // Handled in the communication thread, the answers may have posted work here, which may
+        // queue more to send.
+        QCoreApplication::sendPostedEvents();
+        return QTest::qWaitFor([this] { return settled(); }, timeoutMs);
+    }
+
+private:
+    bool settled()
+    {
+        COMM::CServiceComm* link = m_device.getLink();
+        if (!link)
+            return false;
+        // The simulator's log first: the link's counts and the received text can only run ahead of it.
+        const QByteArray in = m_sim.loggedBytes("in");
+        const QByteArray out = m_sim.loggedBytes("out");
+        QByteArray received;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            received = m_received;
+        }
+        const int compared = std::min({TailBytes, int(received.size()), int(out.size())});
+        if (!out.isEmpty() && (received.isEmpty() || !received.endsWith(out.right(compared))))
+            return false;
+        // The link's lock is taken here: a line still being handled has been handled once it is had.
+        return link->isTxIdle() && link->txByteCount() == uint64_t(in.size());
+    }
+
+    CDeviceComm& m_device;
+    TestEnv::SimProcess& m_sim;
+    QObject m_context;
+    std::mutex m_mutex;
+    QByteArray m_received;
+};
+
+} // namespace DeviceFixture
