@@ -241,10 +241,10 @@ private slots:
         m_boxes->reset();
         m_prompt->labels.clear();
         QVERIFY(m_rig.connectSim(2));
-        m_settle = std::make_unique<DeviceFixture::SimLinkSettle>(m_rig.device(), m_rig.sim());
         m_ui = m_rig.ui();
         m_now = WindowSimRig::Start;
         QVERIFY(m_rig.detect(&m_now));
+        m_settle = std::make_unique<DeviceFixture::SimLinkSettle>(m_rig.device(), m_rig.sim());
         QCOMPARE(m_boxes->texts, QStringList{window().view()->msgText().powerSupplyNote});
         QVERIFY(tickUntilRest());
         QVERIFY(m_ui->wgMainMenu->isEnabled());

@@ -131,8 +131,8 @@ private slots:
         m_rig = std::make_unique<DeviceFixture::SimDeviceRig>();
         QVERIFY(m_rig->start({"--model", "2"}));
         QVERIFY(m_rig->connectDevice());
-        m_settle = std::make_unique<DeviceFixture::SimLinkSettle>(m_rig->device(), m_rig->sim());
         QVERIFY(m_rig->detectAndRead());
+        m_settle = std::make_unique<DeviceFixture::SimLinkSettle>(m_rig->device(), m_rig->sim());
         m_rig->device().getSentenceHandle().setDevDetectState(DEV_STATE_CONFIG_SHOWN);
         m_host = std::make_unique<SimWiFiHost>(wifi(), *m_rig);
         m_engine = std::make_unique<CWiFiJobEngine>(wifi(), *m_host);
