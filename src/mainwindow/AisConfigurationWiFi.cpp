@@ -3,7 +3,6 @@
 #include "device/CCommSpacesManage.h"
 #include "mainwindow/CAisConfigurationView.h"
 #include "mainwindow/wifi/ClientAPChoice.h"
-#include "ui_AisConfiguration.h"
 
 #include <QMessageBox>
 

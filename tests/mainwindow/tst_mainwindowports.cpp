@@ -2,7 +2,6 @@
 #include "mainwindow/AisConfiguration.h"
 #include "mainwindow/CAisConfigurationView.h"
 #include "resources/ResourceCollections.h"
-#include "ui_AisConfiguration.h"
 
 #include "StandInPortLister.h"
 
