@@ -1,13 +1,15 @@
 # ais_add_test(<name> SOURCES <files...> LIBS <targets...> [LABELS <labels...>] [TIMEOUT <seconds>])
 # One Qt Test executable, registered with CTest, run offscreen in a working directory of its own.
-# Tests labelled "threads" also run under ThreadSanitizer (scripts/test.sh): the target
-# "thread_tests" builds just those.
+# The target "all_tests" builds every test and what the tests run (scripts/test.sh builds only
+# that). Tests labelled "threads" also run under ThreadSanitizer: the target "thread_tests"
+# builds just those.
 include(${CMAKE_CURRENT_LIST_DIR}/RefData.cmake)
 set(AIS_LSAN_SUPPRESSIONS "${PROJECT_SOURCE_DIR}/tests/lsan.supp")
 set(AIS_TSAN_SUPPRESSIONS "${PROJECT_SOURCE_DIR}/tests/tsan.supp")
 
 if(NOT TARGET thread_tests)
     add_custom_target(thread_tests)
+    add_custom_target(all_tests)
 endif()
 
 function(ais_add_test name)
@@ -17,6 +19,7 @@ function(ais_add_test name)
     set(workdir "${CMAKE_CURRENT_BINARY_DIR}/work/${name}")
     file(MAKE_DIRECTORY "${workdir}")
     add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY "${workdir}")
+    add_dependencies(all_tests ${name})
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 300)
     endif()
