@@ -4,6 +4,7 @@
 # that). Tests labelled "threads" also run under ThreadSanitizer: the target "thread_tests"
 # builds just those.
 include(${CMAKE_CURRENT_LIST_DIR}/RefData.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/Pch.cmake)
 set(AIS_LSAN_SUPPRESSIONS "${PROJECT_SOURCE_DIR}/tests/lsan.supp")
 set(AIS_TSAN_SUPPRESSIONS "${PROJECT_SOURCE_DIR}/tests/tsan.supp")
 
@@ -16,6 +17,7 @@ function(ais_add_test name)
     cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} ais_test_common Qt5::Test)
+    ais_precompile_qt(${name})
     set(workdir "${CMAKE_CURRENT_BINARY_DIR}/work/${name}")
     file(MAKE_DIRECTORY "${workdir}")
     add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY "${workdir}")

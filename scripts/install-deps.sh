@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a command needs, when any is missing. The profile names the command:
 #   run    building and running the program
-#   test   also the tests: pseudo-terminals (socat), locales, clang for the fuzz targets
+#   test   also the tests: pseudo-terminals (socat), locales, clang for the fuzz targets, lld
 #   bench  building and running the benchmarks
 #   screen building and running the program under a virtual X server (screenshots, gallery)
 # As root it runs apt-get, waiting up to ten minutes for a package manager that holds the lock
@@ -17,7 +17,7 @@ run_packages=(
 )
 case "${1:-}" in
     run)   packages=("${run_packages[@]}") ;;
-    test)  packages=("${run_packages[@]}" socat locales clang libclang-rt-14-dev) ;;
+    test)  packages=("${run_packages[@]}" socat locales clang libclang-rt-14-dev lld) ;;
     bench) packages=("${run_packages[@]}" libbenchmark-dev) ;;
     screen) packages=("${run_packages[@]}" xvfb xauth) ;;
     *)
