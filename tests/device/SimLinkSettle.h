@@ -19,6 +19,7 @@ namespace DeviceFixture {
 // written (and with each line its answers), and the link has taken in and handled what the
 // simulator sent. What the communication thread posted to this thread on the way is then
 // delivered. A test that ticks the program's seconds waits on this, never on a quiet period.
+// The simulator runs at the device's pace: at a faster one it logs no traffic.
 //
 // While it lives, the codec clock is fake: when the link holds its queue only to keep its lines
 // apart, the clock is stepped past that spacing instead of waited for. Every wait on the link
