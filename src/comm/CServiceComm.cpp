@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <utility>
 
 namespace COMM {
 
@@ -210,11 +209,8 @@ void CServiceComm::rxPackageProc(const QByteArray& data, bool more)
         return;
     const RAWDATA_TYPE type = m_rawDataType;
     rawDataHandle(data, type);
-    m_rxBytesHeld += static_cast<uint64_t>(data.size());
-    if (!more) {
+    if (!more)
         rawDataDistribution(type);
-        m_rxBytes += std::exchange(m_rxBytesHeld, 0);
-    }
 }
 
 bool CServiceComm::isTxIdle()

@@ -63,10 +63,8 @@ public:
     // Nothing queued, nothing being written and no reply awaited. Under the transport's lock,
     // so that a package between the queue and the wire counts as not sent.
     bool isTxIdle();
-    // Bytes written to the link, and bytes received and handed on to the receive slots; the
-    // tests wait on them for what the device answered to be taken in.
+    // Bytes written to the link: the tests wait on it for what was sent to have reached the device.
     uint64_t txByteCount() const { return m_txBytes; }
-    uint64_t rxByteCount() const { return m_rxBytes; }
     void rawDataHandle(const QByteArray& chunk, RAWDATA_TYPE type);
     void rawDataDistribution(RAWDATA_TYPE type);
     // Trace line: the header and the bytes as text (to the first NUL) or as "%02X " each.
@@ -157,8 +155,6 @@ private:
     uint32_t m_rxDataSize = 0;
     int64_t m_lastSendClock = 0;
     std::atomic<uint64_t> m_txBytes{0};
-    std::atomic<uint64_t> m_rxBytes{0};
-    uint64_t m_rxBytesHeld = 0; // of a read whose last chunk has not come; under the mutex
     // The trace setting (SDebugConfig), a field each.
     std::atomic<bool> m_traceAsText{false};
     std::atomic<int> m_traceBits{0};

@@ -9,7 +9,8 @@
 namespace Sim::Log {
 
 // Holds what is logged while it lives and writes it in one piece at its end, so that a reader
-// of the log sees a received line together with the answers to it.
+// of the log sees a received line together with the answers to it (a pipe keeps a write of up
+// to 4 KiB whole).
 class Batch
 {
 public:
