@@ -36,6 +36,12 @@ bool CSimTransponder::start(QString* error)
     }
     if (!m_options.accessPoints.isEmpty() && !m_module.loadAccessPoints(m_options.accessPoints, error))
         return false;
+    for (const auto& value : m_options.wifiValues) {
+        if (!m_module.overrideValue(value.first, value.second)) {
+            *error = QStringLiteral("the Wi-Fi module has no value for ") + QString::fromLatin1(value.first);
+            return false;
+        }
+    }
     const bool opened = m_options.port.isEmpty() ? m_port.openPseudoTerminal(error)
                                                  : m_port.openPath(m_options.port, error);
     if (!opened)
@@ -126,7 +132,11 @@ void CSimTransponder::onModuleLine(const QByteArray& line)
     QByteArray sentence;
     if (Sentence::check(line, &sentence) == Sentence::CHECK_RESULT::VALID && onSwitch(sentence))
         return;
-    for (const QByteArray& text : m_module.answer(line))
+    QByteArrayList answer = m_module.answer(line);
+    // The echo comes first; an unfinished reply stops there.
+    if (m_options.knobs.wifiUnfinished)
+        answer = answer.mid(0, 1);
+    for (const QByteArray& text : answer)
         sendModuleLine(text);
 }
 

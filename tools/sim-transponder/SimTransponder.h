@@ -29,6 +29,8 @@ struct SSimOptions
     bool passThrough = false;
     // Empty: the factory scan list.
     QString accessPoints;
+    // The Wi-Fi module's values in place of the factory ones: query and value.
+    QList<QPair<QByteArray, QByteArray>> wifiValues;
     SSimKnobs knobs;
 };
 

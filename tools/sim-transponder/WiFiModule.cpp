@@ -70,6 +70,19 @@ bool CWiFiModule::loadAccessPoints(const QString& path, QString* error)
     return true;
 }
 
+bool CWiFiModule::overrideValue(const QByteArray& command, const QByteArray& value)
+{
+    QByteArray* stored = setting(command);
+    if (!stored)
+        return false;
+    *stored = value;
+    for (SETTING& each : m_factory) {
+        if (each.first == command)
+            each.second = value;
+    }
+    return true;
+}
+
 QByteArrayList CWiFiModule::answer(const QByteArray& line)
 {
     QByteArrayList lines = {'>' + line};

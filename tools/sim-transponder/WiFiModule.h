@@ -33,6 +33,9 @@ public:
     // settings give it ("ssid,bssid,channel,rssi,security,password"); false, with the reason,
     // when the file cannot be read or a line is of another form.
     bool loadAccessPoints(const QString& path, QString* error);
+    // The module reports the value for a query (AT+VER, AT+PSK, ...) in place of its factory
+    // one, before and after a factory reset; false for a query the module does not know.
+    bool overrideValue(const QByteArray& command, const QByteArray& value);
     QByteArrayList answer(const QByteArray& line);
 
 private:

@@ -28,6 +28,7 @@ constexpr SSwitchOption SwitchOptions[] = {
     {"silence", "Sends nothing.", &Sim::SSimKnobs::silence},
     {"ignore-switch", "Does not answer the Wi-Fi switch.", &Sim::SSimKnobs::ignoreSwitch},
     {"no-dump-end", "Ends the system data without its end line.", &Sim::SSimKnobs::noDumpEnd},
+    {"wifi-unfinished", "The Wi-Fi module echoes each line but never answers it.", &Sim::SSimKnobs::wifiUnfinished},
 };
 
 bool number(const QCommandLineParser& parser, const QString& name, int64_t low, int64_t high, int64_t* value)
@@ -50,7 +51,7 @@ bool parseOptions(const QCoreApplication& app, Sim::SSimOptions* options)
         "Plays an AIS Class B transponder on a pseudo-terminal, whose path is the first line on stdout.\n"
         "Lines in and out are logged on stderr with milliseconds since start.\n"
         "Commands on stdin, one a line: each switch below as \"<name> on|off\" (split, bad-checksums, silence,\n"
-        "ignore-switch, no-dump-end), \"passthrough on|off\", \"rate-factor <n>\", \"model <n>\", \"unplug\"\n"
+        "ignore-switch, no-dump-end, wifi-unfinished), \"passthrough on|off\", \"rate-factor <n>\", \"model <n>\", \"unplug\"\n"
         "(closes the link), \"count\" (prints \"sent <lines> dropped <lines>\") and \"quit\"."));
     parser.addHelpOption();
     parser.addOptions({
@@ -64,6 +65,10 @@ bool parseOptions(const QCoreApplication& app, Sim::SSimOptions* options)
          "Scans find the access points in the file, one \"ssid,bssid,channel,rssi,security,password\" a line, "
          "in place of the factory ones.",
          "path"},
+        {"wifi-value",
+         "The Wi-Fi module reports the value for the query (AT+VER, AT+PSK, ...) in place of the factory one. "
+         "Repeatable.",
+         "query=value"},
         {"dump-value",
          "The system data reports the raw value for the key, as the device prints the key (MMSI, Ship Name, "
          "GPS_RI, ...); \"^hh\" stands for the byte hh. Repeatable.",
@@ -95,6 +100,15 @@ bool parseOptions(const QCoreApplication& app, Sim::SSimOptions* options)
             return false;
         }
         options->knobs.dumpValues.append({key, Sim::Sentence::unescape(text.mid(equals + 1))});
+    }
+    for (const QString& pair : parser.values("wifi-value")) {
+        const QByteArray text = pair.toLatin1();
+        const int equals = text.indexOf('=');
+        if (equals <= 0) {
+            std::fprintf(stderr, "--wifi-value takes query=value, not %s\n", text.constData());
+            return false;
+        }
+        options->wifiValues.append({text.left(equals), text.mid(equals + 1)});
     }
     for (const SSwitchOption& option : SwitchOptions)
         options->knobs.*option.knob = parser.isSet(QString::fromLatin1(option.name));
