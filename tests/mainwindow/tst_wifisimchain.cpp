@@ -6,6 +6,7 @@
 
 #include <QtTest>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 using namespace WiFiScope;
@@ -72,11 +73,34 @@ public:
         WiFiFakeHost::sendWiFiFactoryRstCmd();
         m_rig.device().sendWiFiFactoryRstCmd();
     }
+    void resetLinkTx() override
+    {
+        WiFiFakeHost::resetLinkTx();
+        m_rig.device().resetLinkTx();
+    }
     void switchSysMode(WIFI_SYS_MODE mode) override { m_rig.device().switchSysMode(mode); }
+    void showMsgBox(MSG_BOX_S kind, const QString& title, const QString& text) override
+    {
+        WiFiFakeHost::showMsgBox(kind, title, text);
+        if (onBox)
+            onBox();
+    }
+
+    // Runs while a box would wait for the user.
+    std::function<void()> onBox;
 
 private:
     DeviceFixture::SimDeviceRig& m_rig;
 };
+
+// The lines the simulator received that hold the text.
+int receivedCount(TestEnv::SimProcess& sim, const QByteArray& part)
+{
+    int count = 0;
+    for (const TestEnv::SimProcess::SLogLine& line : sim.log())
+        count += line.kind == "in" && line.text.contains(part) ? 1 : 0;
+    return count;
+}
 
 QString field(const char* text, size_t size)
 {
@@ -234,6 +258,36 @@ private slots:
         m_engine->startJob(WIFI_CFG_CLIENT_CONNECT);
         QVERIFY(tickUntilRest());
         QCOMPARE(m_host->boxes, QStringList());
+    }
+
+    // The second time-out: the device is told to leave configuration mode before the warning
+    // waits for the user, so the device talks NMEA again while the box is open.
+    void secondTimeOutLeavesBeforeWarning()
+    {
+        m_rig->sim().command("wifi-unfinished on");
+        QVERIFY(m_rig->sim().waitForLog("note", "command: wifi-unfinished on"));
+        int leavesBefore = -1;
+        int leavesAtBox = -1;
+        m_host->onBox = [&] {
+            if (m_settle->wait(TickWaitMs))
+                leavesAtBox = receivedCount(m_rig->sim(), "$PDBG,163,0,");
+        };
+        m_engine->startJob(WIFI_CFG_QUERY);
+        // Each run: into configuration mode, the query sent and never answered, the limit
+        // passed. The link's wait for the replies is not waited for: the time-out drops it.
+        for (int run = 0; run < 2; ++run) {
+            QVERIFY(tick());
+            m_engine->tick();
+            QCOMPARE(wifi().snapshot().mainState, int(WIFI_MAIN_RUN_JOB));
+            m_host->now += CWiFiJobEngine::RunLimitSeconds;
+            leavesBefore = receivedCount(m_rig->sim(), "$PDBG,163,0,");
+            QVERIFY(tick());
+        }
+        QCOMPARE(m_host->boxes, QStringList{"2 Warning: WiFi setting fail!\nPlease try again."});
+        QCOMPARE(leavesAtBox, leavesBefore + 1);
+        QVERIFY(m_host->sent.indexOf("leave") >= 0);
+        QVERIFY(tickUntilRest());
+        QCOMPARE(m_host->boxes.size(), 1);
     }
 
     void factoryReset()

@@ -147,23 +147,25 @@ bool CWiFiJobEngine::wifiProcTimeOut()
 
 void CWiFiJobEngine::handleTimeOut()
 {
-    WIFI_MAIN_PROC_S nextState = WIFI_MAIN_START;
-    WIFI_CFG_TYPE nextType = WIFI_CFG_QUERY;
-    if (state().timeoutCount >= 2) {
-        const SMsgTextResource& text = m_host.msgText();
-        m_host.showMsgBox(MSG_BOX_WARNING, text.warning, text.settingFail);
-        write([](SCmdProcData& s) { s.timeoutCount = 0; });
-        nextState = WIFI_MAIN_RESET;
-        nextType = WIFI_CFG_NONE;
-    }
+    const bool givenUp = state().timeoutCount >= 2;
+    const WIFI_MAIN_PROC_S nextState = givenUp ? WIFI_MAIN_RESET : WIFI_MAIN_START;
+    const WIFI_CFG_TYPE nextType = givenUp ? WIFI_CFG_NONE : WIFI_CFG_QUERY;
+    // The device leaves configuration mode before the warning: its box waits for the user, and
+    // until then the device would pass nothing but the module's lines.
     m_host.resetLinkTx();
     restWiFiCfgSubProc();
     m_host.leaveWiFiCfgMode();
     m_host.switchSysMode(WIFI_SYS_MODE_NMEA);
-    write([nextState, nextType](SCmdProcData& s) {
+    write([nextState, nextType, givenUp](SCmdProcData& s) {
         s.mainState = nextState;
         s.cfgType = nextType;
+        if (givenUp)
+            s.timeoutCount = 0;
     });
+    if (givenUp) {
+        const SMsgTextResource& text = m_host.msgText();
+        m_host.showMsgBox(MSG_BOX_WARNING, text.warning, text.settingFail);
+    }
 }
 
 void CWiFiJobEngine::wifiCfgType(int type, int subState)
