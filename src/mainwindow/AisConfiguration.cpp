@@ -43,9 +43,8 @@ AisConfiguration::AisConfiguration(QWidget* parent, std::shared_ptr<const CPortL
     try {
         m_commSpaces = makeCommSpaces ? makeCommSpaces(this) : new CCommSpacesManage(this);
         CDeviceComm& device = m_commSpaces->getDeviceComm();
-        m_wifiData = device.getWiFiConfig().snapshot();
-        m_view = new CAisConfigurationView(m_ui, &device.getSentenceHandle().getShownConfig(), &m_wifiData,
-                                           *m_portLister);
+        m_view = new CAisConfigurationView(m_ui, &device.getSentenceHandle().getShownConfig(),
+                                           device.getWiFiConfig(), *m_portLister);
         m_otherVessels = new CTargetExchangeSet();
         m_refreshTimer = new QTimer(this);
     } catch (const std::exception& error) {

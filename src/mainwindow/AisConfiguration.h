@@ -228,8 +228,6 @@ private:
     // When the last query went out; 0 while no replies await take-over.
     int64_t m_lastQueryTime = 0;
     int64_t m_diagQueryTime = 0;
-    // The Wi-Fi state as the view last read it.
-    WiFiScope::SCmdProcData m_wifiData;
     CWiFiAPExchangeSet m_apExchangeSet;
     // About dialog: made once by initForm, a Qt child of the window.
     CAboutForm* m_aboutForm = nullptr;

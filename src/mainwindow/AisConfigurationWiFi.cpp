@@ -10,7 +10,7 @@ using namespace WiFiScope;
 
 void AisConfiguration::initWiFiJobs()
 {
-    m_wifiHost = std::make_unique<CWindowWiFiHost>(*this, m_apExchangeSet, m_wifiData);
+    m_wifiHost = std::make_unique<CWindowWiFiHost>(*this, m_apExchangeSet);
     m_wifiEngine = std::make_unique<CWiFiJobEngine>(m_commSpaces->getDeviceComm().getWiFiConfig(), *m_wifiHost);
 }
 

@@ -45,13 +45,13 @@ void setVesselTableHeader(QTableView* table)
 
 } // namespace
 
-CAisConfigurationView::CAisConfigurationView(Ui::AisConfiguration* ui, CSensorConfig* config,
-                                             WiFiScope::SCmdProcData* wifi, const CPortLister& portLister)
+CAisConfigurationView::CAisConfigurationView(Ui::AisConfiguration* ui, CSensorConfig* config, const CWiFiConfig& wifi,
+                                             const CPortLister& portLister)
     : m_snrHistogram(nullptr)
     , m_serialPortComboBox(nullptr)
     , m_ui(ui)
     , m_sensorConfig(config)
-    , m_wifiData(wifi)
+    , m_wifi(wifi)
     , m_portLister(portLister)
 {
     buildMsgTextResource();

@@ -24,6 +24,7 @@ struct SAPData;
 struct SCmdProcData;
 }
 class CPortLister;
+class CWiFiConfig;
 class CSensorConfig;
 class ModSatelliteMap;
 class WgSelectorSwitch;
@@ -37,8 +38,8 @@ class CAisConfigurationView
 public:
     static constexpr int ShipTypeCount = 21;
 
-    // The port lister must outlive the view.
-    CAisConfigurationView(Ui::AisConfiguration* ui, CSensorConfig* config, WiFiScope::SCmdProcData* wifi,
+    // The Wi-Fi state and the port lister must outlive the view.
+    CAisConfigurationView(Ui::AisConfiguration* ui, CSensorConfig* config, const CWiFiConfig& wifi,
                           const CPortLister& portLister);
     ~CAisConfigurationView();
     CAisConfigurationView(const CAisConfigurationView&) = delete;
@@ -134,7 +135,8 @@ private:
     Ui::AisConfiguration* m_ui;
     CStyledItemDelegate m_itemDelegate;
     CSensorConfig* m_sensorConfig;
-    WiFiScope::SCmdProcData* m_wifiData;
+    // Read afresh at every drawing: the pages show nothing of a module that is gone.
+    const CWiFiConfig& m_wifi;
     SMsgTextResource m_msgText;
     const CPortLister& m_portLister;
 

@@ -1,6 +1,7 @@
 #include "mainwindow/CAisConfigurationView.h"
 
 #include "device/CSensorConfig.h"
+#include "device/CWiFiConfig.h"
 #include "device/WiFiTypes.h"
 #include "mainwindow/DeviceValueText.h"
 #include "style/ObjPalette.h"
@@ -30,9 +31,10 @@ void CAisConfigurationView::updateHomePageDisp()
                                                                      pageHeader->sortIndicatorOrder());
 
     // Only access point and client have names; "none" and anything unknown show empty.
-    const int32_t mode = m_wifiData->opMode;
+    const WiFiScope::SCmdProcData wifi = m_wifi.snapshot();
+    const int32_t mode = wifi.opMode;
     m_ui->lblHomeWiFiModeValue->setText(mode == 0 || mode == 1 ? m_msgText.wifiModeName[mode] : QString());
-    m_ui->lblHomeWiFiFirmwareVerValue->setText(DeviceValueText::fromDevice(m_wifiData->version));
+    m_ui->lblHomeWiFiFirmwareVerValue->setText(DeviceValueText::fromDevice(wifi.version));
 }
 
 void CAisConfigurationView::updateMachineDisp(MACHINE_TYPE model)

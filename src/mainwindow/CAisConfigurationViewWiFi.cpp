@@ -1,5 +1,6 @@
 #include "mainwindow/CAisConfigurationView.h"
 
+#include "device/CWiFiConfig.h"
 #include "device/WiFiTypes.h"
 #include "mainwindow/DeviceValueText.h"
 #include "mainwindow/wifi/WiFiAPForm.h"
@@ -35,7 +36,7 @@ uint32_t themeColor(int entry)
 
 void CAisConfigurationView::updateWiFiDisp()
 {
-    const SCmdProcData& wifi = *m_wifiData;
+    const SCmdProcData wifi = m_wifi.snapshot();
     const SAPData& ap = wifi.apSettings;
     updateWiFiSettingDisp(wifi.wlanEnabled, wifi.opMode);
     updateWiFiAdvConfigDisp(!wifi.wlanEnabled);
@@ -91,7 +92,7 @@ void CAisConfigurationView::updateWiFiSettingDisp(bool enabled, int opMode)
 void CAisConfigurationView::updateWiFiAdvConfigDisp(bool show)
 {
     m_ui->btnWiFiAdvConfigDisp->setText(show ? m_msgText.advHideText : m_msgText.advMoreText);
-    ObjPalette::setLabelColor(m_ui->lblWiFiEnableTitle, themeColor(m_wifiData->wlanEnabled ? 32 : 0));
+    ObjPalette::setLabelColor(m_ui->lblWiFiEnableTitle, themeColor(m_wifi.snapshot().wlanEnabled ? 32 : 0));
     for (QWidget* widget : std::initializer_list<QWidget*>{m_ui->lblWiFiFactoryResetTitle, m_ui->btnWiFiFactoryReset,
                                                            m_ui->wgWiFiAdvConfigModeEnable})
         widget->setVisible(show);

@@ -11,10 +11,9 @@
 
 using namespace WiFiScope;
 
-CWindowWiFiHost::CWindowWiFiHost(AisConfiguration& window, CWiFiAPExchangeSet& apTable, SCmdProcData& shown)
+CWindowWiFiHost::CWindowWiFiHost(AisConfiguration& window, CWiFiAPExchangeSet& apTable)
     : m_window(window)
     , m_apTable(apTable)
-    , m_shown(shown)
 {
 }
 
@@ -101,7 +100,6 @@ void CWindowWiFiHost::updateWiFiPGBWaitingMsg(int timeoutCount)
 
 void CWindowWiFiHost::updateWiFiPagesDisp()
 {
-    m_shown = device().getWiFiConfig().snapshot();
     m_window.updateHomePageDisp(false);
     m_window.view()->updateWiFiDisp();
 }

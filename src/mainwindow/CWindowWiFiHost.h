@@ -7,13 +7,12 @@ class CDeviceComm;
 class CWiFiAPExchangeSet;
 
 // The main window as the Wi-Fi jobs' host: the device link's senders, the window's view and
-// boxes, and its seconds. The pages show the window's copy of the Wi-Fi state, refreshed from
-// a snapshot before they are filled. GUI thread only.
+// boxes, and its seconds. GUI thread only.
 class CWindowWiFiHost : public CWiFiJobHost
 {
 public:
-    // The window's access point table and Wi-Fi state copy must outlive the host.
-    CWindowWiFiHost(AisConfiguration& window, CWiFiAPExchangeSet& apTable, WiFiScope::SCmdProcData& shown);
+    // The window's access point table must outlive the host.
+    CWindowWiFiHost(AisConfiguration& window, CWiFiAPExchangeSet& apTable);
 
     int devDetectState() const override;
     bool hasWiFiModule() const override;
@@ -48,5 +47,4 @@ private:
 
     AisConfiguration& m_window;
     CWiFiAPExchangeSet& m_apTable;
-    WiFiScope::SCmdProcData& m_shown;
 };

@@ -1,4 +1,5 @@
 #include "device/CSensorConfig.h"
+#include "device/CWiFiConfig.h"
 #include "device/WiFiTypes.h"
 #include "mainwindow/CAisConfigurationView.h"
 #include "resources/ResourceCollections.h"
@@ -33,7 +34,7 @@ private:
     QMainWindow m_window;
     Ui::AisConfiguration m_ui;
     CSensorConfig m_config;
-    WiFiScope::SCmdProcData m_wifi;
+    CWiFiConfig m_wifi;
     CStandInPortLister m_ports;
     std::unique_ptr<CAisConfigurationView> m_view;
 
@@ -43,7 +44,7 @@ private slots:
         Resources::registerCollections();
         m_ui.setupUi(&m_window);
         m_window.setFixedSize(1000, 720);
-        m_view = std::make_unique<CAisConfigurationView>(&m_ui, &m_config, &m_wifi, m_ports);
+        m_view = std::make_unique<CAisConfigurationView>(&m_ui, &m_config, m_wifi, m_ports);
     }
 
     // The view goes before the form's widgets: its chart and port selector sit in their layouts.
@@ -79,8 +80,10 @@ private slots:
         std::strcpy(m_config.callSign, "CALL1");
         std::strcpy(m_config.serialNumber, "SN123");
         std::memset(m_config.firmware, 'F', sizeof m_config.firmware);
-        m_wifi.opMode = opMode;
-        std::memset(m_wifi.version, 'V', sizeof m_wifi.version);
+        m_wifi.update([opMode](WiFiScope::SCmdProcData& s) {
+            s.opMode = opMode;
+            std::memset(s.version, 'V', sizeof s.version);
+        });
         m_view->updateHomePageDisp();
         QCOMPARE(m_ui.lblHomeShipName->text(), QString(int(sizeof m_config.shipName), 'N'));
         QCOMPARE(m_ui.lblHomeCallSign->text(), QStringLiteral("CALL1"));
@@ -90,7 +93,7 @@ private slots:
         QCOMPARE(m_ui.lblHomeProductFVValue->text(), QString(int(sizeof m_config.firmware), 'F'));
         QCOMPARE(m_ui.lblHomeWiFiModeValue->text(), modeName < 0 ? QString() : m_view->msgText().wifiModeName[modeName]);
         QVERIFY(modeName < 0 || !m_ui.lblHomeWiFiModeValue->text().isEmpty());
-        QCOMPARE(m_ui.lblHomeWiFiFirmwareVerValue->text(), QString(int(sizeof m_wifi.version), 'V'));
+        QCOMPARE(m_ui.lblHomeWiFiFirmwareVerValue->text(), QString(int(sizeof WiFiScope::SCmdProcData::version), 'V'));
     }
 
     void textRules_data()

@@ -87,6 +87,7 @@ private:
     Ui::AisConfiguration m_viewUi;
     CSensorConfig m_config;
     SCmdProcData m_wifi;
+    CWiFiConfig m_wifiState;
     CStandInPortLister m_ports;
     std::unique_ptr<CAisConfigurationView> m_view;
 
@@ -101,6 +102,13 @@ private:
     {
         auto* proxy = qobject_cast<QSortFilterProxyModel*>(m_ui->tbvwWiFiCfgClient->model());
         return *static_cast<CWiFiAPExchangeSet*>(proxy->sourceModel());
+    }
+
+    // The view's page filled from the test's record.
+    void showWiFi()
+    {
+        m_wifiState.update([this](SCmdProcData& s) { s = m_wifi; });
+        m_view->updateWiFiDisp();
     }
 
     // At rest, no job: what a slot posts shows.
@@ -153,7 +161,7 @@ private slots:
         Resources::registerCollections();
         m_viewUi.setupUi(&m_viewWindow);
         m_viewWindow.setFixedSize(1000, 720);
-        m_view = std::make_unique<CAisConfigurationView>(&m_viewUi, &m_config, &m_wifi, m_ports);
+        m_view = std::make_unique<CAisConfigurationView>(&m_viewUi, &m_config, m_wifiState, m_ports);
 
         m_window = std::make_unique<AisConfiguration>();
         m_window->refreshTimer()->stop();
@@ -201,7 +209,7 @@ private slots:
         m_wifi.apSettings.port = 8080;
         m_wifi.sysIp = "192.168.1.23";
         m_wifi.apList = {group("Harbour Cafe", "NONE", linked ? 0 : -1), group("Quay", "WPA2-PSK", -1)};
-        m_view->updateWiFiDisp();
+        showWiFi();
         QCOMPARE(m_viewUi.lblWiFiStatusIPAddrValue->text(), label);
         if (opMode == 0) {
             // The masked field keeps the address alone.
@@ -238,7 +246,7 @@ private slots:
         put(m_wifi.apSettings.security, security.toLatin1().constData());
         put(m_wifi.apSettings.password, password.toLatin1().constData());
         m_wifi.apSettings.channel = channel;
-        m_view->updateWiFiDisp();
+        showWiFi();
         QCOMPARE(m_viewUi.chbxWiFiCfgPasswordNone->isChecked(), noPassword);
         QCOMPARE(m_viewUi.edtWiFiCfgPassword->isEnabled(), !noPassword);
         QCOMPARE(m_viewUi.edtWiFiCfgPassword->text(), noPassword ? QString() : password);
@@ -253,7 +261,7 @@ private slots:
         put(m_wifi.apSettings.ip, "192.168.4.1");
         std::memset(m_wifi.version, 'V', sizeof m_wifi.version);
         m_wifi.opMode = 0;
-        m_view->updateWiFiDisp();
+        showWiFi();
         QCOMPARE(m_viewUi.lblWiFiStatusSSIDValue->text(), QString(ssid));
         QCOMPARE(m_viewUi.lblWiFiStatusVersionValue->text(), QString(32, 'V'));
 
@@ -272,7 +280,7 @@ private slots:
     {
         m_wifi.wlanEnabled = false;
         m_wifi.opMode = 0;
-        m_view->updateWiFiDisp();
+        showWiFi();
         QVERIFY(!m_view->wifiEnableSwitch()->isActive());
         QVERIFY(!m_viewUi.wgWiFiModeConfiguration->isEnabled());
         QVERIFY(!m_viewUi.wgWifiConfiguration->isEnabled());
@@ -284,7 +292,7 @@ private slots:
 
         m_wifi.wlanEnabled = true;
         m_wifi.opMode = 1;
-        m_view->updateWiFiDisp();
+        showWiFi();
         QVERIFY(m_view->wifiEnableSwitch()->isActive());
         QVERIFY(m_viewUi.wgWiFiModeConfiguration->isEnabled());
         QVERIFY(m_viewUi.lblWiFiFactoryResetTitle->isHidden());

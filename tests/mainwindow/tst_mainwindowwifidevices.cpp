@@ -1,0 +1,150 @@
+#include "device/CCommSpacesManage.h"
+#include "mainwindow/AisConfiguration.h"
+#include "mainwindow/CAisConfigurationView.h"
+#include "mainwindow/ports/ExtraPorts.h"
+#include "mainwindow/wifi/CWiFiJobEngine.h"
+#include "resources/ResourceCollections.h"
+#include "ui_AisConfiguration.h"
+
+#include "LogCapture.h"
+#include "SimLinkSettle.h"
+#include "WindowSimRig.h"
+
+#include <QtTest>
+#include <memory>
+
+using namespace WiFiScope;
+
+namespace {
+
+constexpr int TickWaitMs = 15000;
+constexpr int RestTicks = 150;
+
+// A module of another make: its own firmware, and in client mode with the switches to match.
+const QStringList OtherModule = {"--wifi-value", "AT+VER=HARBOUR-WLAN 7.2",  "--wifi-value", "AT+OPMODE=1",
+                                 "--wifi-value", "AT+DHCPDEN=0",            "--wifi-value", "AT+DHCPCEN=1"};
+
+} // namespace
+
+// The window's Wi-Fi side against simulated transponders whose modules differ: what the page
+// and Home show comes from the module now connected, and a module that fails holds back only
+// the Wi-Fi page. The ticks run on the window's seconds.
+class TestMainWindowWiFiDevices : public QObject
+{
+    Q_OBJECT
+
+private:
+    WindowSimRig m_rig;
+    std::unique_ptr<BoxAnswerer> m_boxes;
+    std::unique_ptr<DeviceFixture::SimLinkSettle> m_settle;
+    Ui::AisConfiguration* m_ui = nullptr;
+    int64_t m_now = WindowSimRig::Start;
+
+    AisConfiguration& window() { return m_rig.window(); }
+    CWiFiConfig& wifi() { return m_rig.device().getWiFiConfig(); }
+
+    // The seconds stepped on, then the link left to settle; false when it does not.
+    bool tick(int64_t seconds = 1)
+    {
+        m_now += seconds;
+        m_rig.tickAt(m_now);
+        return m_settle->wait(TickWaitMs);
+    }
+
+    bool atRest()
+    {
+        const SCmdProcData s = wifi().snapshot();
+        return s.mainState == WIFI_MAIN_PENDING && s.cfgType == 0 && s.sysMode == WIFI_SYS_MODE_NMEA
+               && m_ui->wgWiFiCfgWaiting->isHidden();
+    }
+
+    bool tickUntilRest()
+    {
+        for (int i = 0; i < RestTicks; ++i) {
+            if (!tick())
+                return false;
+            if (atRest())
+                return true;
+        }
+        return false;
+    }
+
+    // The query job waits for the module's replies.
+    bool queryAwaited()
+    {
+        const SCmdProcData s = wifi().snapshot();
+        return s.mainState == WIFI_MAIN_RUN_JOB && s.subState == CWiFiJobEngine::QUERY_WAIT;
+    }
+
+    // Connected and detected, the power question answered Ok.
+    bool connectAndDetect(const QStringList& simArguments)
+    {
+        m_boxes->reset();
+        m_now = WindowSimRig::Start;
+        if (!m_rig.connectSim(2, simArguments))
+            return false;
+        m_ui = m_rig.ui();
+        if (!m_rig.detect(&m_now))
+            return false;
+        m_settle = std::make_unique<DeviceFixture::SimLinkSettle>(m_rig.device(), m_rig.sim());
+        return m_boxes->texts == QStringList{window().view()->msgText().powerSupplyNote};
+    }
+
+    void checkHomeWiFi(const QString& mode, const QString& firmware)
+    {
+        QCOMPARE(m_ui->lblHomeWiFiModeValue->text(), mode);
+        QCOMPARE(m_ui->lblHomeWiFiFirmwareVerValue->text(), firmware);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Resources::registerCollections();
+        LogCapture::start();
+        m_boxes = std::make_unique<BoxAnswerer>();
+    }
+
+    void cleanup()
+    {
+        m_settle.reset();
+        QVERIFY(m_rig.stop());
+    }
+
+    // Unplugged, then another device with another module: Home shows nothing of the module
+    // that is gone, from the loss until the new module has been read.
+    void otherDeviceOtherModule()
+    {
+        QVERIFY(connectAndDetect({}));
+        QVERIFY(tickUntilRest());
+        const SMsgTextResource& text = window().view()->msgText();
+        checkHomeWiFi(text.wifiModeName[WIFI_OP_MODE_ACCESS_POINT], "SIM-WIFI 1.0.3");
+
+        m_settle.reset();
+        m_rig.sim().command("unplug");
+        QVERIFY(QTest::qWaitFor([&] { return !m_ui->btnCommConnt->isChecked(); }, WindowSimRig::WaitMs));
+        checkHomeWiFi(QString(), QString());
+
+        QVERIFY(m_rig.sim().stop());
+        QVERIFY(m_rig.sim().start(QStringList{"--model", "2"} + OtherModule));
+        qputenv(ExtraPortsVariable, m_rig.sim().devicePath().toLocal8Bit());
+        QVERIFY(m_rig.selectSimPort());
+        QTest::mouseClick(m_ui->btnCommConnt, Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&] { return m_ui->btnCommConnt->isEnabled(); }, WindowSimRig::WaitMs));
+        m_boxes->reset();
+        m_now += 10;
+        QVERIFY(m_rig.detect(&m_now));
+        m_settle = std::make_unique<DeviceFixture::SimLinkSettle>(m_rig.device(), m_rig.sim());
+        // Taken over, the new module not yet read.
+        QCOMPARE(m_ui->lblHomeShipName->text(), QString("SIM CORMORANT"));
+        checkHomeWiFi(QString(), QString());
+
+        QVERIFY(tickUntilRest());
+        checkHomeWiFi(text.wifiModeName[WIFI_OP_MODE_CLIENT], "HARBOUR-WLAN 7.2");
+        window().updateCurPageDisp(6);
+        QCOMPARE(m_ui->lblWiFiStatusVersionValue->text(), QString("HARBOUR-WLAN 7.2"));
+        QVERIFY(m_ui->rdbWiFiClient->isChecked());
+    }
+};
+
+QTEST_MAIN(TestMainWindowWiFiDevices)
+#include "tst_mainwindowwifidevices.moc"
