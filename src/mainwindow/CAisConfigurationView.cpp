@@ -240,7 +240,7 @@ void CAisConfigurationView::initWiFiDisp()
     m_ui->pgbWiFiCfg->setTextVisible(false);
 
     setTextRule(m_ui->edtWifiCfgSSID, 32, "^[ -~]+$");
-    setTextRule(m_ui->edtWiFiCfgPassword, 32, "^[ -~]+$");
+    setTextRule(m_ui->edtWiFiCfgPassword, WiFiForm::PasswordMaxLength, "^[ -~]+$");
     m_ui->edtWifiCfgIPAddress->setInputMask(QStringLiteral("000.000.000.000;"));
     m_ui->edtWifiCfgSubnetMask->setInputMask(QStringLiteral("000.000.000.000;"));
     setTextRule(m_ui->edtWiFiCfgPort, 5, "^[0-9]+$");

@@ -3,6 +3,7 @@
 #include "mainwindow/CAisConfigurationView.h"
 #include "mainwindow/ports/ExtraPorts.h"
 #include "mainwindow/wifi/CWiFiJobEngine.h"
+#include "mainwindow/wifi/WiFiFormChecks.h"
 #include "resources/ResourceCollections.h"
 #include "ui_AisConfiguration.h"
 
@@ -108,6 +109,31 @@ private slots:
     {
         m_settle.reset();
         QVERIFY(m_rig.stop());
+    }
+
+    // A module password longer than 32 characters is shown whole and written back whole by
+    // Apply; the field stops where the module does.
+    void longModulePassword()
+    {
+        const QByteArray password = "harbour-master-0123456789-quay-side-2026";
+        QCOMPARE(password.size(), 40);
+        QVERIFY(connectAndDetect({"--wifi-value", "AT+PSK=2," + password}));
+        QVERIFY(tickUntilRest());
+        window().updateCurPageDisp(6);
+        QCOMPARE(m_ui->tbwgMain->currentWidget(), m_ui->tabMainWiFi);
+        QCOMPARE(m_ui->edtWiFiCfgPassword->text(), QString(password));
+
+        m_ui->edtWifiCfgSSID->setText("Quayside");
+        QTest::mouseClick(m_ui->btnWiFiCfgApply, Qt::LeftButton);
+        QVERIFY(tickUntilRest());
+        QCOMPARE(m_rig.receivedCount("AT+PSK=2," + password), 1);
+        QCOMPARE(m_ui->lblWiFiStatusSSIDValue->text(), QString("Quayside"));
+        QCOMPARE(m_ui->edtWiFiCfgPassword->text(), QString(password));
+        QCOMPARE(m_boxes->texts, QStringList{window().view()->msgText().powerSupplyNote});
+
+        m_ui->edtWiFiCfgPassword->clear();
+        QTest::keyClicks(m_ui->edtWiFiCfgPassword, QString(WiFiForm::PasswordMaxLength + 5, 'p'));
+        QCOMPARE(m_ui->edtWiFiCfgPassword->text(), QString(WiFiForm::PasswordMaxLength, 'p'));
     }
 
     // Unplugged, then another device with another module: Home shows nothing of the module
