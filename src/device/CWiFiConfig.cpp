@@ -74,6 +74,7 @@ void CWiFiConfig::reset()
     }
     infoReadOnce = false;
     autoScanStarted = false;
+    runGivenUp = false;
     powerNoticeShown = false;
     powerConfirmed = false;
     m_sysMode = WiFiScope::WIFI_SYS_MODE_UNKNOWN;

@@ -46,6 +46,7 @@ public:
     // The main window's flags, GUI thread only; reset clears them.
     bool infoReadOnce = false;     // the query job has read the module's data once
     bool autoScanStarted = false;  // the automatic client scan ran for this connection
+    bool runGivenUp = false;       // a run ended in the setting-fail warning
     bool powerNoticeShown = false;
     bool powerConfirmed = false;
 

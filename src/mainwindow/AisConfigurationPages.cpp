@@ -141,15 +141,20 @@ void AisConfiguration::enableConfigDisp()
     m_ui->wgHomeWiFi->setVisible(modulePresent && powerAccepted);
     m_ui->btnMMWiFi->setVisible(modulePresent && powerAccepted);
 
-    // Held back only while a module whose power notice was accepted awaits its first full query.
-    const bool enabled = ready && (wifi.infoReadOnce || !powerAccepted || !modulePresent);
+    // Held back only while a module whose power notice was accepted awaits its first full query,
+    // and that query may still come: once its run has given up, only the Wi-Fi page waits.
+    const bool wifiWaits = modulePresent && powerAccepted && !wifi.infoReadOnce;
+    const bool enabled = ready && (!wifiWaits || wifi.runGivenUp);
+    const bool wifiEnabled = ready && !wifiWaits;
     if (!enabled)
         updateCurPageDisp(PAGE_HOME);
     m_ui->wgMainMenu->setEnabled(enabled);
+    m_ui->btnMMWiFi->setEnabled(wifiEnabled);
     for (QWidget* more : {m_ui->lblHomeConfigurationMore, m_ui->lblHomeDiagnosticsMore, m_ui->lblHomeGPSStatusMore,
-                          m_ui->lblHomeOtherVesselsMore, m_ui->lblHomeWiFiSetMore})
+                          m_ui->lblHomeOtherVesselsMore})
         more->setVisible(enabled);
-    m_ui->lblHomeWiFiWaiting->setVisible(!enabled);
+    m_ui->lblHomeWiFiSetMore->setVisible(wifiEnabled);
+    m_ui->lblHomeWiFiWaiting->setVisible(!wifiEnabled);
 }
 
 void AisConfiguration::setOtherVesselsColumnWidth(QTableView* table)

@@ -47,7 +47,7 @@ void AisConfiguration::refreshDevicePages()
 {
     CDeviceComm& device = m_commSpaces->getDeviceComm();
     updateConfigInfoAndDisp();
-    if (device.getWiFiConfig().infoReadOnce)
+    if (device.getWiFiConfig().infoReadOnce || device.getWiFiConfig().runGivenUp)
         enableConfigDisp();
     updateHomePageDisp(true);
     updateGPSStatusDisp(false);
@@ -130,6 +130,9 @@ void AisConfiguration::updateGPSStatusDisp(bool)
 void AisConfiguration::updateCurPageDisp(int page)
 {
     if (!m_ui->wgMainMenu->isEnabled() || page < 0 || page >= PageCount)
+        return;
+    // The Wi-Fi page alone may wait for its module while the others are open.
+    if (page == PAGE_WIFI && !m_ui->btnMMWiFi->isEnabledTo(m_ui->wgMainMenu))
         return;
     switch (MAIN_PAGE(page)) {
     case PAGE_HOME:

@@ -170,6 +170,54 @@ private slots:
         QCOMPARE(m_ui->lblWiFiStatusVersionValue->text(), QString("HARBOUR-WLAN 7.2"));
         QVERIFY(m_ui->rdbWiFiClient->isChecked());
     }
+
+    // A module that never finishes a reply: after the second time-out the warning, and then
+    // the transponder's own pages open while the Wi-Fi page alone waits.
+    void unfinishedRepliesLeaveTheDevicePagesOpen()
+    {
+        QVERIFY(connectAndDetect({"--wifi-unfinished"}));
+        m_boxes->reset();
+        QVERIFY(!m_ui->wgMainMenu->isEnabled());
+        // Each run: into configuration mode, the query sent and never answered, then the run's
+        // limit passed. The link's wait for the replies is not waited for: the time-out drops it.
+        for (int run = 0; run < 2; ++run) {
+            for (int i = 0; i < RestTicks && !queryAwaited(); ++i) {
+                m_rig.tickAt(++m_now);
+                if (!queryAwaited())
+                    QVERIFY(m_settle->wait(TickWaitMs));
+            }
+            QVERIFY(queryAwaited());
+            QVERIFY(!m_ui->wgMainMenu->isEnabled());
+            m_now += CWiFiJobEngine::RunLimitSeconds;
+            m_rig.tickAt(m_now);
+        }
+        QCOMPARE(m_boxes->texts, QStringList{window().view()->msgText().settingFail});
+        QVERIFY(tick());
+        QVERIFY(atRest());
+
+        QVERIFY(m_ui->wgMainMenu->isEnabled());
+        QVERIFY(!m_ui->btnMMWiFi->isEnabled());
+        QVERIFY(m_ui->lblHomeWiFiSetMore->isHidden());
+        QVERIFY(!m_ui->lblHomeConfigurationMore->isHidden());
+        checkHomeWiFi(QString(), QString());
+        const QList<QPair<QAbstractButton*, QWidget*>> pages = {
+            {m_ui->btnMMConfiguration, m_ui->tabMainConfiguration}, {m_ui->btnMMGPSStatus, m_ui->tabMainGPSStatus},
+            {m_ui->btnMMDiagnostics, m_ui->tabMainDiagnostics},     {m_ui->btnMMOtherVessels, m_ui->tabMainOtherVessels},
+            {m_ui->btnMMSerialData, m_ui->tabMainSerialData}};
+        for (const auto& page : pages) {
+            QTest::mouseClick(page.first, Qt::LeftButton);
+            QCOMPARE(m_ui->tbwgMain->currentWidget(), page.second);
+        }
+        QCOMPARE(m_ui->edtCfgShipName->text(), QString("SIM CORMORANT"));
+        window().updateCurPageDisp(6);
+        QCOMPARE(m_ui->tbwgMain->currentWidget(), m_ui->tabMainSerialData);
+
+        // The pages stay open on the next ticks and take-overs.
+        for (int i = 0; i < 10; ++i)
+            QVERIFY(tick(5));
+        QVERIFY(m_ui->wgMainMenu->isEnabled());
+        QCOMPARE(m_boxes->texts.size(), 1);
+    }
 };
 
 QTEST_MAIN(TestMainWindowWiFiDevices)

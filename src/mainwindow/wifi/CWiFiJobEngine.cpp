@@ -163,6 +163,7 @@ void CWiFiJobEngine::handleTimeOut()
             s.timeoutCount = 0;
     });
     if (givenUp) {
+        m_wifi.runGivenUp = true;
         const SMsgTextResource& text = m_host.msgText();
         m_host.showMsgBox(MSG_BOX_WARNING, text.warning, text.settingFail);
     }
