@@ -241,8 +241,10 @@ void CAisConfigurationView::initWiFiDisp()
 
     setTextRule(m_ui->edtWifiCfgSSID, 32, "^[ -~]+$");
     setTextRule(m_ui->edtWiFiCfgPassword, WiFiForm::PasswordMaxLength, "^[ -~]+$");
-    m_ui->edtWifiCfgIPAddress->setInputMask(QStringLiteral("000.000.000.000;"));
-    m_ui->edtWifiCfgSubnetMask->setInputMask(QStringLiteral("000.000.000.000;"));
+    // Up to four groups of up to three digits, as typed: a mask would pad the groups with blanks.
+    // The form check reads the groups' values.
+    for (QLineEdit* address : {m_ui->edtWifiCfgIPAddress, m_ui->edtWifiCfgSubnetMask})
+        setTextRule(address, 0, "^[0-9]{0,3}(\\.[0-9]{0,3}){0,3}$");
     setTextRule(m_ui->edtWiFiCfgPort, 5, "^[0-9]+$");
 
     QTableView* table = m_ui->tbvwWiFiCfgClient;

@@ -41,11 +41,15 @@ void CAisConfigurationView::updateWiFiDisp()
     updateWiFiSettingDisp(wifi.wlanEnabled, wifi.opMode);
     updateWiFiAdvConfigDisp(!wifi.wlanEnabled);
 
-    QString address;
-    if (wifi.opMode == WIFI_OP_MODE_ACCESS_POINT)
-        address = recordText(ap.ip) + QStringLiteral(" : ") + QString::number(ap.port);
-    else
-        address = isClientAPConnected(wifi) ? QString::fromStdString(wifi.sysIp) : DeviceValueText::notAvailable();
+    // The address field holds the address alone; the port has a field of its own.
+    const bool accessPoint = wifi.opMode == WIFI_OP_MODE_ACCESS_POINT;
+    const bool linked = !accessPoint && isClientAPConnected(wifi);
+    const QString ip = accessPoint ? recordText(ap.ip) : linked ? QString::fromStdString(wifi.sysIp) : QString();
+    QString address = ip;
+    if (accessPoint)
+        address += QStringLiteral(" : ") + QString::number(ap.port);
+    else if (!linked)
+        address = DeviceValueText::notAvailable();
 
     const QString channel = ap.channel == 0 ? m_msgText.autoSelect : QString::number(ap.channel);
     for (int item = 0; item < ChannelItems && item < m_ui->cbbxWifiCfgChannel->count(); ++item) {
@@ -66,7 +70,7 @@ void CAisConfigurationView::updateWiFiDisp()
     m_ui->lblWiFiStatusIPAddrValue->setText(address);
     m_ui->lblWiFiStatusVersionValue->setText(recordText(wifi.version));
     m_ui->edtWifiCfgSSID->setText(ssid);
-    m_ui->edtWifiCfgIPAddress->setText(address);
+    m_ui->edtWifiCfgIPAddress->setText(ip);
     m_ui->edtWifiCfgSubnetMask->setText(recordText(ap.mask));
     m_ui->edtWiFiCfgPort->setText(QString::number(ap.port));
     m_ui->edtWiFiCfgPassword->setText(password);

@@ -193,9 +193,10 @@ private slots:
         QTest::addColumn<int>("opMode");
         QTest::addColumn<bool>("linked");
         QTest::addColumn<QString>("label");
-        QTest::newRow("access point") << 0 << false << "192.168.4.1 : 8080";
-        QTest::newRow("client, not linked") << 1 << false << "N/A";
-        QTest::newRow("client, linked") << 1 << true << "192.168.1.23";
+        QTest::addColumn<QString>("field");
+        QTest::newRow("access point") << 0 << false << "192.168.4.1 : 8080" << "192.168.4.1";
+        QTest::newRow("client, not linked") << 1 << false << "N/A" << "";
+        QTest::newRow("client, linked") << 1 << true << "192.168.1.23" << "192.168.1.23";
     }
 
     void addressText()
@@ -203,6 +204,7 @@ private slots:
         QFETCH(int, opMode);
         QFETCH(bool, linked);
         QFETCH(QString, label);
+        QFETCH(QString, field);
         m_wifi.wlanEnabled = true;
         m_wifi.opMode = opMode;
         put(m_wifi.apSettings.ip, "192.168.4.1");
@@ -211,11 +213,11 @@ private slots:
         m_wifi.apList = {group("Harbour Cafe", "NONE", linked ? 0 : -1), group("Quay", "WPA2-PSK", -1)};
         showWiFi();
         QCOMPARE(m_viewUi.lblWiFiStatusIPAddrValue->text(), label);
-        if (opMode == 0) {
-            // The masked field keeps the address alone.
-            QCOMPARE(m_viewUi.edtWifiCfgIPAddress->text(), QString("192.168.4.1"));
+        // The field holds the address alone, and reads as it: no group padded.
+        QCOMPARE(m_viewUi.edtWifiCfgIPAddress->text(), field);
+        QCOMPARE(m_viewUi.edtWifiCfgIPAddress->displayText(), field);
+        if (opMode == 0)
             QCOMPARE(m_viewUi.edtWiFiCfgPort->text(), QString("8080"));
-        }
         QCOMPARE(!m_viewUi.wgCfgWifiSetting->isHidden(), opMode == 0);
         QCOMPARE(!m_viewUi.wgWiFiCfgClientList->isHidden(), opMode != 0);
         QCOMPARE(m_viewUi.rdbWiFiAccessPoint->isChecked(), opMode == 0);
@@ -273,6 +275,54 @@ private slots:
         QCOMPARE(QByteArray(out.ssid, int(sizeof out.ssid)), ssid);
         QCOMPARE(QString::fromLatin1(out.ip), QString("192.168.4.1"));
         QCOMPARE(QString::fromLatin1(out.security), QString("NONE"));
+    }
+
+    // Typed keys: the field takes digits and dots only, up to three digits in each of four
+    // groups, and reads as typed; the form check decides, and the text sent is the field's.
+    void typedAddress_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("an address") << "192.168.4.1" << "192.168.4.1" << true;
+        QTest::newRow("the smallest") << "0.0.0.0" << "0.0.0.0" << true;
+        QTest::newRow("a group past 255") << "192.168.1.256" << "192.168.1.256" << false;
+        QTest::newRow("three groups") << "192.168.1" << "192.168.1" << false;
+        QTest::newRow("an empty group") << "192.168..1" << "192.168..1" << false;
+        QTest::newRow("a fourth digit") << "1921.168.4.1" << "192.168.4.1" << true;
+        QTest::newRow("letters and blanks") << " 10.a0.0. 1x" << "10.0.0.1" << true;
+        QTest::newRow("a fifth group") << "10.0.0.1.7" << "10.0.0.17" << true;
+        QTest::newRow("empty") << "" << "" << false;
+    }
+
+    void typedAddress()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(bool, accepted);
+        m_wifi.wlanEnabled = true;
+        m_wifi.opMode = 0;
+        showWiFi();
+        m_viewUi.edtWifiCfgSSID->setText("Quayside");
+        m_viewUi.chbxWiFiCfgPasswordNone->setChecked(true);
+        m_viewUi.cbbxWifiCfgChannel->setCurrentIndex(0);
+        m_viewUi.edtWiFiCfgPort->setText("8080");
+        for (QLineEdit* field : {m_viewUi.edtWifiCfgIPAddress, m_viewUi.edtWifiCfgSubnetMask}) {
+            m_viewUi.edtWifiCfgIPAddress->setText("192.168.4.1");
+            m_viewUi.edtWifiCfgSubnetMask->setText("255.255.255.0");
+            field->clear();
+            QTest::keyClicks(field, typed);
+            QCOMPARE(field->displayText(), kept);
+            const WiFiForm::WIFI_FORM_FAULT fault = field == m_viewUi.edtWifiCfgIPAddress
+                                                        ? WiFiForm::WIFI_FORM_IP_ADDRESS
+                                                        : WiFiForm::WIFI_FORM_SUBNET_MASK;
+            QCOMPARE(int(WiFiForm::checkInputRule(m_view->getWiFiFormInput())),
+                     int(accepted ? WiFiForm::WIFI_FORM_OK : fault));
+            SAPData out;
+            m_view->getWiFiAPData(&out);
+            const char* sent = field == m_viewUi.edtWifiCfgIPAddress ? out.ip : out.mask;
+            QCOMPARE(QString::fromLatin1(sent), kept);
+        }
     }
 
     // Off: the switch, the mode tiles and the form held back, the advanced section open.
