@@ -4,6 +4,7 @@
 #include "device/DeviceSentences.h"
 #include "device/WiFiTypes.h"
 #include "mainwindow/CLogLineCutter.h"
+#include "mainwindow/CMsgBoxShower.h"
 #include "mainwindow/CSecondsSource.h"
 #include "mainwindow/CWindowWiFiHost.h"
 #include "mainwindow/MsgBoxKind.h"
@@ -140,6 +141,8 @@ public:
     const QByteArray& serialLogBuffer() const { return m_serialLogBuffer; }
     // Save to File asks it for the file's name; the save dialog unless set.
     void setFileNameAsker(std::shared_ptr<CFileNameAsker> asker) { m_fileNameAsker = std::move(asker); }
+    // showMsgBox shows its boxes through it; modal boxes unless set.
+    void setMsgBoxShower(std::shared_ptr<CMsgBoxShower> shower) { m_msgBoxShower = std::move(shower); }
     // Wi-Fi jobs: one engine step per tick; the page's actions post the jobs.
     void wifiMainProc(WiFiScope::WIFI_MAIN_PROC_S state);
     // Names the form's first fault in a box.
@@ -238,6 +241,9 @@ private:
     QByteArray m_serialLogBuffer;
     CLogLineCutter m_logLineCutter;
     std::shared_ptr<CFileNameAsker> m_fileNameAsker = std::make_shared<CSaveDialogAsker>();
+    std::shared_ptr<CMsgBoxShower> m_msgBoxShower = std::make_shared<CModalMsgBoxShower>();
+    // Says, in a box and in the log, why the serial log did not reach the file.
+    void reportLogNotSaved(const QString& name, const QString& reason);
     bool m_dragEnabled = false;
     bool m_dragging = false;
     QPoint m_dragOffset;

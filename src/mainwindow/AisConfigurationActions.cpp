@@ -133,5 +133,5 @@ void AisConfiguration::showMsgBox(MSG_BOX_S kind, const QString& title, const QS
 {
     if (!m_view)
         return;
-    CAisConfigurationView::showMsgBox(this, kind, title, text, buttons, defaultButton);
+    m_msgBoxShower->showMsgBox(this, kind, title, text, buttons, defaultButton);
 }

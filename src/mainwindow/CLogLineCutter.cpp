@@ -1,5 +1,13 @@
 #include "mainwindow/CLogLineCutter.h"
 
+namespace {
+
+constexpr ushort ControlPictures = 0x2400;
+constexpr ushort Delete = 0x7f;
+constexpr ushort DeletePicture = 0x2421;
+
+} // namespace
+
 void CLogLineCutter::recompose(QString* text)
 {
     if (!text)
@@ -14,4 +22,16 @@ void CLogLineCutter::recompose(QString* text)
         m_carryOver.clear();
     }
     *text = whole;
+}
+
+QString CLogLineCutter::shown(QString text)
+{
+    for (QChar& each : text) {
+        const ushort code = each.unicode();
+        if (code < 0x20 && code != '\t' && code != '\r' && code != '\n')
+            each = QChar(ushort(ControlPictures + code));
+        else if (code == Delete)
+            each = QChar(DeletePicture);
+    }
+    return text;
 }

@@ -14,6 +14,10 @@ public:
     void recompose(QString* text);
     const QString& carryOver() const { return m_carryOver; }
 
+    // The text as the view shows it: control characters other than tab, CR and LF become their
+    // visible symbols (a zero byte reads as U+2400), one character each.
+    static QString shown(QString text);
+
 private:
     QString m_carryOver;
 };

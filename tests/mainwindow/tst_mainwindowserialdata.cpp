@@ -8,18 +8,60 @@
 #include "FakeLink.h"
 #include "LogCapture.h"
 #include "StandInFileNameAsker.h"
+#include "StandInMsgBoxShower.h"
 #include "StandInPortLister.h"
 #include "TestEnv.h"
 #include "WindowSimRig.h"
 
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 namespace {
 
 // A piece from a transport that is not the adopted serial link.
 const QString OtherTransport = QStringLiteral("#other:");
+
+// What the simulator's long run sends: every byte value but CR and LF, in order, over and over.
+QByteArray longRun(int size)
+{
+    QByteArray values;
+    for (int value = 0; value < 256; ++value) {
+        if (value != '\r' && value != '\n')
+            values += char(value);
+    }
+    QByteArray run;
+    while (run.size() < size)
+        run += values;
+    run.truncate(size);
+    return run;
+}
+
+// Received bytes as the view shows them: Latin-1, control characters as their symbols.
+QString asViewed(const QByteArray& bytes)
+{
+    QString text;
+    for (const char byte : bytes) {
+        const auto code = ushort(uchar(byte));
+        if (code < 0x20 && code != '\t' && code != '\r' && code != '\n')
+            text += QChar(ushort(0x2400 + code));
+        else if (code == 0x7f)
+            text += QChar(ushort(0x2421));
+        else
+            text += QChar(code);
+    }
+    return text;
+}
+
+// The view's characters as they are (the plain text would turn a no-break space into a blank),
+// each block end a line feed.
+QString viewText(const QTextBrowser* view)
+{
+    return view->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+}
 
 } // namespace
 
@@ -35,6 +77,7 @@ private:
     std::unique_ptr<AisConfiguration> m_window;
     Ui::AisConfiguration* m_ui = nullptr;
     std::shared_ptr<CStandInFileNameAsker> m_fileNames;
+    std::shared_ptr<CStandInMsgBoxShower> m_boxes;
 
     CDeviceComm& device() { return m_window->commSpaces()->getDeviceComm(); }
 
@@ -54,7 +97,7 @@ private:
     }
 
     // The view's text with the line ends it was given: a CR LF becomes one block end.
-    QString shown() const { return m_ui->txbwSerialRx->toPlainText(); }
+    QString shown() const { return viewText(m_ui->txbwSerialRx); }
     static QString asShown(QString text) { return text.replace("\r\n", "\n"); }
 
     // A window without a device, its link a fake serial transport, its ticks stopped.
@@ -66,7 +109,23 @@ private:
         m_ui = m_window->form();
         m_fileNames = std::make_shared<CStandInFileNameAsker>();
         m_window->setFileNameAsker(m_fileNames);
+        m_boxes = std::make_shared<CStandInMsgBoxShower>();
+        m_window->setMsgBoxShower(m_boxes);
         device().adoptLink(m_link.get());
+    }
+
+    // Save to File into the stand-in's name; true when the file holds the record.
+    bool saveMatchesRecord(AisConfiguration& window, QByteArray* saved)
+    {
+        m_fileNames = std::make_shared<CStandInFileNameAsker>();
+        m_fileNames->fileName = QDir::current().absoluteFilePath("serial.txt");
+        window.setFileNameAsker(m_fileNames);
+        QTest::mouseClick(window.form()->btnSaveToFile, Qt::LeftButton);
+        QFile file(m_fileNames->fileName);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        *saved = file.readAll();
+        return *saved == window.serialLogBuffer();
     }
 
 private slots:
@@ -108,9 +167,11 @@ private slots:
         QTest::newRow("tail at its limit is held") << QStringList{atLimit} << "" << atLimit.toLatin1();
         QTest::newRow("tail past its limit is shown as it stands")
             << QStringList{atLimit, "y", "$A\r\n"} << atLimit + "y$A\r\n" << (atLimit + "y$A\r\n").toLatin1();
-        QTest::newRow("non-ASCII kept as UTF-8") << QStringList{QString::fromUtf8("\xc3\xa9\r\n")}
-                                                  << QString::fromUtf8("\xc3\xa9\r\n")
-                                                  << QByteArray("\xc3\xa9\r\n");
+        // One character per byte: the record holds the bytes, the view their symbols.
+        const char bytes[] = "\xe9\0\xff\x1b[2J\x7f\r\n";
+        const QString received = QString::fromLatin1(bytes, int(sizeof bytes) - 1);
+        QTest::newRow("zero, control and high bytes kept as they came")
+            << QStringList{received} << asViewed(received.toLatin1()) << received.toLatin1();
     }
 
     void receivedText()
@@ -197,6 +258,34 @@ private slots:
         QCOMPARE(m_window->serialLogBuffer(), QByteArray("$A\r\n"));
     }
 
+    // Every failed open, write or close is said with the system's reason; the record stays.
+    void saveFailureSaid_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("error");
+        QTest::newRow("folder nobody may write") << "/sys/serial.txt" << EACCES;
+        QTest::newRow("folder not there") << "missing/serial.txt" << ENOENT;
+        QTest::newRow("full disk") << "/dev/full" << ENOSPC;
+    }
+
+    void saveFailureSaid()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, error);
+        openWindow();
+        TestEnv::ScopedWorkDir dir;
+        play({"$A,1\r\n"});
+        m_fileNames->fileName = QDir::current().absoluteFilePath(path);
+        LogCapture::take();
+        QTest::mouseClick(m_ui->btnSaveToFile, Qt::LeftButton);
+        const QString reason = QString::fromLocal8Bit(std::strerror(error));
+        QCOMPARE(m_boxes->kinds, QList<MSG_BOX_S>{MSG_BOX_WARNING});
+        QCOMPARE(m_boxes->titles, QStringList{"Warning"});
+        QCOMPARE(m_boxes->texts, QStringList{"The serial data was not saved to " + m_fileNames->fileName + ":\n" + reason});
+        QCOMPARE(LogCapture::take().filter("not saved: " + reason).size(), 1);
+        QCOMPARE(m_window->serialLogBuffer(), QByteArray("$A,1\r\n"));
+    }
+
     // On the simulated transponder: its traffic and a typed command.
     void trafficShowsLineByLine()
     {
@@ -211,6 +300,26 @@ private slots:
         const QByteArray buffer = m_rig.window().serialLogBuffer();
         for (const QString& line : text.split('\n', Qt::SkipEmptyParts))
             QVERIFY2(buffer.contains(line.toLatin1() + "\r\n"), qPrintable(line));
+    }
+
+    // Every byte value the device sends, through the pseudo-terminal into the saved file.
+    void bytesReachFileAsSent()
+    {
+        QVERIFY(m_rig.connectSim(1));
+        const QByteArray run = longRun(600);
+        m_rig.sim().command("long-run 600");
+        AisConfiguration& window = m_rig.window();
+        // The run, then the line end of the traffic after it.
+        QTRY_VERIFY_WITH_TIMEOUT(window.serialLogBuffer().indexOf(run + "$") >= 0
+                                     || window.serialLogBuffer().indexOf(run + "!") >= 0,
+                                 WindowSimRig::WaitMs);
+        const int at = window.serialLogBuffer().indexOf(run);
+        QTRY_VERIFY_WITH_TIMEOUT(window.serialLogBuffer().indexOf("\r\n", at) > at, WindowSimRig::WaitMs);
+        QByteArray saved;
+        QVERIFY(saveMatchesRecord(window, &saved));
+        QCOMPARE(saved.mid(at, run.size()), run);
+        QVERIFY(at == 0 || saved.mid(at - 2, 2) == "\r\n");
+        QVERIFY(viewText(m_rig.ui()->txbwSerialRx).contains(asViewed(run)));
     }
 
     void typedCommandReachesDevice()
