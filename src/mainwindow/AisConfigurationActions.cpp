@@ -57,6 +57,7 @@ void AisConfiguration::onConntDeleted()
     onCommConntStatusChange();
     m_ui->btnCommConnt->setEnabled(true);
     // The log buffer stays for saving.
+    m_logViewFeeder.clear();
     m_ui->txbwSerialRx->clear();
 
     CDeviceComm& device = m_commSpaces->getDeviceComm();

@@ -39,6 +39,7 @@ void AisConfiguration::onEnableLogSwitch()
 
 void AisConfiguration::onClearLog()
 {
+    m_logViewFeeder.clear();
     m_ui->txbwSerialRx->clear();
     m_serialLogBuffer.clear();
 }
@@ -51,6 +52,7 @@ void AisConfiguration::onCommRxLogMsg(void* transport, QString text)
     // Emptied whole at the cap, never trimmed.
     if (m_serialLogBuffer.size() > SerialLogCap) {
         m_serialLogBuffer.clear();
+        m_logViewFeeder.clear();
         m_ui->txbwSerialRx->clear();
     }
     // The text holds one character per received byte: back to the bytes as they came.
@@ -59,7 +61,12 @@ void AisConfiguration::onCommRxLogMsg(void* transport, QString text)
     // Only the link's kind kept at its adoption is asked: the transport may be gone by now.
     if (text.isEmpty() || m_commSpaces->getDeviceComm().getLinkType(transport) != COMM::COMM_TYPE_SERIAL)
         return;
-    m_ui->txbwSerialRx->insertPlainText(CLogLineCutter::shown(text));
+    m_logViewFeeder.append(CLogLineCutter::shown(text));
+}
+
+void AisConfiguration::showSerialText(const QString& text)
+{
+    m_ui->txbwSerialRx->insertPlainText(text);
     msgAutoScroll(m_ui->txbwSerialRx);
 }
 
