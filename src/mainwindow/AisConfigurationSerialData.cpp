@@ -55,6 +55,9 @@ void AisConfiguration::onCommRxLogMsg(void* transport, QString text)
         m_logViewFeeder.clear();
         m_ui->txbwSerialRx->clear();
     }
+    // Room for the whole cap at once: a flood never waits for the record to be copied as it grows.
+    if (m_serialLogBuffer.isEmpty())
+        m_serialLogBuffer.reserve(SerialLogCap + 1);
     // The text holds one character per received byte: back to the bytes as they came.
     m_serialLogBuffer += text.toLatin1();
     recomposeLogMsgForNewLine(&text);
