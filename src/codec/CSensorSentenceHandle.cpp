@@ -110,11 +110,7 @@ void CSensorSentenceHandle::emitLogText(COMM::CServiceComm* service, COMM::CRawD
         }
         return;
     }
-    QString text;
-    QByteArray chunk;
-    while (handle->queueNextLogMsg(&chunk))
-        text += QString::fromLatin1(chunk.constData(),
-                                    static_cast<int>(strnlen(chunk.constData(), static_cast<size_t>(chunk.size()))));
+    const QString text = handle->takeLogText();
     if (!text.isEmpty())
         emit signalRxLogMsg(service, text);
 }

@@ -359,6 +359,15 @@ bool CRawDataHandle::queueNextSentence(std::string* out) { return PopFront(m_mut
 bool CRawDataHandle::queueNextBinData(QByteArray* out) { return PopFront(m_mutex, m_binDataQ, out); }
 bool CRawDataHandle::queueNextCmdData(QByteArray* out) { return PopFront(m_mutex, m_cmdDataQ, out); }
 
+QString CRawDataHandle::takeLogText()
+{
+    QString text;
+    QByteArray chunk;
+    while (queueNextLogMsg(&chunk))
+        text += QString::fromLatin1(chunk.constData(), chunk.size()); // the QByteArray overload stops at a zero
+    return text;
+}
+
 void CRawDataHandle::setResponsePass(const SResponseInform& reply, int64_t sentTime)
 {
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -4,6 +4,7 @@
 #include "comm/TxPackage.h"
 
 #include <QByteArray>
+#include <QString>
 #include <mutex>
 #include <cstdint>
 #include <deque>
@@ -63,6 +64,9 @@ public:
     bool queueNextSentence(std::string* out);
     bool queueNextBinData(QByteArray* out);
     bool queueNextCmdData(QByteArray* out);
+    // Empties the data-log queue into one text of one character per byte (Latin-1): zero bytes
+    // and those above 0x7F reach the serial page as they came, and toLatin1 gives them back.
+    QString takeLogText();
 
     // The awaited reply. A received line that contains the expected text clears it.
     void setResponsePass(const SResponseInform& reply, int64_t sentTime);

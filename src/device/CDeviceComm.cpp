@@ -8,7 +8,6 @@
 #include "support/Singleton.h"
 #include "support/SysDebug.h"
 
-#include <cstring>
 #include <exception>
 
 using COMM::CServiceComm;
@@ -132,11 +131,7 @@ void CDeviceComm::onRxMsg(void* transport, char)
         return;
     COMM::CRawDataHandle* handle = link->getRawDataHandle();
 
-    QString text;
-    QByteArray chunk;
-    while (handle->queueNextLogMsg(&chunk))
-        text += QString::fromLatin1(chunk.constData(),
-                                    int(strnlen(chunk.constData(), static_cast<size_t>(chunk.size()))));
+    const QString text = handle->takeLogText();
     if (!text.isEmpty())
         emit signalRxLogMsg(transport, text);
 

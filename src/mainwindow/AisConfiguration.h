@@ -4,6 +4,8 @@
 #include "device/DeviceSentences.h"
 #include "device/WiFiTypes.h"
 #include "mainwindow/CLogLineCutter.h"
+#include "mainwindow/CLogViewFeeder.h"
+#include "mainwindow/CMsgBoxShower.h"
 #include "mainwindow/CSecondsSource.h"
 #include "mainwindow/CWindowWiFiHost.h"
 #include "mainwindow/MsgBoxKind.h"
@@ -138,8 +140,12 @@ public:
     [[nodiscard]] static bool isPanelUnder(const QWidget* panel, const QPoint& globalPos);
     // Everything received while logging was on, as it came, since the last clear.
     const QByteArray& serialLogBuffer() const { return m_serialLogBuffer; }
+    // Received text that waits for its turn in the serial view.
+    int serialViewPending() const { return m_logViewFeeder.pending(); }
     // Save to File asks it for the file's name; the save dialog unless set.
     void setFileNameAsker(std::shared_ptr<CFileNameAsker> asker) { m_fileNameAsker = std::move(asker); }
+    // showMsgBox shows its boxes through it; modal boxes unless set.
+    void setMsgBoxShower(std::shared_ptr<CMsgBoxShower> shower) { m_msgBoxShower = std::move(shower); }
     // Wi-Fi jobs: one engine step per tick; the page's actions post the jobs.
     void wifiMainProc(WiFiScope::WIFI_MAIN_PROC_S state);
     // Names the form's first fault in a box.
@@ -235,7 +241,13 @@ private:
     void configureActionConnections();
     QByteArray m_serialLogBuffer;
     CLogLineCutter m_logLineCutter;
+    // Shows the cut text in the serial view a step at a time.
+    CLogViewFeeder m_logViewFeeder{[this](const QString& text) { showSerialText(text); }};
+    void showSerialText(const QString& text);
     std::shared_ptr<CFileNameAsker> m_fileNameAsker = std::make_shared<CSaveDialogAsker>();
+    std::shared_ptr<CMsgBoxShower> m_msgBoxShower = std::make_shared<CModalMsgBoxShower>();
+    // Says, in a box and in the log, why the serial log did not reach the file.
+    void reportLogNotSaved(const QString& name, const QString& reason);
     bool m_dragEnabled = false;
     bool m_dragging = false;
     QPoint m_dragOffset;

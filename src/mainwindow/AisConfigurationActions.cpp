@@ -57,6 +57,7 @@ void AisConfiguration::onConntDeleted()
     onCommConntStatusChange();
     m_ui->btnCommConnt->setEnabled(true);
     // The log buffer stays for saving.
+    m_logViewFeeder.clear();
     m_ui->txbwSerialRx->clear();
 
     CDeviceComm& device = m_commSpaces->getDeviceComm();
@@ -133,5 +134,5 @@ void AisConfiguration::showMsgBox(MSG_BOX_S kind, const QString& title, const QS
 {
     if (!m_view)
         return;
-    CAisConfigurationView::showMsgBox(this, kind, title, text, buttons, defaultButton);
+    m_msgBoxShower->showMsgBox(this, kind, title, text, buttons, defaultButton);
 }

@@ -7,6 +7,7 @@
 #include "ui_AisConfiguration.h"
 
 #include <QFile>
+#include <QMessageBox>
 #include <QTextBrowser>
 #include <QTextCursor>
 
@@ -38,6 +39,7 @@ void AisConfiguration::onEnableLogSwitch()
 
 void AisConfiguration::onClearLog()
 {
+    m_logViewFeeder.clear();
     m_ui->txbwSerialRx->clear();
     m_serialLogBuffer.clear();
 }
@@ -50,13 +52,23 @@ void AisConfiguration::onCommRxLogMsg(void* transport, QString text)
     // Emptied whole at the cap, never trimmed.
     if (m_serialLogBuffer.size() > SerialLogCap) {
         m_serialLogBuffer.clear();
+        m_logViewFeeder.clear();
         m_ui->txbwSerialRx->clear();
     }
-    m_serialLogBuffer += text.toUtf8();
+    // Room for the whole cap at once: a flood never waits for the record to be copied as it grows.
+    if (m_serialLogBuffer.isEmpty())
+        m_serialLogBuffer.reserve(SerialLogCap + 1);
+    // The text holds one character per received byte: back to the bytes as they came.
+    m_serialLogBuffer += text.toLatin1();
     recomposeLogMsgForNewLine(&text);
     // Only the link's kind kept at its adoption is asked: the transport may be gone by now.
     if (text.isEmpty() || m_commSpaces->getDeviceComm().getLinkType(transport) != COMM::COMM_TYPE_SERIAL)
         return;
+    m_logViewFeeder.append(CLogLineCutter::shown(text));
+}
+
+void AisConfiguration::showSerialText(const QString& text)
+{
     m_ui->txbwSerialRx->insertPlainText(text);
     msgAutoScroll(m_ui->txbwSerialRx);
 }
@@ -86,12 +98,27 @@ void AisConfiguration::onSaveLog()
         return;
     QFile file(name);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        Log()->dbgPrintf(DBG_WARNING, "onSaveLog", 0, "%s not opened", name.toUtf8().constData());
+        reportLogNotSaved(name, file.errorString());
         return;
     }
-    // Every byte as it came, zero bytes included.
-    if (file.write(m_serialLogBuffer) != m_serialLogBuffer.size())
-        Log()->dbgPrintf(DBG_ERROR, "onSaveLog", 0, "%s not written whole", name.toUtf8().constData());
+    // Every byte as it came, zero bytes included; a full disk shows at the write, the flush or
+    // the close.
+    if (file.write(m_serialLogBuffer) != m_serialLogBuffer.size() || !file.flush()) {
+        reportLogNotSaved(name, file.errorString());
+        return;
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        reportLogNotSaved(name, file.errorString());
+}
+
+void AisConfiguration::reportLogNotSaved(const QString& name, const QString& reason)
+{
+    Log()->dbgPrintf(DBG_ERROR, "onSaveLog", 0, "%s not saved: %s", name.toUtf8().constData(),
+                     reason.toUtf8().constData());
+    const SMsgTextResource& text = m_view->msgText();
+    showMsgBox(MSG_BOX_WARNING, text.warning, text.logNotSaved.arg(name, reason), QMessageBox::Ok,
+               QMessageBox::NoButton);
 }
 
 void AisConfiguration::onSendCommand()

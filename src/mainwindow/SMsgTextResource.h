@@ -60,4 +60,5 @@ struct SMsgTextResource
     QString settingFail;
     QString wifiServiceTitle;
     QString programModuleText;
+    QString logNotSaved; // "%1" stands for the file, "%2" for the system's reason
 };

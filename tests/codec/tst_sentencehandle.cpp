@@ -361,7 +361,8 @@ private slots:
                  QStringList{QString("I62_EncapSenten_Update ") + note + " (5 more such notes held back)"});
     }
 
-    // The log queue's chunks, joined as Latin-1 up to a NUL, in one signal that can be queued.
+    // The log queue's chunks, joined as Latin-1 with every byte, zero bytes too, in one signal
+    // that can be queued.
     void rawTextSignal()
     {
         Road road;
@@ -376,7 +377,7 @@ private slots:
         QTRY_COMPARE(texts.size(), 2);
         QCOMPARE(texts[0].first, static_cast<void*>(&road.link));
         QCOMPARE(texts[0].second, QString::fromLatin1("junk before \xE9t\xE9\r\n") + QString::fromLatin1(RMC));
-        QCOMPARE(texts[1].second, QString("AB"));
+        QCOMPARE(texts[1].second, QString::fromLatin1("AB\0CD\r\n", 7));
         QCOMPARE(road.events, (QStringList{"own 4", "gps 12 6 1 0"}));
     }
 

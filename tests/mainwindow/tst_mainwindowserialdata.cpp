@@ -2,24 +2,77 @@
 #include "mainwindow/AisConfiguration.h"
 #include "mainwindow/CAisConfigurationView.h"
 #include "mainwindow/CLogLineCutter.h"
+#include "mainwindow/CLogViewFeeder.h"
 #include "resources/ResourceCollections.h"
 #include "ui_AisConfiguration.h"
 
 #include "FakeLink.h"
 #include "LogCapture.h"
 #include "StandInFileNameAsker.h"
+#include "StandInMsgBoxShower.h"
 #include "StandInPortLister.h"
 #include "TestEnv.h"
 #include "WindowSimRig.h"
 
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 namespace {
 
 // A piece from a transport that is not the adopted serial link.
 const QString OtherTransport = QStringLiteral("#other:");
+
+// What the simulator's long run sends: every byte value but CR and LF, in order, over and over.
+QByteArray longRun(int size)
+{
+    QByteArray values;
+    for (int value = 0; value < 256; ++value) {
+        if (value != '\r' && value != '\n')
+            values += char(value);
+    }
+    QByteArray run;
+    while (run.size() < size)
+        run += values;
+    run.truncate(size);
+    return run;
+}
+
+// Received bytes as the view shows them: Latin-1, control characters as their symbols.
+QString asViewed(const QByteArray& bytes)
+{
+    QString text;
+    for (const char byte : bytes) {
+        const auto code = ushort(uchar(byte));
+        if (code < 0x20 && code != '\t' && code != '\r' && code != '\n')
+            text += QChar(ushort(0x2400 + code));
+        else if (code == 0x7f)
+            text += QChar(ushort(0x2421));
+        else
+            text += QChar(code);
+    }
+    return text;
+}
+
+// The view's characters as they are (the plain text would turn a no-break space into a blank),
+// each block end a line feed.
+QString viewText(const QTextBrowser* view)
+{
+    return view->document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+}
+
+// The longest block of the view, in characters.
+int longestShownLine(const QTextBrowser* view)
+{
+    int longest = 0;
+    for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next())
+        longest = std::max(longest, block.length() - 1);
+    return longest;
+}
 
 } // namespace
 
@@ -35,6 +88,7 @@ private:
     std::unique_ptr<AisConfiguration> m_window;
     Ui::AisConfiguration* m_ui = nullptr;
     std::shared_ptr<CStandInFileNameAsker> m_fileNames;
+    std::shared_ptr<CStandInMsgBoxShower> m_boxes;
 
     CDeviceComm& device() { return m_window->commSpaces()->getDeviceComm(); }
 
@@ -51,10 +105,11 @@ private:
             else
                 m_window->onCommRxLogMsg(m_link.get(), step);
         }
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->serialViewPending(), 0, WindowSimRig::WaitMs);
     }
 
     // The view's text with the line ends it was given: a CR LF becomes one block end.
-    QString shown() const { return m_ui->txbwSerialRx->toPlainText(); }
+    QString shown() const { return viewText(m_ui->txbwSerialRx); }
     static QString asShown(QString text) { return text.replace("\r\n", "\n"); }
 
     // A window without a device, its link a fake serial transport, its ticks stopped.
@@ -66,7 +121,23 @@ private:
         m_ui = m_window->form();
         m_fileNames = std::make_shared<CStandInFileNameAsker>();
         m_window->setFileNameAsker(m_fileNames);
+        m_boxes = std::make_shared<CStandInMsgBoxShower>();
+        m_window->setMsgBoxShower(m_boxes);
         device().adoptLink(m_link.get());
+    }
+
+    // Save to File into the stand-in's name; true when the file holds the record.
+    bool saveMatchesRecord(AisConfiguration& window, QByteArray* saved)
+    {
+        m_fileNames = std::make_shared<CStandInFileNameAsker>();
+        m_fileNames->fileName = QDir::current().absoluteFilePath("serial.txt");
+        window.setFileNameAsker(m_fileNames);
+        QTest::mouseClick(window.form()->btnSaveToFile, Qt::LeftButton);
+        QFile file(m_fileNames->fileName);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        *saved = file.readAll();
+        return *saved == window.serialLogBuffer();
     }
 
 private slots:
@@ -104,13 +175,24 @@ private slots:
             << QByteArray("$A\r\n$C\r\n");
         QTest::newRow("other transport buffered, not shown")
             << QStringList{OtherTransport + "$A\r\n", "$B\r\n"} << "$B\r\n" << QByteArray("$A\r\n$B\r\n");
-        const QString atLimit(CLogLineCutter::CarryOverLimit, QChar('x'));
+        // Shown lines are cut at the limit, each piece on a line of its own; the record is whole.
+        const QString atLimit(CLogLineCutter::ShownLineLimit, QChar('x'));
         QTest::newRow("tail at its limit is held") << QStringList{atLimit} << "" << atLimit.toLatin1();
-        QTest::newRow("tail past its limit is shown as it stands")
-            << QStringList{atLimit, "y", "$A\r\n"} << atLimit + "y$A\r\n" << (atLimit + "y$A\r\n").toLatin1();
-        QTest::newRow("non-ASCII kept as UTF-8") << QStringList{QString::fromUtf8("\xc3\xa9\r\n")}
-                                                  << QString::fromUtf8("\xc3\xa9\r\n")
-                                                  << QByteArray("\xc3\xa9\r\n");
+        QTest::newRow("tail past its limit is shown in pieces")
+            << QStringList{atLimit, "y", "$A\r\n"} << atLimit + "\ny$A\r\n" << (atLimit + "y$A\r\n").toLatin1();
+        QTest::newRow("run of many limits in one piece")
+            << QStringList{atLimit + atLimit + atLimit + "z"} << atLimit + "\n" + atLimit + "\n" + atLimit + "\n"
+            << (atLimit + atLimit + atLimit + "z").toLatin1();
+        QTest::newRow("long line with its end in one piece")
+            << QStringList{atLimit + atLimit + "y\r\n$B\r\n"} << atLimit + "\n" + atLimit + "\ny\r\n$B\r\n"
+            << (atLimit + atLimit + "y\r\n$B\r\n").toLatin1();
+        QTest::newRow("line of exactly the limit is one line")
+            << QStringList{atLimit + "\r\n"} << atLimit + "\r\n" << (atLimit + "\r\n").toLatin1();
+        // One character per byte: the record holds the bytes, the view their symbols.
+        const char bytes[] = "\xe9\0\xff\x1b[2J\x7f\r\n";
+        const QString received = QString::fromLatin1(bytes, int(sizeof bytes) - 1);
+        QTest::newRow("zero, control and high bytes kept as they came")
+            << QStringList{received} << asViewed(received.toLatin1()) << received.toLatin1();
     }
 
     void receivedText()
@@ -155,7 +237,7 @@ private slots:
         QFETCH(int, held);
         QFETCH(bool, emptied);
         const QString first = QStringLiteral("$OLD\r\n");
-        play({first, OtherTransport + QString(held - first.size(), QChar('x'))});
+        play({first, OtherTransport + QString(held - first.size() - 2, QChar('x')) + "\r\n"});
         QCOMPARE(m_window->serialLogBuffer().size(), held);
         play({"$NEW\r\n"});
         if (emptied) {
@@ -163,7 +245,7 @@ private slots:
             QCOMPARE(shown(), asShown("$NEW\r\n"));
         } else {
             QCOMPARE(m_window->serialLogBuffer().size(), held + 6);
-            QVERIFY(m_window->serialLogBuffer().endsWith("x$NEW\r\n"));
+            QVERIFY(m_window->serialLogBuffer().endsWith("x\r\n$NEW\r\n"));
             QCOMPARE(shown(), asShown("$OLD\r\n$NEW\r\n"));
         }
     }
@@ -197,6 +279,95 @@ private slots:
         QCOMPARE(m_window->serialLogBuffer(), QByteArray("$A\r\n"));
     }
 
+    // A flood in one piece reaches the view a bounded step per turn of the event loop, the
+    // record at once.
+    void viewFedInSteps()
+    {
+        openWindow();
+        const QByteArray run = longRun(20 * CLogViewFeeder::StepChars + 5);
+        QTextDocument* document = m_ui->txbwSerialRx->document();
+        m_window->onCommRxLogMsg(m_link.get(), QString::fromLatin1(run.constData(), run.size()) + "\r\n");
+        QCOMPARE(m_window->serialLogBuffer(), run + "\r\n");
+        QCOMPARE(document->characterCount(), 1);
+        int turns = 0;
+        int viewed = document->characterCount();
+        while (m_window->serialViewPending() > 0 && turns < 1000) {
+            QCoreApplication::processEvents();
+            const int grown = document->characterCount() - viewed;
+            QVERIFY2(grown <= CLogViewFeeder::StepChars, qPrintable(QString::number(grown)));
+            viewed += grown;
+            ++turns;
+        }
+        QVERIFY2(turns > 20, qPrintable(QString::number(turns)));
+        QCOMPARE(m_window->serialViewPending(), 0);
+        QCOMPARE(longestShownLine(m_ui->txbwSerialRx), CLogLineCutter::ShownLineLimit);
+        QCOMPARE(shown().remove('\n'), asViewed(run));
+    }
+
+    // A step never ends between CR and LF: the view would take them for two line ends.
+    void stepKeepsLineEndWhole()
+    {
+        QStringList steps;
+        CLogViewFeeder feeder([&steps](const QString& text) { steps << text; });
+        const QString text = QString(CLogViewFeeder::StepChars - 1, QChar('x')) + "\r\ny";
+        feeder.append(text);
+        QTRY_COMPARE(feeder.pending(), 0);
+        QCOMPARE(steps.size(), 2);
+        QVERIFY(steps.first().endsWith("\r\n"));
+        QCOMPARE(steps.join(QString()), text);
+    }
+
+    // Clear and a lost link drop what waits for the view with what it shows.
+    void waitingTextDropped_data()
+    {
+        QTest::addColumn<bool>("linkLost");
+        QTest::newRow("clear") << false;
+        QTest::newRow("link lost") << true;
+    }
+
+    void waitingTextDropped()
+    {
+        QFETCH(bool, linkLost);
+        openWindow();
+        m_window->onCommRxLogMsg(m_link.get(), QString(4 * CLogViewFeeder::StepChars, QChar('x')) + "\r\n");
+        QVERIFY(m_window->serialViewPending() > 0);
+        if (linkLost)
+            m_window->onConntDeleted();
+        else
+            QTest::mouseClick(m_ui->btnClearLog, Qt::LeftButton);
+        QCOMPARE(m_window->serialViewPending(), 0);
+        play({"$A\r\n"});
+        QCOMPARE(shown(), asShown("$A\r\n"));
+    }
+
+    // Every failed open, write or close is said with the system's reason; the record stays.
+    void saveFailureSaid_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("error");
+        QTest::newRow("folder nobody may write") << "/sys/serial.txt" << EACCES;
+        QTest::newRow("folder not there") << "missing/serial.txt" << ENOENT;
+        QTest::newRow("full disk") << "/dev/full" << ENOSPC;
+    }
+
+    void saveFailureSaid()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, error);
+        openWindow();
+        TestEnv::ScopedWorkDir dir;
+        play({"$A,1\r\n"});
+        m_fileNames->fileName = QDir::current().absoluteFilePath(path);
+        LogCapture::take();
+        QTest::mouseClick(m_ui->btnSaveToFile, Qt::LeftButton);
+        const QString reason = QString::fromLocal8Bit(std::strerror(error));
+        QCOMPARE(m_boxes->kinds, QList<MSG_BOX_S>{MSG_BOX_WARNING});
+        QCOMPARE(m_boxes->titles, QStringList{"Warning"});
+        QCOMPARE(m_boxes->texts, QStringList{"The serial data was not saved to " + m_fileNames->fileName + ":\n" + reason});
+        QCOMPARE(LogCapture::take().filter("not saved: " + reason).size(), 1);
+        QCOMPARE(m_window->serialLogBuffer(), QByteArray("$A,1\r\n"));
+    }
+
     // On the simulated transponder: its traffic and a typed command.
     void trafficShowsLineByLine()
     {
@@ -211,6 +382,63 @@ private slots:
         const QByteArray buffer = m_rig.window().serialLogBuffer();
         for (const QString& line : text.split('\n', Qt::SkipEmptyParts))
             QVERIFY2(buffer.contains(line.toLatin1() + "\r\n"), qPrintable(line));
+    }
+
+    // Every byte value the device sends, through the pseudo-terminal into the saved file.
+    void bytesReachFileAsSent()
+    {
+        QVERIFY(m_rig.connectSim(1));
+        const QByteArray run = longRun(600);
+        m_rig.sim().command("long-run 600");
+        AisConfiguration& window = m_rig.window();
+        // The run, then the line end of the traffic after it.
+        QTRY_VERIFY_WITH_TIMEOUT(window.serialLogBuffer().indexOf(run + "$") >= 0
+                                     || window.serialLogBuffer().indexOf(run + "!") >= 0,
+                                 WindowSimRig::WaitMs);
+        const int at = window.serialLogBuffer().indexOf(run);
+        QTRY_VERIFY_WITH_TIMEOUT(window.serialLogBuffer().indexOf("\r\n", at) > at, WindowSimRig::WaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(window.serialViewPending(), 0, WindowSimRig::WaitMs);
+        QByteArray saved;
+        QVERIFY(saveMatchesRecord(window, &saved));
+        QCOMPARE(saved.mid(at, run.size()), run);
+        QVERIFY(at == 0 || saved.mid(at - 2, 2) == "\r\n");
+        QVERIFY(viewText(m_rig.ui()->txbwSerialRx).contains(asViewed(run)));
+    }
+
+    // A run far past a shown line, with the page shown: the view takes it in bounded lines over
+    // many turns of the event loop while the record takes every byte.
+    void longRunShownInPieces()
+    {
+        QVERIFY(m_rig.connectSim(1));
+        QTest::mouseClick(m_rig.ui()->btnMMSerialData, Qt::LeftButton);
+        AisConfiguration& window = m_rig.window();
+        QTextDocument* document = m_rig.ui()->txbwSerialRx->document();
+        int turnsGrown = 0;
+        int lastCount = document->characterCount();
+        QTimer turn;
+        turn.setInterval(0);
+        connect(&turn, &QTimer::timeout, this, [&] {
+            const int count = document->characterCount();
+            if (count != lastCount)
+                ++turnsGrown;
+            lastCount = count;
+        });
+        turn.start();
+        // The run takes a while under the sanitizers on a loaded machine.
+        constexpr int RunWaitMs = 6 * WindowSimRig::WaitMs;
+        constexpr int RunBytes = 256 * 1024;
+        const QByteArray run = longRun(RunBytes);
+        m_rig.sim().command("long-run " + QByteArray::number(RunBytes));
+        QVERIFY(m_rig.sim().waitForLog("note", "long run of " + QByteArray::number(RunBytes) + " bytes sent",
+                                       RunWaitMs));
+        QTRY_VERIFY_WITH_TIMEOUT(window.serialLogBuffer().contains(run), RunWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(window.serialViewPending(), 0, RunWaitMs);
+        turn.stop();
+        QVERIFY2(turnsGrown >= RunBytes / CLogViewFeeder::StepChars, qPrintable(QString::number(turnsGrown)));
+        QVERIFY(longestShownLine(m_rig.ui()->txbwSerialRx) <= CLogLineCutter::ShownLineLimit);
+        QByteArray saved;
+        QVERIFY(saveMatchesRecord(window, &saved));
+        QVERIFY(saved.contains(run));
     }
 
     void typedCommandReachesDevice()

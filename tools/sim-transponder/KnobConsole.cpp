@@ -98,6 +98,8 @@ bool CKnobConsole::execute(const QByteArrayList& words)
         emit signalModel(number);
     else if (name == "rate-factor" && isNumber && number >= 1 && number <= MaxRateFactor)
         m_knobs.rateFactor = number;
+    else if (name == "long-run" && argument.toLongLong() > 0 && argument.toLongLong() <= MaxLongRun)
+        emit signalLongRun(argument.toLongLong());
     else
         return state >= 0 && setSwitch(name, state == 1);
     return true;

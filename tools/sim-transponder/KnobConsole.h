@@ -12,7 +12,7 @@ struct SSimKnobs;
 
 // Commands on stdin, one a line: a knob and "on" or "off" (split, bad-checksums, silence,
 // ignore-switch, no-dump-end), "rate-factor N", "passthrough on|off", "model N", "unplug",
-// "count" and "quit". When stdin ends the simulator goes on without it.
+// "long-run BYTES", "count" and "quit". When stdin ends the simulator goes on without it.
 class CKnobConsole : public QObject
 {
     Q_OBJECT
@@ -25,6 +25,7 @@ signals:
     void signalModel(int model);
     void signalPassThrough(bool on);
     void signalUnplug();
+    void signalLongRun(qint64 bytes);
     void signalCount();
     void signalQuit();
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QPair>
+#include <cstdint>
 
 namespace Sim {
 
@@ -23,11 +24,14 @@ struct SSimKnobs
     bool wifiUnfinished = false;
     // A simulated second of traffic lasts 1/rateFactor real seconds.
     int rateFactor = 1;
+    // Bytes sent without a line end once the program's first line has come; 0 for none.
+    int64_t longRun = 0;
     // The system data reports these raw values in place of its own: key (as the device prints
     // it, "MMSI", "Ship Name", "GPS_RI", ...) and the bytes that follow it.
     QList<QPair<QByteArray, QByteArray>> dumpValues;
 };
 
 constexpr int MaxRateFactor = 1000;
+constexpr int64_t MaxLongRun = int64_t(1) << 40;
 
 } // namespace Sim

@@ -27,6 +27,10 @@ public:
     CSimOutput(CSimPort& port, const SSimKnobs& knobs, uint32_t seed);
 
     void send(const QByteArray& line);
+    // That many bytes without a line end, after the lines waiting now and ahead of later ones:
+    // a device at the wrong baud rate. They run through every byte value but CR and LF.
+    void sendRun(qint64 bytes);
+    static char runByte(qint64 position);
     void clear();
     uint64_t sentLines() const { return m_sent; }
     uint64_t droppedLines() const { return m_dropped; }
@@ -34,12 +38,18 @@ public:
 private:
     void pump();
     void queuePieces(const QByteArray& line);
+    // False while the link takes no more of the run.
+    bool pumpRun();
 
     CSimPort& m_port;
     const SSimKnobs& m_knobs;
     QRandomGenerator m_random;
     QQueue<QByteArray> m_pieces;
     int m_waitingBytes = 0;
+    // The run goes out once this many pieces have; it is made as the link takes it.
+    int m_piecesBeforeRun = 0;
+    qint64 m_runLeft = 0;
+    qint64 m_runSent = 0;
     QTimer m_gap;
     uint64_t m_sent = 0;
     uint64_t m_dropped = 0;

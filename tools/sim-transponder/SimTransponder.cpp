@@ -90,8 +90,17 @@ void CSimTransponder::onUnplug()
     Log::note(QStringLiteral("unplugged"));
 }
 
+void CSimTransponder::onLongRun(qint64 bytes)
+{
+    Log::note(QStringLiteral("long run of %1 bytes").arg(bytes));
+    m_output.sendRun(bytes);
+}
+
 void CSimTransponder::onReceived(const QByteArray& bytes)
 {
+    if (!m_programHeard && m_options.knobs.longRun > 0)
+        onLongRun(m_options.knobs.longRun);
+    m_programHeard = true;
     for (const QByteArray& received : m_cutter.append(bytes)) {
         const Log::Batch withAnswers;
         Log::in(received);

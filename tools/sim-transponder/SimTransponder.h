@@ -53,6 +53,7 @@ public:
     void onModel(int model);
     void onPassThrough(bool on);
     void onUnplug();
+    void onLongRun(qint64 bytes);
 
 private:
     bool loadModel(int model, QString* error);
@@ -80,6 +81,7 @@ private:
     int64_t m_second = 0;
     QDateTime m_startUtc;
     bool m_passThrough = false;
+    bool m_programHeard = false;
 };
 
 } // namespace Sim

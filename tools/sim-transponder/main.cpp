@@ -51,8 +51,9 @@ bool parseOptions(const QCoreApplication& app, Sim::SSimOptions* options)
         "Plays an AIS Class B transponder on a pseudo-terminal, whose path is the first line on stdout.\n"
         "Lines in and out are logged on stderr with milliseconds since start.\n"
         "Commands on stdin, one a line: each switch below as \"<name> on|off\" (split, bad-checksums, silence,\n"
-        "ignore-switch, no-dump-end, wifi-unfinished), \"passthrough on|off\", \"rate-factor <n>\", \"model <n>\", \"unplug\"\n"
-        "(closes the link), \"count\" (prints \"sent <lines> dropped <lines>\") and \"quit\"."));
+        "ignore-switch, no-dump-end, wifi-unfinished), \"passthrough on|off\", \"rate-factor <n>\", \"model <n>\",\n"
+        "\"unplug\" (closes the link), \"long-run <bytes>\", \"count\" (prints \"sent <lines> dropped <lines>\") and\n"
+        "\"quit\"."));
     parser.addHelpOption();
     parser.addOptions({
         {"port", "Talks on the terminal at <path> instead of a pseudo-terminal of its own.", "path"},
@@ -69,6 +70,7 @@ bool parseOptions(const QCoreApplication& app, Sim::SSimOptions* options)
          "The Wi-Fi module reports the value for the query (AT+VER, AT+PSK, ...) in place of the factory one. "
          "Repeatable.",
          "query=value"},
+        {"long-run", "Sends <bytes> without a line end once the program's first line has come.", "bytes"},
         {"dump-value",
          "The system data reports the raw value for the key, as the device prints the key (MMSI, Ship Name, "
          "GPS_RI, ...); \"^hh\" stands for the byte hh. Repeatable.",
@@ -82,7 +84,8 @@ bool parseOptions(const QCoreApplication& app, Sim::SSimOptions* options)
     int64_t seed = options->seed;
     int64_t rate = options->knobs.rateFactor;
     if (!number(parser, "model", 0, 2, &model) || !number(parser, "mmsi", 0, 999999999, &options->mmsi)
-        || !number(parser, "seed", 0, UINT32_MAX, &seed) || !number(parser, "rate-factor", 1, Sim::MaxRateFactor, &rate))
+        || !number(parser, "seed", 0, UINT32_MAX, &seed) || !number(parser, "rate-factor", 1, Sim::MaxRateFactor, &rate)
+        || !number(parser, "long-run", 0, Sim::MaxLongRun, &options->knobs.longRun))
         return false;
     options->model = static_cast<int>(model);
     options->seed = static_cast<uint32_t>(seed);
@@ -156,6 +159,7 @@ int main(int argc, char* argv[])
     QObject::connect(&console, &Sim::CKnobConsole::signalModel, &sim, &Sim::CSimTransponder::onModel);
     QObject::connect(&console, &Sim::CKnobConsole::signalPassThrough, &sim, &Sim::CSimTransponder::onPassThrough);
     QObject::connect(&console, &Sim::CKnobConsole::signalUnplug, &sim, &Sim::CSimTransponder::onUnplug);
+    QObject::connect(&console, &Sim::CKnobConsole::signalLongRun, &sim, &Sim::CSimTransponder::onLongRun);
     QObject::connect(&console, &Sim::CKnobConsole::signalCount, &sim, [&sim] { reportCounts(sim); });
     QObject::connect(&console, &Sim::CKnobConsole::signalQuit, &app, &QCoreApplication::quit);
     console.start();
