@@ -161,6 +161,7 @@ public slots:
     void onAboutClick();
     // Serial data page, connection and window actions
     void onConntDeleted();
+    void onConntOpenFailed(const QString& port, const QString& reason);
     // The transport is an id only: it may be deleted by the time the text arrives.
     void onCommRxLogMsg(void* transport, QString text);
     void onClose();
@@ -228,6 +229,8 @@ private:
     // When the last query went out; 0 while no replies await take-over.
     int64_t m_lastQueryTime = 0;
     int64_t m_diagQueryTime = 0;
+    // Why the link ended, said once the window has gone back.
+    QString m_linkEndNote;
     // The Wi-Fi state as the view last read it.
     WiFiScope::SCmdProcData m_wifiData;
     CWiFiAPExchangeSet m_apExchangeSet;

@@ -83,6 +83,7 @@ void CAisConfigurationView::buildMsgTextResource()
     text.settingFail = tr("WiFi setting fail!\nPlease try again.");
     text.wifiServiceTitle = tr("Wi-Fi Service");
     text.programModuleText = tr("Program Wi-Fi Module");
+    text.portOpenFail = tr("The port %1 could not be opened:\n%2");
 }
 
 void CAisConfigurationView::buildShipTypeResource()

@@ -60,4 +60,5 @@ struct SMsgTextResource
     QString settingFail;
     QString wifiServiceTitle;
     QString programModuleText;
+    QString portOpenFail;     // "%1" the port, "%2" the system's reason
 };
