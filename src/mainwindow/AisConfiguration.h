@@ -3,6 +3,7 @@
 #include "device/CWiFiAPExchangeSet.h"
 #include "device/DeviceSentences.h"
 #include "device/WiFiTypes.h"
+#include "mainwindow/CDetectionWatch.h"
 #include "mainwindow/CLogLineCutter.h"
 #include "mainwindow/CSecondsSource.h"
 #include "mainwindow/CWindowWiFiHost.h"
@@ -204,6 +205,8 @@ private:
     void initForm();
     void updateUiText();
     void autoDetermineVELKDev();
+    // Closes the link of a device that did not answer as expected; said once it is closed.
+    void giveUpDetection(COMM_VELK_DEV_STATE state);
     void updateConfigInfoAndDisp();
     void refreshDevicePages();
     void drawSkyView(ModSatelliteMap* map);
@@ -229,6 +232,7 @@ private:
     // When the last query went out; 0 while no replies await take-over.
     int64_t m_lastQueryTime = 0;
     int64_t m_diagQueryTime = 0;
+    CDetectionWatch m_detectionWatch;
     // Why the link ended, said once the window has gone back.
     QString m_linkEndNote;
     // The Wi-Fi state as the view last read it.

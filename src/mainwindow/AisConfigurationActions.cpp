@@ -71,6 +71,7 @@ void AisConfiguration::onConntDeleted()
     // A job cut off by the loss must not leave its panel holding Connect back.
     m_view->enableWiFiWaitingDisp(false);
     enableConfigDisp();
+    m_detectionWatch.reset();
     if (!m_linkEndNote.isEmpty()) {
         const SMsgTextResource& text = m_view->msgText();
         showMsgBox(MSG_BOX_WARNING, text.warning, std::exchange(m_linkEndNote, QString()), QMessageBox::Ok,

@@ -61,4 +61,7 @@ struct SMsgTextResource
     QString wifiServiceTitle;
     QString programModuleText;
     QString portOpenFail;     // "%1" the port, "%2" the system's reason
+    QString deviceNoAnswer;   // "%1" what was wrong
+    QString versionUnread;
+    QString dumpNoEnd;
 };

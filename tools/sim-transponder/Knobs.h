@@ -19,6 +19,8 @@ struct SSimKnobs
     bool ignoreSwitch = false;
     // The system data ends without its end line.
     bool noDumpEnd = false;
+    // The version reply is cut after its first field: no model can be read from it.
+    bool cutVersion = false;
     // A simulated second of traffic lasts 1/rateFactor real seconds.
     int rateFactor = 1;
     // The system data reports these raw values in place of its own: key (as the device prints
