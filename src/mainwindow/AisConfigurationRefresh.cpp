@@ -91,9 +91,10 @@ void AisConfiguration::giveUpDetection(COMM_VELK_DEV_STATE state)
 {
     const SMsgTextResource& text = m_view->msgText();
     const bool modelKnown = state == DEV_STATE_MODEL_KNOWN;
-    Pattern::Singleton<SysDebug>::Instance()->dbgPrintf(
-        DBG_WARNING, "onTimerRefresh", 0, "Device detection given up after %lld s: %s",
-        static_cast<long long>(CDetectionWatch::LimitSeconds), modelKnown ? "no end of the system data" : "no readable version");
+    const char* const what = modelKnown ? "no end of the system data" : "no readable version";
+    Pattern::Singleton<SysDebug>::Instance()->dbgPrintf(DBG_WARNING, "onTimerRefresh", 0,
+                                                        "Device detection given up after %lld s: %s",
+                                                        static_cast<long long>(CDetectionWatch::LimitSeconds), what);
     // No more probes or queries on a link that is being closed.
     m_commSpaces->getDeviceComm().getSentenceHandle().setDevDetectState(DEV_STATE_INITIAL);
     m_linkEndNote = text.deviceNoAnswer.arg(modelKnown ? text.dumpNoEnd : text.versionUnread);

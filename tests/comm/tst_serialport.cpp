@@ -116,8 +116,8 @@ private slots:
         QTest::addColumn<bool>("missingPort");
         QTest::addColumn<int>("baudIndex");
         QTest::addColumn<QString>("logStart");
-        QTest::newRow("no such port") << true << 0
-                                      << "connectPort [E]Port:%1 cannot be opened: " + QString::fromLocal8Bit(std::strerror(ENOENT));
+        const QString noSuchFile = QString::fromLocal8Bit(std::strerror(ENOENT));
+        QTest::newRow("no such port") << true << 0 << "connectPort [E]Port:%1 cannot be opened: " + noSuchFile;
         QTest::newRow("invalid baud index") << false << -1 << "connectPort [E]Port:%1 Baudrate:-1 set-up failed";
     }
 
