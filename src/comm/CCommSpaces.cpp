@@ -514,6 +514,8 @@ void CCommSpaces::updateFailedConnt()
         } else if (item->countFailedAttempt()) {
             queueOwnRelease(item);
             emit signalCommDataDelete(item);
+            if (const CSerialPort* port = item->getSerialPort())
+                emit signalCommOpenFailed(QString::fromLatin1(port->getSerialConfig().portName), port->openError());
         }
         return;
     }

@@ -80,6 +80,8 @@ signals:
     void signalCommDataSave();
     void signalCommDataSaved();
     void signalCommDataDelete(COMM::CCommData* item);
+    // A serial link given up because its port would not open: the port and the system's reason.
+    void signalCommOpenFailed(QString port, QString reason);
     void signalCommDataDeleted();
     void signalCommConnted(COMM::CCommData* item);
 

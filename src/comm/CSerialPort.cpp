@@ -75,12 +75,16 @@ int CSerialPort::getBaudRate() const
 bool CSerialPort::connectPort()
 {
     m_port->setPortName(QString::fromLatin1(m_serialConfig.portName));
-    if (!m_port->open(QIODevice::ReadWrite))
+    if (!m_port->open(QIODevice::ReadWrite)) {
+        noteOpenError();
         return false;
+    }
     m_configuring = true;
     const bool configured = configurePort();
     m_configuring = false;
     if (!configured) {
+        // configurePort has logged it.
+        m_openError = m_port->errorString();
         m_port->close();
         return false;
     }
@@ -90,8 +94,19 @@ bool CSerialPort::connectPort()
         return false;
     }
     m_readErrorRun = false;
+    m_openError.clear();
     updateConnected();
     return true;
+}
+
+void CSerialPort::noteOpenError()
+{
+    const QString reason = m_port->errorString();
+    // The reconnection check tries again every tick: the same reason is logged once.
+    if (reason != m_openError)
+        Log()->dbgPrintf(DBG_ERROR, "connectPort", 0, "Port:%s cannot be opened: %s", m_serialConfig.portName,
+                         reason.toUtf8().constData());
+    m_openError = reason;
 }
 
 bool CSerialPort::configurePort()

@@ -35,6 +35,9 @@ public:
     bool commTxPackageSender(STxPackage package) override;
 
     bool isLost() const { return m_lost; }
+    // Why the last open or set-up failed, as the system said it; empty once the port opened.
+    // Communication thread only.
+    const QString& openError() const { return m_openError; }
     const SSerialConntConfig& getSerialConfig() const { return m_serialConfig; }
     int getBaudRate() const;
 
@@ -47,6 +50,7 @@ protected:
 
 private:
     bool configurePort();
+    void noteOpenError();
     // False for an error identical to the last one logged less than an interval ago.
     bool shouldLogError(QSerialPort::SerialPortError code, int64_t now);
     // True once read errors have come for an interval without a good read in between.
@@ -56,6 +60,7 @@ private:
     SSerialConntConfig m_serialConfig;
     std::atomic<bool> m_lost{false};
     bool m_configuring = false;
+    QString m_openError;
 
     QSerialPort::SerialPortError m_lastLoggedError = QSerialPort::NoError;
     int64_t m_lastLoggedAt = 0;

@@ -68,6 +68,7 @@ bool CAisSentenceHandle::takeConfigReply(const char* sentence)
 
 bool CAisSentenceHandle::takeVersion(const char* sentence)
 {
+    m_versionReplied = true;
     if (!DeviceField::HasRightChecksum(sentence))
         return false;
     const AIVER_S version = parseAIVER(sentence);
@@ -180,6 +181,7 @@ Unit::SPointG2dD CAisSentenceHandle::getHostPosition() const
 void CAisSentenceHandle::initConfigInfo()
 {
     m_devDetectState = DEV_STATE_INITIAL;
+    m_versionReplied = false;
     m_shownConfig.initial();
     {
         std::lock_guard<std::mutex> lock(m_mutex);

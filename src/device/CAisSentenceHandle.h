@@ -41,6 +41,8 @@ public:
     void setDevDetectState(COMM_VELK_DEV_STATE state) { m_devDetectState = state; }
     COMM_VELK_DEV_STATE getDevDetectState() const { return m_devDetectState; }
     MACHINE_TYPE getMachineType() const { return m_machineType; }
+    // Whether a version sentence came since the last reset, readable or not.
+    bool hasVersionReply() const { return m_versionReplied; }
     // The configuration item to query for the model: 108, 600, or 0 while it is unknown.
     int getModelNumber() const { return m_modelNumber; }
 
@@ -51,8 +53,8 @@ public:
     CDiagnostics getDiagnostics() const;
     Unit::SPointG2dD getHostPosition() const;
 
-    // Detection state 0; both records, the version record, the model and the diagnostics
-    // cleared, the host position not available; then the codec's ship table.
+    // Detection state 0; both records, the version record and its reply flag, the model and the
+    // diagnostics cleared, the host position not available; then the codec's ship table.
     void initConfigInfo();
     void initDiagnoseInfo();
     bool isChangedConfigDisp() const;
@@ -86,6 +88,7 @@ private:
     std::atomic<int> m_modelNumber{0};
     CDiagnostics m_diagnostics;     // guarded
     std::atomic<COMM_VELK_DEV_STATE> m_devDetectState{DEV_STATE_INITIAL};
+    std::atomic<bool> m_versionReplied{false};
     // Unknown model texts already logged; communication thread only.
     std::set<std::string> m_unknownModels;
 };

@@ -3,6 +3,7 @@
 #include "device/CWiFiAPExchangeSet.h"
 #include "device/DeviceSentences.h"
 #include "device/WiFiTypes.h"
+#include "mainwindow/CDetectionWatch.h"
 #include "mainwindow/CLogLineCutter.h"
 #include "mainwindow/CLogViewFeeder.h"
 #include "mainwindow/CMsgBoxShower.h"
@@ -167,6 +168,7 @@ public slots:
     void onAboutClick();
     // Serial data page, connection and window actions
     void onConntDeleted();
+    void onConntOpenFailed(const QString& port, const QString& reason);
     // The transport is an id only: it may be deleted by the time the text arrives.
     void onCommRxLogMsg(void* transport, QString text);
     void onClose();
@@ -209,6 +211,8 @@ private:
     void initForm();
     void updateUiText();
     void autoDetermineVELKDev();
+    // Closes the link of a device that did not answer as expected; said once it is closed.
+    void giveUpDetection(COMM_VELK_DEV_STATE state);
     void updateConfigInfoAndDisp();
     void refreshDevicePages();
     void drawSkyView(ModSatelliteMap* map);
@@ -234,6 +238,9 @@ private:
     // When the last query went out; 0 while no replies await take-over.
     int64_t m_lastQueryTime = 0;
     int64_t m_diagQueryTime = 0;
+    CDetectionWatch m_detectionWatch;
+    // Why the link ended, said once the window has gone back.
+    QString m_linkEndNote;
     CWiFiAPExchangeSet m_apExchangeSet;
     // About dialog: made once by initForm, a Qt child of the window.
     CAboutForm* m_aboutForm = nullptr;

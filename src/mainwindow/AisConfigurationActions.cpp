@@ -12,6 +12,7 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QUrl>
+#include <utility>
 
 namespace {
 
@@ -39,6 +40,7 @@ void AisConfiguration::configureActionConnections()
     connect(m_ui->btnWinCtrlMin, &QAbstractButton::clicked, this, &AisConfiguration::onMinimized);
     connect(m_ui->btnThemeFunHelp, &QAbstractButton::clicked, this, &AisConfiguration::onHelpClick);
     connect(m_commSpaces, &CCommSpaces::signalCommDataDeleted, this, &AisConfiguration::onConntDeleted);
+    connect(m_commSpaces, &CCommSpaces::signalCommOpenFailed, this, &AisConfiguration::onConntOpenFailed);
     connect(m_ui->edtCfgShipName, &QLineEdit::textChanged, this, &AisConfiguration::onShipNameToUpper);
     connect(m_ui->edtCfgCallSign, &QLineEdit::textEdited, this, &AisConfiguration::onCallSignToUpper);
     connect(m_ui->btnMmsiHelp, &QAbstractButton::clicked, this, &AisConfiguration::onMmsiHelpClick);
@@ -70,6 +72,18 @@ void AisConfiguration::onConntDeleted()
     // A job cut off by the loss must not leave its panel holding Connect back.
     m_view->enableWiFiWaitingDisp(false);
     enableConfigDisp();
+    m_detectionWatch.reset();
+    if (!m_linkEndNote.isEmpty()) {
+        const SMsgTextResource& text = m_view->msgText();
+        showMsgBox(MSG_BOX_WARNING, text.warning, std::exchange(m_linkEndNote, QString()), QMessageBox::Ok,
+                   QMessageBox::Ok);
+    }
+}
+
+void AisConfiguration::onConntOpenFailed(const QString& port, const QString& reason)
+{
+    // Reported just before the link is deleted; said once the window has gone back.
+    m_linkEndNote = m_view->msgText().portOpenFail.arg(port, reason);
 }
 
 void AisConfiguration::onClose()

@@ -3,6 +3,8 @@
 #include "device/CCommSpacesManage.h"
 #include "mainwindow/CAisConfigurationView.h"
 #include "model/tables/CTargetExchangeSet.h"
+#include "support/Singleton.h"
+#include "support/SysDebug.h"
 #include "ui_AisConfiguration.h"
 #include "widgets/ModSatelliteMap.h"
 
@@ -28,7 +30,9 @@ void AisConfiguration::onTimerRefresh()
 {
     CDeviceComm& device = m_commSpaces->getDeviceComm();
     const COMM_VELK_DEV_STATE state = device.getSentenceHandle().getDevDetectState();
-    if (state == DEV_STATE_SYSTEM_DATA_END || state == DEV_STATE_CONFIG_SHOWN)
+    if (m_detectionWatch.expired(m_seconds.now(), state, device.getSentenceHandle().hasVersionReply()))
+        giveUpDetection(state);
+    else if (state == DEV_STATE_SYSTEM_DATA_END || state == DEV_STATE_CONFIG_SHOWN)
         refreshDevicePages();
     else if (state == DEV_STATE_INITIAL || state == DEV_STATE_LINK_SAVED || state == DEV_STATE_MODEL_KNOWN)
         autoDetermineVELKDev();
@@ -81,6 +85,21 @@ void AisConfiguration::autoDetermineVELKDev()
     m_view->updateMachineDisp(handle.getMachineType());
     if (handle.getDevDetectState() == DEV_STATE_MODEL_KNOWN && secondsSince(m_lastQueryTime, QueryIntervalSeconds))
         (void)enableDebugPortView(QUERY_CLOSING_NUMBER, false);
+}
+
+void AisConfiguration::giveUpDetection(COMM_VELK_DEV_STATE state)
+{
+    const SMsgTextResource& text = m_view->msgText();
+    const bool modelKnown = state == DEV_STATE_MODEL_KNOWN;
+    const char* const what = modelKnown ? "no end of the system data" : "no readable version";
+    Pattern::Singleton<SysDebug>::Instance()->dbgPrintf(DBG_WARNING, "onTimerRefresh", 0,
+                                                        "Device detection given up after %lld s: %s",
+                                                        static_cast<long long>(CDetectionWatch::LimitSeconds), what);
+    // No more probes or queries on a link that is being closed.
+    m_commSpaces->getDeviceComm().getSentenceHandle().setDevDetectState(DEV_STATE_INITIAL);
+    m_linkEndNote = text.deviceNoAnswer.arg(modelKnown ? text.dumpNoEnd : text.versionUnread);
+    m_ui->btnCommConnt->setChecked(false);
+    onCommConntStatusChange();
 }
 
 void AisConfiguration::updateConfigInfoAndDisp()

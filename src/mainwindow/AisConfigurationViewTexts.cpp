@@ -84,6 +84,10 @@ void CAisConfigurationView::buildMsgTextResource()
     text.wifiServiceTitle = tr("Wi-Fi Service");
     text.programModuleText = tr("Program Wi-Fi Module");
     text.logNotSaved = tr("The serial data was not saved to %1:\n%2");
+    text.portOpenFail = tr("The port %1 could not be opened:\n%2");
+    text.deviceNoAnswer = tr("The device did not answer as expected: %1.\nPlease check the device and connect again.");
+    text.versionUnread = tr("its version reply could not be read");
+    text.dumpNoEnd = tr("its system data did not end");
 }
 
 void CAisConfigurationView::buildShipTypeResource()

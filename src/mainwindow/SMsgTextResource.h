@@ -61,4 +61,8 @@ struct SMsgTextResource
     QString wifiServiceTitle;
     QString programModuleText;
     QString logNotSaved; // "%1" stands for the file, "%2" for the system's reason
+    QString portOpenFail;     // "%1" the port, "%2" the system's reason
+    QString deviceNoAnswer;   // "%1" what was wrong
+    QString versionUnread;
+    QString dumpNoEnd;
 };

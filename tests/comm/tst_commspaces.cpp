@@ -16,7 +16,9 @@
 #include <QTimer>
 #include <QtTest>
 #include <atomic>
+#include <cerrno>
 #include <condition_variable>
+#include <cstring>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -543,7 +545,8 @@ private slots:
         QVERIFY(!spaces.isDisconnecting());
     }
 
-    // A link that cannot be opened is given up after three failed attempts in a row.
+    // A link that cannot be opened is given up after three failed attempts in a row, with the
+    // system's reason of the last one.
     void giveUpAfterThreeFailuresInARow()
     {
         const QString port = missingPort("lateA");
@@ -552,9 +555,12 @@ private slots:
         Arrivals connted;
         Arrivals givenUp;
         Arrivals deleted;
+        QStringList openFailures;
         connect(&spaces, &CCommSpaces::signalCommConnted, this, connted.itemCounter(this));
         connect(&spaces, &CCommSpaces::signalCommDataDelete, this, givenUp.itemCounter(this));
         connect(&spaces, &CCommSpaces::signalCommDataDeleted, this, deleted.counter(this));
+        connect(&spaces, &CCommSpaces::signalCommOpenFailed, this,
+                [&openFailures](const QString& name, const QString& reason) { openFailures << name + ": " + reason; });
         start(spaces);
         SCommConntProfile profile = serialProfile(port);
         spaces.saveComm(profile);
@@ -579,6 +585,7 @@ private slots:
         QVERIFY(spaces.tick());  // third failure in a row
         QTRY_COMPARE(givenUp.count, 1);
         QCOMPARE(givenUp.items, QList<CCommData*>{item});
+        QTRY_COMPARE(openFailures, QStringList{port + ": " + QString::fromLocal8Bit(std::strerror(EISDIR))});
         QVERIFY(spaces.calls().filter("delete").isEmpty());
 
         QVERIFY(spaces.tick());

@@ -6,6 +6,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 using namespace COMM;
@@ -114,12 +116,13 @@ private slots:
         QTest::addColumn<bool>("missingPort");
         QTest::addColumn<int>("baudIndex");
         QTest::addColumn<QString>("logStart");
-        QTest::newRow("no such port") << true << 0 << QString();
+        const QString noSuchFile = QString::fromLocal8Bit(std::strerror(ENOENT));
+        QTest::newRow("no such port") << true << 0 << "connectPort [E]Port:%1 cannot be opened: " + noSuchFile;
         QTest::newRow("invalid baud index") << false << -1 << "connectPort [E]Port:%1 Baudrate:-1 set-up failed";
     }
 
-    // A failure after the open closes the port again; nothing counts as connected, and a
-    // package queued meanwhile is reported as not sent.
+    // A failure after the open closes the port again; nothing counts as connected, the
+    // system's reason is kept, and a package queued meanwhile is reported as not sent.
     void failedOpen()
     {
         QFETCH(bool, missingPort);
@@ -132,13 +135,15 @@ private slots:
         port->setDebugConfig({true, SDebugConfig::TraceSent});
         QVERIFY(!port->connectPort());
         QVERIFY(!port->isConnected());
-        const QStringList log = LogCapture::take();
-        if (logStart.isEmpty()) {
-            QVERIFY(log.isEmpty());
-        } else {
-            QCOMPARE(log.size(), 1);
-            QVERIFY2(log.first().startsWith(logStart.arg(path)), qPrintable(log.first()));
-        }
+        QVERIFY(!port->openError().isEmpty());
+        QStringList log = LogCapture::take();
+        QCOMPARE(log.size(), 1);
+        QVERIFY2(log.first().startsWith(logStart.arg(path)), qPrintable(log.first()));
+        QVERIFY2(log.first().endsWith(port->openError()), qPrintable(log.first()));
+        // The reconnection check tries every second: a missing port does not fill the log.
+        QVERIFY(!port->connectPort());
+        log = LogCapture::take();
+        QCOMPARE(log.size(), missingPort ? 0 : 1);
 
         STxPackage package;
         package.setData("$A", 2);

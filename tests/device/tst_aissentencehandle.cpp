@@ -233,6 +233,35 @@ private slots:
             QVERIFY2(logged[i].contains("[W]" + warned[i]), qPrintable(logged[i]));
     }
 
+    // Any version sentence counts as the device's answer to the probe, also one that names no
+    // model the program knows or fails its checksum; a reset forgets it.
+    void versionReplyNoted_data()
+    {
+        QTest::addColumn<QByteArrayList>("lines");
+        QTest::addColumn<bool>("reset");
+        QTest::addColumn<bool>("noted");
+        const QByteArray m1 = versionOf(UNIT_K_42);
+        QTest::newRow("known model") << QByteArrayList{m1} << false << true;
+        QTest::newRow("unknown model") << QByteArrayList{UNKNOWN_VERSION} << false << true;
+        QTest::newRow("wrong checksum") << QByteArrayList{wrongSum(m1.left(m1.indexOf('*')))} << false << true;
+        QTest::newRow("no version") << QByteArrayList{TYPE1_ON_B, "[SYSTEM DATA END]\r\n"} << false << false;
+        QTest::newRow("reset after it") << QByteArrayList{m1} << true << false;
+    }
+
+    void versionReplyNoted()
+    {
+        QFETCH(QByteArrayList, lines);
+        QFETCH(bool, reset);
+        QFETCH(bool, noted);
+        Road road;
+        road.handle.setDevDetectState(DEV_STATE_LINK_SAVED);
+        for (const QByteArray& line : lines)
+            road.receive(line);
+        if (reset)
+            road.handle.initConfigInfo();
+        QCOMPARE(road.handle.hasVersionReply(), noted);
+    }
+
     void versionRecord_data()
     {
         QTest::addColumn<QByteArray>("sentence");

@@ -5,15 +5,20 @@
 #include "ui_AisConfiguration.h"
 
 #include "LogCapture.h"
+#include "PtyPair.h"
 #include "StandInPortLister.h"
 #include "WindowSimRig.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QSerialPort>
+#include <QTemporaryDir>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTextBrowser>
 #include <QtTest>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -37,6 +42,17 @@ public:
 
 public slots:
     void open(const QUrl& url) { urls.append(url); }
+};
+
+// The real facade with its attempts 50 ms apart.
+class QuickTickFacade : public CCommSpacesManage
+{
+public:
+    explicit QuickTickFacade(QObject* parent)
+        : CCommSpacesManage(parent)
+    {
+        setTimerInterval(50);
+    }
 };
 
 // The connection road, the window's frame and theme buttons and the small Configuration and
@@ -116,6 +132,70 @@ private slots:
         QVERIFY(!ui->wgWiFiMode->isHidden());
         QVERIFY(ui->txbwSerialRx->toPlainText().isEmpty());
         QVERIFY(!m_rig.window().serialLogBuffer().isEmpty());
+    }
+
+    void portThatWillNotOpen_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("missing device") << "missing";
+        QTest::newRow("a directory") << "directory";
+        QTest::newRow("held by another program") << "held";
+        QTest::newRow("no permission") << "unreadable";
+    }
+
+    // A port that does not open goes back as before, after the communication layer's attempts,
+    // and then says why in the system's words.
+    void portThatWillNotOpen()
+    {
+        QFETCH(QString, kind);
+        if (kind == "unreadable" && ::geteuid() == 0)
+            QSKIP("root opens a port whatever its mode bits; the other rows fail as root too");
+        QTemporaryDir dir;
+        TestEnv::PtyPair pty;
+        QSerialPort holder;
+        QString path = dir.filePath("ttyGone");
+        if (kind == "directory") {
+            QVERIFY(QDir().mkdir(path));
+        } else if (kind != "missing") {
+            QVERIFY(pty.start(dir.path()));
+            path = pty.devicePath();
+            holder.setPortName(path);
+            if (kind == "held")
+                QVERIFY(holder.open(QIODevice::ReadWrite));
+            else
+                QVERIFY(QFile::setPermissions(path, QFileDevice::Permissions()));
+        }
+        QSerialPort probe;
+        probe.setPortName(path);
+        QVERIFY(!probe.open(QIODevice::ReadWrite));
+        const QString reason = probe.errorString();
+
+        // The communication layer's attempts a second apart, brought closer.
+        m_window = std::make_unique<AisConfiguration>(
+            nullptr, std::make_shared<CStandInPortLister>(QVector<SSerialPortEntry>{{path, path, QString(), false}}),
+            [](QObject* parent) { return new QuickTickFacade(parent); });
+        m_window->refreshTimer()->stop();
+        m_ui = m_window->form();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        WgComboBox& selector = m_window->view()->serialPortComboBox();
+        selector.showPopup();
+        selector.hidePopup();
+        selector.setCurrentIndex(selector.findData(path, Qt::UserRole));
+        QCOMPARE(selector.currentText(), path);
+
+        QTest::mouseClick(m_ui->btnCommConnt, Qt::LeftButton);
+        const SMsgTextResource& text = m_window->view()->msgText();
+        QCOMPARE(m_ui->lblConntStatus->text(), text.connectCheckTip);
+        QTRY_COMPARE_WITH_TIMEOUT(m_boxes->texts.size(), 1, WaitMs);
+        QCOMPARE(m_boxes->titles, QStringList{text.warning});
+        const QString said = m_boxes->texts.first();
+        QVERIFY2(said.contains(path) && said.contains(reason), qPrintable(said + " / " + reason));
+        // Said once the window has gone back.
+        QVERIFY(!m_ui->btnCommConnt->isChecked());
+        QVERIFY(m_ui->btnCommConnt->isEnabled());
+        QVERIFY(selector.isEnabled());
+        QCOMPARE(m_ui->lblConntStatus->text(), text.disconnectTip);
     }
 
     void closeRefusedDuringWiFiJob_data()

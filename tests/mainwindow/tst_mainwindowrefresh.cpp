@@ -214,6 +214,77 @@ private slots:
         QCOMPARE(m_window->lastQueryTime(), Start + 4);
     }
 
+    void detectionGivenUp_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QStringList>("fault");
+        QTest::addColumn<QByteArray>("healing");
+        QTest::addColumn<bool>("modelKnown");
+        QTest::newRow("system data without end") << 1 << QStringList{"--no-dump-end"} << QByteArray("no-dump-end off")
+                                                 << true;
+        QTest::newRow("version cut short") << 1 << QStringList{"--cut-version"} << QByteArray("cut-version off")
+                                           << false;
+        QTest::newRow("version with a wrong checksum") << 1 << QStringList{"--bad-checksums"}
+                                                       << QByteArray("bad-checksums off") << false;
+        QTest::newRow("model the program does not know") << 0 << QStringList() << QByteArray("model 1") << false;
+    }
+
+    // A device that answers, but never so that its detection ends, is given up after the limit:
+    // the link is closed, the window goes back and says so, and Connect works again.
+    void detectionGivenUp()
+    {
+        QFETCH(int, model);
+        QFETCH(QStringList, fault);
+        QFETCH(QByteArray, healing);
+        QFETCH(bool, modelKnown);
+        QVERIFY(connectSim(model, fault));
+        tickAt(Start);
+        QTRY_VERIFY_WITH_TIMEOUT(modelKnown ? state() == DEV_STATE_MODEL_KNOWN : handle().hasVersionReply(), WaitMs);
+        // The wait starts at the first tick that finds the answer.
+        const int64_t answered = Start + 1;
+        for (int64_t second = answered; second < answered + CDetectionWatch::LimitSeconds; ++second)
+            tickAt(second);
+        QCOMPARE(state(), modelKnown ? DEV_STATE_MODEL_KNOWN : DEV_STATE_LINK_SAVED);
+        QVERIFY(m_ui->btnCommConnt->isChecked());
+        QVERIFY(m_boxes->texts.isEmpty());
+
+        tickAt(answered + CDetectionWatch::LimitSeconds);
+        const SMsgTextResource& text = m_window->view()->msgText();
+        QTRY_COMPARE_WITH_TIMEOUT(m_boxes->texts.size(), 1, WaitMs);
+        QCOMPARE(m_boxes->texts.first(), text.deviceNoAnswer.arg(modelKnown ? text.dumpNoEnd : text.versionUnread));
+        QCOMPARE(m_boxes->titles, QStringList{text.warning});
+        QVERIFY(!m_ui->btnCommConnt->isChecked());
+        QVERIFY(m_ui->btnCommConnt->isEnabled());
+        QCOMPARE(m_ui->lblConntStatus->text(), text.disconnectTip);
+        QCOMPARE(state(), DEV_STATE_INITIAL);
+
+        // The same port, the device healed: Connect finds it.
+        m_rig.sim().command(healing);
+        QVERIFY(m_rig.sim().waitForLog("note", "command: " + healing, WaitMs));
+        QTest::mouseClick(m_ui->btnCommConnt, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(m_ui->btnCommConnt->isEnabled(), WaitMs);
+        QCOMPARE(state(), DEV_STATE_LINK_SAVED);
+        int64_t now = answered + CDetectionWatch::LimitSeconds + 2;
+        QVERIFY(detect(&now));
+        QCOMPARE(m_boxes->texts.size(), 1);
+    }
+
+    // A device that stays silent is probed on, however long: it may be switched on late.
+    void silentDeviceNotGivenUp()
+    {
+        QVERIFY(connectSim(1, {"--silence"}));
+        // Sparse ticks: each probe queued must still go out before the device is heard.
+        int64_t now = Start;
+        for (; now <= Start + 2 * CDetectionWatch::LimitSeconds; now += CDetectionWatch::LimitSeconds)
+            tickAt(now);
+        QCOMPARE(state(), DEV_STATE_LINK_SAVED);
+        QVERIFY(m_ui->btnCommConnt->isChecked());
+        m_rig.sim().command("silence off");
+        QVERIFY(m_rig.sim().waitForLog("note", "command: silence off", WaitMs));
+        QVERIFY(detect(&now));
+        QVERIFY(m_boxes->texts.isEmpty());
+    }
+
     // The status query goes out only while the Diagnostics page shows, every 5 s or more, and
     // its reply is taken over 3 s later.
     void statusQueryOnDiagnosticsPage()

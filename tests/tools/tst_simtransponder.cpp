@@ -223,6 +223,8 @@ private slots:
         QTest::newRow("bad-checksums knob")
             << QStringList{"--bad-checksums"} << VersionQuery
             << QByteArrayList{"$AIVER,1,1,AI,SIM,0000002,223456789,2,Q-375,2.00,0*1F"};
+        QTest::newRow("cut-version knob") << QStringList{"--cut-version"} << VersionQuery
+                                          << QByteArrayList{"$AIVER,1*54"};
         QTest::newRow("m1 ignores the switch") << m1 << QByteArray(SwitchOn + VersionQuery)
                                                << QByteArrayList{VersionM1, {}};
         QTest::newRow("ignore-switch knob") << QStringList{"--ignore-switch"} << QByteArray(SwitchOn + VersionQuery)

@@ -85,7 +85,7 @@ QByteArrayList AnswerQuery(const SDeviceState& state, const QByteArray& sentence
 {
     const QByteArray content = sentence.mid(1);
     if (content == "AIAIQ,VER")
-        return {"$AIVER," + state.version};
+        return {"$AIVER," + (knobs.cutVersion ? state.version.left(state.version.indexOf(',')) : state.version)};
     if (content == "AIAIQ,EPV")
         return equipmentProperties(state);
     if (content == SystemDataQuery)

@@ -24,6 +24,7 @@ constexpr SSwitch Switches[] = {
     {"ignore-switch", &SSimKnobs::ignoreSwitch},
     {"no-dump-end", &SSimKnobs::noDumpEnd},
     {"wifi-unfinished", &SSimKnobs::wifiUnfinished},
+    {"cut-version", &SSimKnobs::cutVersion},
 };
 
 // "on" or "off"; -1 for anything else.

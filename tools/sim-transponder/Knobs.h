@@ -22,6 +22,8 @@ struct SSimKnobs
     bool noDumpEnd = false;
     // The Wi-Fi module echoes each line but never answers it.
     bool wifiUnfinished = false;
+    // The version reply is cut after its first field: no model can be read from it.
+    bool cutVersion = false;
     // A simulated second of traffic lasts 1/rateFactor real seconds.
     int rateFactor = 1;
     // Bytes sent without a line end once the program's first line has come; 0 for none.

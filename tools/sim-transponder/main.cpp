@@ -29,6 +29,7 @@ constexpr SSwitchOption SwitchOptions[] = {
     {"ignore-switch", "Does not answer the Wi-Fi switch.", &Sim::SSimKnobs::ignoreSwitch},
     {"no-dump-end", "Ends the system data without its end line.", &Sim::SSimKnobs::noDumpEnd},
     {"wifi-unfinished", "The Wi-Fi module echoes each line but never answers it.", &Sim::SSimKnobs::wifiUnfinished},
+    {"cut-version", "Cuts the version reply after its first field.", &Sim::SSimKnobs::cutVersion},
 };
 
 bool number(const QCommandLineParser& parser, const QString& name, int64_t low, int64_t high, int64_t* value)
@@ -51,9 +52,9 @@ bool parseOptions(const QCoreApplication& app, Sim::SSimOptions* options)
         "Plays an AIS Class B transponder on a pseudo-terminal, whose path is the first line on stdout.\n"
         "Lines in and out are logged on stderr with milliseconds since start.\n"
         "Commands on stdin, one a line: each switch below as \"<name> on|off\" (split, bad-checksums, silence,\n"
-        "ignore-switch, no-dump-end, wifi-unfinished), \"passthrough on|off\", \"rate-factor <n>\", \"model <n>\",\n"
-        "\"unplug\" (closes the link), \"long-run <bytes>\", \"count\" (prints \"sent <lines> dropped <lines>\") and\n"
-        "\"quit\"."));
+        "ignore-switch, no-dump-end, wifi-unfinished, cut-version), \"passthrough on|off\", \"rate-factor <n>\",\n"
+        "\"model <n>\", \"unplug\" (closes the link), \"long-run <bytes>\", \"count\" (prints \"sent <lines> dropped\n"
+        "<lines>\") and \"quit\"."));
     parser.addHelpOption();
     parser.addOptions({
         {"port", "Talks on the terminal at <path> instead of a pseudo-terminal of its own.", "path"},
