@@ -23,6 +23,7 @@ constexpr SSwitch Switches[] = {
     {"silence", &SSimKnobs::silence},
     {"ignore-switch", &SSimKnobs::ignoreSwitch},
     {"no-dump-end", &SSimKnobs::noDumpEnd},
+    {"ignore-settings", &SSimKnobs::ignoreSettings},
 };
 
 // "on" or "off"; -1 for anything else.

@@ -19,6 +19,8 @@ struct SSimKnobs
     bool ignoreSwitch = false;
     // The system data ends without its end line.
     bool noDumpEnd = false;
+    // Settings sentences are read and logged but change nothing, as a device that refuses them.
+    bool ignoreSettings = false;
     // A simulated second of traffic lasts 1/rateFactor real seconds.
     int rateFactor = 1;
     // The system data reports these raw values in place of its own: key (as the device prints

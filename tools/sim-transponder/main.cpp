@@ -28,6 +28,7 @@ constexpr SSwitchOption SwitchOptions[] = {
     {"silence", "Sends nothing.", &Sim::SSimKnobs::silence},
     {"ignore-switch", "Does not answer the Wi-Fi switch.", &Sim::SSimKnobs::ignoreSwitch},
     {"no-dump-end", "Ends the system data without its end line.", &Sim::SSimKnobs::noDumpEnd},
+    {"ignore-settings", "Takes the settings sentences but changes nothing.", &Sim::SSimKnobs::ignoreSettings},
 };
 
 bool number(const QCommandLineParser& parser, const QString& name, int64_t low, int64_t high, int64_t* value)
@@ -50,7 +51,7 @@ bool parseOptions(const QCoreApplication& app, Sim::SSimOptions* options)
         "Plays an AIS Class B transponder on a pseudo-terminal, whose path is the first line on stdout.\n"
         "Lines in and out are logged on stderr with milliseconds since start.\n"
         "Commands on stdin, one a line: each switch below as \"<name> on|off\" (split, bad-checksums, silence,\n"
-        "ignore-switch, no-dump-end), \"passthrough on|off\", \"rate-factor <n>\", \"model <n>\", \"unplug\"\n"
+        "ignore-switch, no-dump-end, ignore-settings), \"passthrough on|off\", \"rate-factor <n>\", \"model <n>\", \"unplug\"\n"
         "(closes the link), \"count\" (prints \"sent <lines> dropped <lines>\") and \"quit\"."));
     parser.addHelpOption();
     parser.addOptions({
