@@ -24,6 +24,21 @@ bool isBlank(const char (&field)[N])
     return field[0] == '\0';
 }
 
+template <size_t N>
+bool grows(const char (&field)[N])
+{
+    return DeviceSentence::escapeReserved(fieldText(field)).size() > fieldText(field).size();
+}
+
+
+SCheck refused(REFUSAL refusal, int32_t CSensorConfig::*baudField = nullptr)
+{
+    SCheck check;
+    check.refusal = refusal;
+    check.baudField = baudField;
+    return check;
+}
+
 // The MMSI goes out only to a device that has none yet: it can be written once.
 bool writesMmsi(const CSensorConfig& shown, const CSensorConfig& written)
 {
@@ -99,14 +114,25 @@ const std::vector<SPortBaud>& portBauds(MACHINE_TYPE model)
 SCheck check(MACHINE_TYPE model, const CSensorConfig& shown, const CSensorConfig& written)
 {
     if (!isBlank(shown.shipName) && isBlank(written.shipName))
-        return {REFUSAL_SHIP_NAME_BLANK};
+        return refused(REFUSAL_SHIP_NAME_BLANK);
     if (!isBlank(shown.callSign) && isBlank(written.callSign))
-        return {REFUSAL_CALL_SIGN_BLANK};
+        return refused(REFUSAL_CALL_SIGN_BLANK);
     if (writesMmsi(shown, written) && (written.mmsi < MmsiMin || written.mmsi > MmsiMax))
-        return {REFUSAL_MMSI_RANGE};
+        return refused(REFUSAL_MMSI_RANGE);
     for (const SPortBaud& port : portBauds(model)) {
         if (programmableBaudCode(written.*port.field) < 0)
-            return {REFUSAL_BAUD_RATE, port.field};
+            return refused(REFUSAL_BAUD_RATE, port.field);
+    }
+    for (const std::string& line : plan(model, shown, written)) {
+        // An empty line is one that would not fit even the builders' buffer.
+        if (!line.empty() && line.size() <= MaxSentenceLength)
+            continue;
+        SCheck tooLong = refused(REFUSAL_TOO_LONG);
+        if (grows(written.shipName))
+            tooLong.escapedTexts.push_back(SETTING_SHIP_NAME);
+        if (grows(written.callSign))
+            tooLong.escapedTexts.push_back(SETTING_CALL_SIGN);
+        return tooLong;
     }
     return {};
 }

@@ -39,7 +39,7 @@ void AisConfiguration::configureActionConnections()
     connect(m_ui->btnWinCtrlMin, &QAbstractButton::clicked, this, &AisConfiguration::onMinimized);
     connect(m_ui->btnThemeFunHelp, &QAbstractButton::clicked, this, &AisConfiguration::onHelpClick);
     connect(m_commSpaces, &CCommSpaces::signalCommDataDeleted, this, &AisConfiguration::onConntDeleted);
-    connect(m_ui->edtCfgShipName, &QLineEdit::textChanged, this, &AisConfiguration::onShipNameToUpper);
+    connect(m_ui->edtCfgShipName, &QLineEdit::textEdited, this, &AisConfiguration::onShipNameToUpper);
     connect(m_ui->edtCfgCallSign, &QLineEdit::textEdited, this, &AisConfiguration::onCallSignToUpper);
     connect(m_ui->btnMmsiHelp, &QAbstractButton::clicked, this, &AisConfiguration::onMmsiHelpClick);
     connect(m_ui->btnCfgAdvancedConfDisp, &QAbstractButton::clicked, this, &AisConfiguration::onCfgAdvConfigChanged);

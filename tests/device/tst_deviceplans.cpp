@@ -282,11 +282,18 @@ private slots:
         QTest::newRow("the device's MMSI is not checked")
             << k42 << Edit([](CSensorConfig&, CSensorConfig& w) { w.mmsi = 12345; }) << none << QString();
         QTest::newRow("UNIT-K-42 rate without a code")
-            << k42 << Edit([](CSensorConfig&, CSensorConfig& w) { w.nmea2OutBaud = 19200; }) << baud
+            << k42 << Edit([](CSensorConfig&, CSensorConfig& w) { w.nmea2OutBaud = 1200; }) << baud
             << "nmea2OutBaud";
+        // A rate the device reported goes back with its code, though the page does not offer it.
+        QTest::newRow("device's own rates") << k42 << Edit([](CSensorConfig&, CSensorConfig& w) {
+            w.nmea1OutBaud = 115200;
+            w.nmea1InBaud = 57600;
+            w.nmea2OutBaud = 19200;
+            w.nmea2InBaud = 14400;
+        }) << none << QString();
         QTest::newRow("rates in the order written") << k42 << Edit([](CSensorConfig&, CSensorConfig& w) {
             w.nmea2InBaud = 0;
-            w.nmea1OutBaud = 115200;
+            w.nmea1OutBaud = 2400;
         }) << baud << "nmea1OutBaud";
         QTest::newRow("MMSI before rates") << k42 << Edit([](CSensorConfig& s, CSensorConfig& w) {
             s.mmsi = 0;
@@ -297,7 +304,7 @@ private slots:
             << q375 << Edit([](CSensorConfig&, CSensorConfig& w) { w.nmea1OutBaud = w.nmea2OutBaud = 19200; })
             << none << QString();
         QTest::newRow("Q-375 second port without a code")
-            << q375 << Edit([](CSensorConfig&, CSensorConfig& w) { w.nmea2InBaud = 57600; }) << baud << "nmea2InBaud";
+            << q375 << Edit([](CSensorConfig&, CSensorConfig& w) { w.nmea2InBaud = 2400; }) << baud << "nmea2InBaud";
         QTest::newRow("unknown model writes no rates")
             << int(MACHINE_UNKNOWN) << Edit([](CSensorConfig&, CSensorConfig& w) { w.nmea1InBaud = 0; }) << none
             << QString();
@@ -314,6 +321,49 @@ private slots:
         const DeviceProgram::SCheck result = DeviceProgram::check(machine, records.shown, records.written);
         QCOMPARE(int(result.refusal), refusal);
         QCOMPARE(baudFieldName(result.baudField), baudField);
+    }
+
+    // The static data sentence, from "$" to CR LF, is 25 characters and the two escaped texts
+    // with the page record's antenna position.
+    void sentenceTooLong_data()
+    {
+        QTest::addColumn<QString>("callSign");
+        QTest::addColumn<QString>("shipName");
+        QTest::addColumn<int>("refusal");
+        QTest::addColumn<QList<int>>("named");
+        const auto none = int(DeviceProgram::REFUSAL_NONE);
+        const auto tooLong = int(DeviceProgram::REFUSAL_TOO_LONG);
+        const int name = DeviceProgram::SETTING_SHIP_NAME;
+        const int callSign = DeviceProgram::SETTING_CALL_SIGN;
+        QTest::newRow("82 characters") << "*******" << "$$$$$$$$ABCDEFGHIJKL" << none << QList<int>{};
+        QTest::newRow("84 characters, both escaped")
+            << "*******" << "$$$$$$$$\\BCDEFGHIJK" << tooLong << QList<int>{name, callSign};
+        QTest::newRow("the name only") << "ABC" << ",,,,,,,,,,,,,,,,,,,," << tooLong << QList<int>{name};
+        QTest::newRow("the device's long name with the call sign escaped")
+            << "!!!!!!!!" << "ABCDEFGHIJKLMNOPQRSTUV" << none << QList<int>{};
+        QTest::newRow("longest texts without escapes") << "ABCDEFGH" << "ABCDEFGHIJKLMNOPQRSTUV" << none
+                                                       << QList<int>{};
+    }
+
+    void sentenceTooLong()
+    {
+        QFETCH(QString, callSign);
+        QFETCH(QString, shipName);
+        QFETCH(int, refusal);
+        QFETCH(QList<int>, named);
+        const SRecords records = editedRecords(MACHINE_UNIT_K_42, [&](CSensorConfig&, CSensorConfig& w) {
+            setText(w.callSign, qPrintable(callSign));
+            setText(w.shipName, qPrintable(shipName));
+        });
+        const DeviceProgram::SCheck result = DeviceProgram::check(MACHINE_UNIT_K_42, records.shown, records.written);
+        QCOMPARE(int(result.refusal), refusal);
+        QList<int> escaped;
+        for (const DeviceProgram::SETTING setting : result.escapedTexts)
+            escaped << setting;
+        QCOMPARE(escaped, named);
+        if (refusal == int(DeviceProgram::REFUSAL_NONE))
+            QVERIFY(DeviceProgram::plan(MACHINE_UNIT_K_42, records.shown, records.written)[0].size()
+                    <= DeviceProgram::MaxSentenceLength);
     }
 
     // Program Device on the simulated transponder, then the query set: the device reports what
