@@ -41,6 +41,9 @@ public:
     void setDevDetectState(COMM_VELK_DEV_STATE state) { m_devDetectState = state; }
     COMM_VELK_DEV_STATE getDevDetectState() const { return m_devDetectState; }
     MACHINE_TYPE getMachineType() const { return m_machineType; }
+    // How many system-data texts have ended since the start: a read-back that adds none was
+    // not answered.
+    uint32_t dumpEnds() const { return m_dumpEnds; }
     // The configuration item to query for the model: 108, 600, or 0 while it is unknown.
     int getModelNumber() const { return m_modelNumber; }
 
@@ -86,6 +89,7 @@ private:
     std::atomic<int> m_modelNumber{0};
     CDiagnostics m_diagnostics;     // guarded
     std::atomic<COMM_VELK_DEV_STATE> m_devDetectState{DEV_STATE_INITIAL};
+    std::atomic<uint32_t> m_dumpEnds{0};
     // Unknown model texts already logged; communication thread only.
     std::set<std::string> m_unknownModels;
 };

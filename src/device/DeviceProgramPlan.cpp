@@ -4,6 +4,7 @@
 #include "device/DeviceSettings.h"
 
 #include <cstring>
+#include <utility>
 
 namespace DeviceProgram {
 
@@ -30,6 +31,11 @@ bool grows(const char (&field)[N])
     return DeviceSentence::escapeReserved(fieldText(field)).size() > fieldText(field).size();
 }
 
+template <size_t N>
+bool sameText(const char (&a)[N], const char (&b)[N])
+{
+    return fieldText(a) == fieldText(b);
+}
 
 SCheck refused(REFUSAL refusal, int32_t CSensorConfig::*baudField = nullptr)
 {
@@ -135,6 +141,42 @@ SCheck check(MACHINE_TYPE model, const CSensorConfig& shown, const CSensorConfig
         return tooLong;
     }
     return {};
+}
+
+std::vector<SSetting> untaken(MACHINE_TYPE model, const CSensorConfig& shown, const CSensorConfig& written,
+                              const CSensorConfig& readBack)
+{
+    const CSensorConfig& w = written;
+    const CSensorConfig& r = readBack;
+    const bool q375 = model == MACHINE_Q_375;
+    const std::pair<SETTING, bool> differs[] = {
+        {SETTING_SHIP_NAME, !sameText(w.shipName, r.shipName)},
+        {SETTING_CALL_SIGN, !sameText(w.callSign, r.callSign)},
+        {SETTING_MMSI, writesMmsi(shown, written) && w.mmsi != r.mmsi},
+        {SETTING_SHIP_TYPE, w.shipType != r.shipType},
+        {SETTING_DIM_A, w.dimA != r.dimA},
+        {SETTING_DIM_B, w.dimB != r.dimB},
+        {SETTING_DIM_C, w.dimC != r.dimC},
+        {SETTING_DIM_D, w.dimD != r.dimD},
+        {SETTING_DSC_MONITOR, (w.dscMonitor[0] == '1') != (r.dscMonitor[0] == '1')},
+        {SETTING_GPS_UPDATE_RATE, w.gpsUpdateRate != r.gpsUpdateRate},
+        {SETTING_GPS_DYN_MODEL, w.gpsDynModel != r.gpsDynModel},
+        {SETTING_ALR, (model == MACHINE_UNIT_K_42 || q375) && (w.alrOutput == 0) != (r.alrOutput == 0)},
+    };
+    std::vector<SSetting> settings;
+    for (const auto& [setting, differ] : differs) {
+        if (differ)
+            settings.push_back({setting});
+    }
+    for (const SPortBaud& port : portBauds(model)) {
+        if (w.*port.field != r.*port.field)
+            settings.push_back({SETTING_PORT_BAUD, port.field});
+    }
+    if (q375 && w.nmea2000Instance != r.nmea2000Instance)
+        settings.push_back({SETTING_NMEA2000_INSTANCE});
+    if (q375 && (w.lrChannel1 != r.lrChannel1 || w.lrChannel2 != r.lrChannel2))
+        settings.push_back({SETTING_MSG27});
+    return settings;
 }
 
 std::vector<std::string> plan(MACHINE_TYPE model, const CSensorConfig& shown, const CSensorConfig& written)

@@ -37,7 +37,7 @@ enum REFUSAL : int
 // longer one.
 constexpr size_t MaxSentenceLength = 82;
 
-// The settings Program Device writes, to name them to the user.
+// The settings Program Device writes, to name the ones the device did not take.
 enum SETTING : int
 {
     SETTING_SHIP_NAME,
@@ -78,6 +78,10 @@ struct SCheck
 // no value for it either, and the MMSI range is checked only while the device has none.
 [[nodiscard]] SCheck check(MACHINE_TYPE model, const CSensorConfig& shown, const CSensorConfig& written);
 
+// The settings of the plan whose values the device's read-back does not hold, in the order
+// they are written: the texts byte for byte, the ALR setting as zero or not.
+[[nodiscard]] std::vector<SSetting> untaken(MACHINE_TYPE model, const CSensorConfig& shown,
+                                            const CSensorConfig& written, const CSensorConfig& readBack);
 
 // The sentences in the order they are sent: the vessel's static data, the MMSI while the device
 // has none, the ship type and the general settings; then, by model, the ALR setting and the

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/CSensorConfig.h"
 #include "device/CWiFiAPExchangeSet.h"
 #include "device/DeviceSentences.h"
 #include "device/WiFiTypes.h"
@@ -18,6 +19,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -212,6 +214,10 @@ private:
     [[nodiscard]] bool queueSentence(const std::string& line);
     // GPS status page: the texts from a snapshot of the GPS record.
     void updateSatelliteStatusTexts();
+    // Program Device's outcome: at the take-over of its read-back, or when the link is lost
+    // before it.
+    void reportProgramReadBack();
+    void reportProgramLinkLost();
 
     Ui::AisConfiguration* m_ui;
     CAisConfigurationView* m_view = nullptr;
@@ -228,6 +234,16 @@ private:
     // When the last query went out; 0 while no replies await take-over.
     int64_t m_lastQueryTime = 0;
     int64_t m_diagQueryTime = 0;
+    // A Program Device series whose read-back is awaited: the records before and as written,
+    // and the count of system-data texts when it was sent.
+    struct SProgramReadBack
+    {
+        MACHINE_TYPE model;
+        CSensorConfig shown;
+        CSensorConfig written;
+        uint32_t dumpEnds;
+    };
+    std::optional<SProgramReadBack> m_programReadBack;
     // The Wi-Fi state as the view last read it.
     WiFiScope::SCmdProcData m_wifiData;
     CWiFiAPExchangeSet m_apExchangeSet;

@@ -69,6 +69,7 @@ void AisConfiguration::onConntDeleted()
     // A job cut off by the loss must not leave its panel holding Connect back.
     m_view->enableWiFiWaitingDisp(false);
     enableConfigDisp();
+    reportProgramLinkLost();
 }
 
 void AisConfiguration::onClose()

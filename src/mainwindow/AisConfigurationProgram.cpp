@@ -145,11 +145,53 @@ void AisConfiguration::onCfgProgramDev()
         != QMessageBox::Yes)
         return;
 
-    // A sentence that is not queued does not stop the series.
+    // A sentence that is not queued does not stop the series: the link is gone then.
+    bool linkHeld = true;
     for (const std::string& line : DeviceProgram::plan(model, shown, local))
-        (void)queueSentence(line);
+        linkHeld = queueSentence(line) && linkHeld;
 
+    const SProgramReadBack readBack{model, shown, local, handle.dumpEnds()};
     // The page keeps what was written until the device's replies are taken over again.
     shown.assign(&local);
-    (void)enableDebugPortView(QUERY_CLOSING_NUMBER, false);
+    linkHeld = enableDebugPortView(QUERY_CLOSING_NUMBER, false) && linkHeld;
+    m_programReadBack = readBack;
+    if (!linkHeld)
+        reportProgramLinkLost();
+}
+
+void AisConfiguration::reportProgramReadBack()
+{
+    if (!m_programReadBack)
+        return;
+    const SProgramReadBack readBack = *m_programReadBack;
+    m_programReadBack.reset();
+    CAisSentenceHandle& handle = m_commSpaces->getDeviceComm().getSentenceHandle();
+    QString outcome;
+    MSG_BOX_S kind = MSG_BOX_WARNING;
+    if (handle.dumpEnds() == readBack.dumpEnds) {
+        outcome = tr("The device did not answer the read-back: it may not have taken the settings.");
+    } else {
+        const std::vector<DeviceProgram::SSetting> untaken =
+            DeviceProgram::untaken(readBack.model, readBack.shown, readBack.written, handle.getShownConfig());
+        outcome = untaken.empty() ? tr("The device took the settings.")
+                                  : tr("The device did not take these settings:") + QLatin1Char(' ')
+                                        + quotedNames(*m_ui, readBack.model, untaken);
+        if (untaken.empty())
+            kind = MSG_BOX_INFORMATION;
+    }
+    Pattern::Singleton<SysDebug>::Instance()->dbgPrintf(DBG_INFO, "reportProgramReadBack", 0, "%s",
+                                                         outcome.toUtf8().constData());
+    showMsgBox(kind, tr("Configuration"), outcome, QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void AisConfiguration::reportProgramLinkLost()
+{
+    if (!m_programReadBack)
+        return;
+    m_programReadBack.reset();
+    const QString text =
+        tr("The link to the device was lost while programming: it may not have taken the settings.");
+    Pattern::Singleton<SysDebug>::Instance()->dbgPrintf(DBG_WARNING, "onCfgProgramDev", 0, "%s",
+                                                         text.toUtf8().constData());
+    showMsgBox(MSG_BOX_WARNING, tr("Configuration"), text, QMessageBox::Ok, QMessageBox::Ok);
 }

@@ -366,6 +366,80 @@ private slots:
                     <= DeviceProgram::MaxSentenceLength);
     }
 
+    // The settings the read-back does not hold, named as the plan writes them.
+    void untaken_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<Edit>("edit"); // shown and read back (written is the page record)
+        QTest::addColumn<QStringList>("settings");
+        const auto k42 = int(MACHINE_UNIT_K_42);
+        const auto q375 = int(MACHINE_Q_375);
+        QTest::newRow("all taken") << k42 << Edit([](CSensorConfig&, CSensorConfig&) {}) << QStringList{};
+        QTest::newRow("device kept its name and GPS rate") << k42 << Edit([](CSensorConfig&, CSensorConfig& r) {
+            setText(r.shipName, "OLD NAME");
+            r.gpsUpdateRate = 0;
+        }) << QStringList{"SETTING_SHIP_NAME", "SETTING_GPS_UPDATE_RATE"};
+        QTest::newRow("one byte of the name differs")
+            << k42 << Edit([](CSensorConfig&, CSensorConfig& r) { r.shipName[1] = char(0xC9); })
+            << QStringList{"SETTING_SHIP_NAME"};
+        QTest::newRow("ALR read as zero or not")
+            << k42 << Edit([](CSensorConfig&, CSensorConfig& r) { r.alrOutput = 2; }) << QStringList{};
+        QTest::newRow("an MMSI not written is not checked")
+            << k42 << Edit([](CSensorConfig&, CSensorConfig& r) { r.mmsi = 0; }) << QStringList{};
+        QTest::newRow("an MMSI written and not taken") << k42 << Edit([](CSensorConfig& s, CSensorConfig& r) {
+            s.mmsi = 0;
+            r.mmsi = 0;
+        }) << QStringList{"SETTING_MMSI"};
+        QTest::newRow("UNIT-K-42 rate, type and antenna")
+            << k42 << Edit([](CSensorConfig&, CSensorConfig& r) {
+                   r.nmea2OutBaud = 4800;
+                   r.shipType = 30;
+                   r.dimD = 0;
+               })
+            << QStringList{"SETTING_SHIP_TYPE", "SETTING_DIM_D", "SETTING_PORT_BAUD nmea2OutBaud"};
+        QTest::newRow("UNIT-K-42 writes no instance or Message 27")
+            << k42 << Edit([](CSensorConfig&, CSensorConfig& r) {
+                   r.nmea2000Instance = 9;
+                   r.lrChannel1 = MSG27_CHANNEL_A;
+               })
+            << QStringList{};
+        QTest::newRow("Q-375 port, instance and Message 27")
+            << q375 << Edit([](CSensorConfig&, CSensorConfig& r) {
+                   r.nmea2InBaud = 38400;
+                   r.nmea2000Instance = 9;
+                   r.lrChannel2 = MSG27_CHANNEL_B;
+                   setText(r.dscMonitor, "0");
+                   r.gpsDynModel = GPS_DYN_MODEL_HIGH_ALTITUDE;
+               })
+            << QStringList{"SETTING_DSC_MONITOR", "SETTING_GPS_DYN_MODEL", "SETTING_PORT_BAUD nmea2InBaud",
+                           "SETTING_NMEA2000_INSTANCE", "SETTING_MSG27"};
+    }
+
+    void untaken()
+    {
+        QFETCH(int, model);
+        QFETCH(Edit, edit);
+        QFETCH(QStringList, settings);
+        const auto machine = MACHINE_TYPE(model);
+        CSensorConfig shown = pageRecord(machine);
+        const CSensorConfig written = pageRecord(machine);
+        CSensorConfig read = pageRecord(machine);
+        edit(shown, read);
+        static const char* const Names[] = {
+            "SETTING_SHIP_NAME",     "SETTING_CALL_SIGN",     "SETTING_MMSI",  "SETTING_SHIP_TYPE",
+            "SETTING_DIM_A",         "SETTING_DIM_B",         "SETTING_DIM_C", "SETTING_DIM_D",
+            "SETTING_DSC_MONITOR",   "SETTING_GPS_UPDATE_RATE", "SETTING_GPS_DYN_MODEL", "SETTING_ALR",
+            "SETTING_PORT_BAUD",     "SETTING_NMEA2000_INSTANCE", "SETTING_MSG27"};
+        QStringList names;
+        for (const DeviceProgram::SSetting& setting : DeviceProgram::untaken(machine, shown, written, read)) {
+            QString name = QString::fromLatin1(Names[setting.setting]);
+            if (setting.setting == DeviceProgram::SETTING_PORT_BAUD)
+                name += ' ' + baudFieldName(setting.baudField);
+            names << name;
+        }
+        QCOMPARE(names, settings);
+    }
+
     // Program Device on the simulated transponder, then the query set: the device reports what
     // the page wrote.
     void writtenIsReadBack_data()
@@ -439,6 +513,13 @@ private slots:
             wanted[key] = expected.value(key);
         const QString differences = DeviceFixture::differences(read, wanted);
         QVERIFY2(differences.isEmpty(), qPrintable(differences));
+        QVERIFY(DeviceProgram::untaken(machine, shown, written, read).empty());
+
+        // A device that takes nothing shows every setting the page changed as not taken.
+        const std::vector<DeviceProgram::SSetting> none = DeviceProgram::untaken(machine, shown, written, shown);
+        // Names, type, antenna, DSC, GPS rate and mode, ALR, and the rates, instance and Message 27
+        // of the model: 15 on either model, with the MMSI when it is written.
+        QCOMPARE(int(none.size()), 15 + (deviceHasMmsi ? 0 : 1) - (gpsRate == shown.gpsUpdateRate ? 1 : 0));
     }
 };
 

@@ -174,6 +174,7 @@ private slots:
             WaitMs));
         m_rig.tickAt(programmed + 3);
         QCOMPARE(m_window->lastQueryTime(), int64_t(0));
+        QCOMPARE(m_boxes->texts.value(1), QStringLiteral("The device took the settings."));
         QVERIFY(handle().getCurrentConfig() == shown());
         QCOMPARE(m_ui->edtCfgShipName->text(), QStringLiteral("TEST,SHIP"));
         QCOMPARE(m_ui->edtCfgMmsi->text(), QStringLiteral("235000001"));
@@ -379,6 +380,57 @@ private slots:
                      && m_boxes->texts[0].contains(QStringLiteral("82")),
                  qPrintable(m_boxes->texts[0]));
         QCOMPARE(m_rig.receivedCount("$ECSSD"), 0);
+    }
+
+    // A device that ignores the settings: its read-back names what it did not take.
+    void ignoredSettingsNamed()
+    {
+        QVERIFY(readDevice(1, {"--ignore-settings"}));
+        m_ui->edtCfgShipName->clear();
+        QTest::keyClicks(m_ui->edtCfgShipName, QStringLiteral("OTHER NAME"));
+        m_ui->cbbxCfgGpsUpdateRate->setCurrentIndex((m_ui->cbbxCfgGpsUpdateRate->currentIndex() + 1) % 11);
+        const uint32_t dumps = handle().dumpEnds();
+        const int64_t programmed = m_now;
+        programDevice(QMessageBox::Yes);
+        QVERIFY(QTest::qWaitFor([&] { return handle().dumpEnds() > dumps; }, WaitMs));
+        m_rig.tickAt(programmed + 3);
+        QCOMPARE(m_boxes->texts.value(1),
+                 QStringLiteral("The device did not take these settings: “Ship's Name”, “GPS Update Rate”"));
+        QCOMPARE(m_ui->edtCfgShipName->text(), QStringLiteral("SIM SEAGULL"));
+    }
+
+    // A read-back that brings no system data: the user is told the device did not answer.
+    void unansweredReadBack()
+    {
+        QVERIFY(readDevice(1));
+        m_rig.sim().command("silence on");
+        const int64_t programmed = m_now;
+        programDevice(QMessageBox::Yes);
+        QVERIFY(QTest::qWaitFor([&] { return m_rig.receivedCount("$PTST,,,,,16*") == 2; }, WaitMs));
+        m_rig.tickAt(programmed + 3);
+        QCOMPARE(m_boxes->texts.value(1),
+                 QStringLiteral("The device did not answer the read-back: it may not have taken the settings."));
+    }
+
+    // The link lost in the middle of the series: said, and the typed values stay on the page.
+    void linkLostWhileProgramming()
+    {
+        QVERIFY(readDevice(1));
+        m_ui->edtCfgShipName->clear();
+        QTest::keyClicks(m_ui->edtCfgShipName, QStringLiteral("TYPED NAME"));
+        m_ui->spbxCfgVslDimA->setValue(77);
+        programDevice(QMessageBox::Yes);
+        QVERIFY(m_rig.sim().waitForLog("in", "$ECSSD", WaitMs));
+        m_rig.sim().command("unplug");
+        const QString lost =
+            QStringLiteral("The link to the device was lost while programming: it may not have taken the settings.");
+        QTRY_VERIFY_WITH_TIMEOUT(m_boxes->texts.contains(lost), WaitMs);
+        QCOMPARE(m_boxes->texts.count(lost), 1);
+        QVERIFY(!m_ui->btnCommConnt->isChecked());
+        QCOMPARE(m_ui->edtCfgShipName->text(), QStringLiteral("TYPED NAME"));
+        QCOMPARE(m_ui->spbxCfgVslDimA->value(), 77);
+        m_rig.tickAt(m_now + 10);
+        QCOMPARE(m_ui->edtCfgShipName->text(), QStringLiteral("TYPED NAME"));
     }
 
     // Only a device whose configuration was taken over, on a connected link, is programmed.
