@@ -177,7 +177,9 @@ void CAisConfigurationView::initConfigurationDisp()
                            m_ui->spbxCfgVslDimB, m_ui->spbxCfgVslDimC,
                            m_ui->spbxCfgVslDimD})
         field->setFocusPolicy(Qt::ClickFocus);
+    m_ui->edtCfgShipName->setMaxLength(ShipNameLimit);
     m_ui->edtCfgShipName->setValidator(new CSixBitValidator(ShipNameLimit, m_ui->edtCfgShipName));
+    m_ui->edtCfgCallSign->setMaxLength(CallSignLimit);
     m_ui->edtCfgCallSign->setValidator(new CSixBitValidator(CallSignLimit, m_ui->edtCfgCallSign));
     setTextRule(m_ui->edtCfgMmsi, 9, "^[0-9]+$");
     m_ui->spbxCfgVslDimA->setRange(0, 511);

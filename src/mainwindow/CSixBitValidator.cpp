@@ -13,7 +13,9 @@ CSixBitValidator::CSixBitValidator(int limit, QObject* parent) : QValidator(pare
 
 QValidator::State CSixBitValidator::validate(QString& input, int&) const
 {
-    input = input.toUpper();
+    // The device's own text shows as it came; what the user types goes in capitals.
+    if (input != m_deviceText)
+        input = input.toUpper();
     State state = input.size() > m_limit ? Intermediate : Acceptable;
     for (const QChar c : input) {
         if (isSixBit(c))
