@@ -112,9 +112,11 @@ void CAisSentenceHandle::takeDumpLine(const char* line)
         std::lock_guard<std::mutex> lock(m_mutex);
         dumpEnded = m_currentConfig.updateConfigData(line);
     }
+    if (!dumpEnded)
+        return;
+    ++m_dumpEnds;
     COMM_VELK_DEV_STATE modelKnown = DEV_STATE_MODEL_KNOWN;
-    if (dumpEnded)
-        m_devDetectState.compare_exchange_strong(modelKnown, DEV_STATE_SYSTEM_DATA_END);
+    m_devDetectState.compare_exchange_strong(modelKnown, DEV_STATE_SYSTEM_DATA_END);
 }
 
 void CAisSentenceHandle::sensorLongLine(const std::string& line)

@@ -43,6 +43,9 @@ public:
     MACHINE_TYPE getMachineType() const { return m_machineType; }
     // Whether a version sentence came since the last reset, readable or not.
     bool hasVersionReply() const { return m_versionReplied; }
+    // How many system-data texts have ended since the start: a read-back that adds none was
+    // not answered.
+    uint32_t dumpEnds() const { return m_dumpEnds; }
     // The configuration item to query for the model: 108, 600, or 0 while it is unknown.
     int getModelNumber() const { return m_modelNumber; }
 
@@ -89,6 +92,7 @@ private:
     CDiagnostics m_diagnostics;     // guarded
     std::atomic<COMM_VELK_DEV_STATE> m_devDetectState{DEV_STATE_INITIAL};
     std::atomic<bool> m_versionReplied{false};
+    std::atomic<uint32_t> m_dumpEnds{0};
     // Unknown model texts already logged; communication thread only.
     std::set<std::string> m_unknownModels;
 };

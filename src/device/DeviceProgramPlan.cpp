@@ -4,6 +4,7 @@
 #include "device/DeviceSettings.h"
 
 #include <cstring>
+#include <utility>
 
 namespace DeviceProgram {
 
@@ -22,6 +23,26 @@ template <size_t N>
 bool isBlank(const char (&field)[N])
 {
     return field[0] == '\0';
+}
+
+template <size_t N>
+bool grows(const char (&field)[N])
+{
+    return DeviceSentence::escapeReserved(fieldText(field)).size() > fieldText(field).size();
+}
+
+template <size_t N>
+bool sameText(const char (&a)[N], const char (&b)[N])
+{
+    return fieldText(a) == fieldText(b);
+}
+
+SCheck refused(REFUSAL refusal, int32_t CSensorConfig::*baudField = nullptr)
+{
+    SCheck check;
+    check.refusal = refusal;
+    check.baudField = baudField;
+    return check;
 }
 
 // The MMSI goes out only to a device that has none yet: it can be written once.
@@ -99,16 +120,63 @@ const std::vector<SPortBaud>& portBauds(MACHINE_TYPE model)
 SCheck check(MACHINE_TYPE model, const CSensorConfig& shown, const CSensorConfig& written)
 {
     if (!isBlank(shown.shipName) && isBlank(written.shipName))
-        return {REFUSAL_SHIP_NAME_BLANK};
+        return refused(REFUSAL_SHIP_NAME_BLANK);
     if (!isBlank(shown.callSign) && isBlank(written.callSign))
-        return {REFUSAL_CALL_SIGN_BLANK};
+        return refused(REFUSAL_CALL_SIGN_BLANK);
     if (writesMmsi(shown, written) && (written.mmsi < MmsiMin || written.mmsi > MmsiMax))
-        return {REFUSAL_MMSI_RANGE};
+        return refused(REFUSAL_MMSI_RANGE);
     for (const SPortBaud& port : portBauds(model)) {
         if (programmableBaudCode(written.*port.field) < 0)
-            return {REFUSAL_BAUD_RATE, port.field};
+            return refused(REFUSAL_BAUD_RATE, port.field);
+    }
+    for (const std::string& line : plan(model, shown, written)) {
+        // An empty line is one that would not fit even the builders' buffer.
+        if (!line.empty() && line.size() <= MaxSentenceLength)
+            continue;
+        SCheck tooLong = refused(REFUSAL_TOO_LONG);
+        if (grows(written.shipName))
+            tooLong.escapedTexts.push_back(SETTING_SHIP_NAME);
+        if (grows(written.callSign))
+            tooLong.escapedTexts.push_back(SETTING_CALL_SIGN);
+        return tooLong;
     }
     return {};
+}
+
+std::vector<SSetting> untaken(MACHINE_TYPE model, const CSensorConfig& shown, const CSensorConfig& written,
+                              const CSensorConfig& readBack)
+{
+    const CSensorConfig& w = written;
+    const CSensorConfig& r = readBack;
+    const bool q375 = model == MACHINE_Q_375;
+    const std::pair<SETTING, bool> differs[] = {
+        {SETTING_SHIP_NAME, !sameText(w.shipName, r.shipName)},
+        {SETTING_CALL_SIGN, !sameText(w.callSign, r.callSign)},
+        {SETTING_MMSI, writesMmsi(shown, written) && w.mmsi != r.mmsi},
+        {SETTING_SHIP_TYPE, w.shipType != r.shipType},
+        {SETTING_DIM_A, w.dimA != r.dimA},
+        {SETTING_DIM_B, w.dimB != r.dimB},
+        {SETTING_DIM_C, w.dimC != r.dimC},
+        {SETTING_DIM_D, w.dimD != r.dimD},
+        {SETTING_DSC_MONITOR, (w.dscMonitor[0] == '1') != (r.dscMonitor[0] == '1')},
+        {SETTING_GPS_UPDATE_RATE, w.gpsUpdateRate != r.gpsUpdateRate},
+        {SETTING_GPS_DYN_MODEL, w.gpsDynModel != r.gpsDynModel},
+        {SETTING_ALR, (model == MACHINE_UNIT_K_42 || q375) && (w.alrOutput == 0) != (r.alrOutput == 0)},
+    };
+    std::vector<SSetting> settings;
+    for (const auto& [setting, differ] : differs) {
+        if (differ)
+            settings.push_back({setting});
+    }
+    for (const SPortBaud& port : portBauds(model)) {
+        if (w.*port.field != r.*port.field)
+            settings.push_back({SETTING_PORT_BAUD, port.field});
+    }
+    if (q375 && w.nmea2000Instance != r.nmea2000Instance)
+        settings.push_back({SETTING_NMEA2000_INSTANCE});
+    if (q375 && (w.lrChannel1 != r.lrChannel1 || w.lrChannel2 != r.lrChannel2))
+        settings.push_back({SETTING_MSG27});
+    return settings;
 }
 
 std::vector<std::string> plan(MACHINE_TYPE model, const CSensorConfig& shown, const CSensorConfig& written)

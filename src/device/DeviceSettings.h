@@ -87,20 +87,15 @@ enum BAUD_CODE : int32_t
 constexpr int32_t BAUD_OF_CODE[] = {115200, 57600, 38400, 19200, 14400, 9600, 4800};
 constexpr size_t BAUD_CODE_COUNT = sizeof BAUD_OF_CODE / sizeof BAUD_OF_CODE[0];
 
-// The code Program Device writes for a rate: it writes 38400, 9600 and 4800 only, the rates the
-// Configuration page offers; -1 for any other.
+// The device's code of a rate in bits per second; -1 for a rate it has no code for. The page
+// offers 38400, 9600 and 4800, but a rate the device reported and the user left goes back too.
 [[nodiscard]] constexpr int32_t programmableBaudCode(int32_t baudRate)
 {
-    switch (baudRate) {
-    case 38400:
-        return BAUD_CODE_38400;
-    case 9600:
-        return BAUD_CODE_9600;
-    case 4800:
-        return BAUD_CODE_4800;
-    default:
-        return -1;
+    for (size_t code = 0; code < BAUD_CODE_COUNT; ++code) {
+        if (BAUD_OF_CODE[code] == baudRate)
+            return int32_t(code);
     }
+    return -1;
 }
 
 // The test number of the "$PTST" that ends the query set: the device answers it with its

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/CSensorConfig.h"
 #include "device/CWiFiAPExchangeSet.h"
 #include "device/DeviceSentences.h"
 #include "device/WiFiTypes.h"
@@ -21,6 +22,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -222,6 +224,10 @@ private:
     [[nodiscard]] bool queueSentence(const std::string& line);
     // GPS status page: the texts from a snapshot of the GPS record.
     void updateSatelliteStatusTexts();
+    // Program Device's outcome: at the take-over of its read-back, or when the link is lost
+    // before it.
+    void reportProgramReadBack();
+    void reportProgramLinkLost();
 
     Ui::AisConfiguration* m_ui;
     CAisConfigurationView* m_view = nullptr;
@@ -241,6 +247,16 @@ private:
     CDetectionWatch m_detectionWatch;
     // Why the link ended, said once the window has gone back.
     QString m_linkEndNote;
+    // A Program Device series whose read-back is awaited: the records before and as written,
+    // and the count of system-data texts when it was sent.
+    struct SProgramReadBack
+    {
+        MACHINE_TYPE model;
+        CSensorConfig shown;
+        CSensorConfig written;
+        uint32_t dumpEnds;
+    };
+    std::optional<SProgramReadBack> m_programReadBack;
     CWiFiAPExchangeSet m_apExchangeSet;
     // About dialog: made once by initForm, a Qt child of the window.
     CAboutForm* m_aboutForm = nullptr;

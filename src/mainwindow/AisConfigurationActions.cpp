@@ -41,7 +41,7 @@ void AisConfiguration::configureActionConnections()
     connect(m_ui->btnThemeFunHelp, &QAbstractButton::clicked, this, &AisConfiguration::onHelpClick);
     connect(m_commSpaces, &CCommSpaces::signalCommDataDeleted, this, &AisConfiguration::onConntDeleted);
     connect(m_commSpaces, &CCommSpaces::signalCommOpenFailed, this, &AisConfiguration::onConntOpenFailed);
-    connect(m_ui->edtCfgShipName, &QLineEdit::textChanged, this, &AisConfiguration::onShipNameToUpper);
+    connect(m_ui->edtCfgShipName, &QLineEdit::textEdited, this, &AisConfiguration::onShipNameToUpper);
     connect(m_ui->edtCfgCallSign, &QLineEdit::textEdited, this, &AisConfiguration::onCallSignToUpper);
     connect(m_ui->btnMmsiHelp, &QAbstractButton::clicked, this, &AisConfiguration::onMmsiHelpClick);
     connect(m_ui->btnCfgAdvancedConfDisp, &QAbstractButton::clicked, this, &AisConfiguration::onCfgAdvConfigChanged);
@@ -78,6 +78,7 @@ void AisConfiguration::onConntDeleted()
         showMsgBox(MSG_BOX_WARNING, text.warning, std::exchange(m_linkEndNote, QString()), QMessageBox::Ok,
                    QMessageBox::Ok);
     }
+    reportProgramLinkLost();
 }
 
 void AisConfiguration::onConntOpenFailed(const QString& port, const QString& reason)

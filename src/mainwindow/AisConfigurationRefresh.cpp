@@ -119,6 +119,7 @@ void AisConfiguration::updateConfigInfoAndDisp()
         m_view->updateConfigurationMMSIInfo();
     checkDevPower();
     enableConfigDisp();
+    reportProgramReadBack();
 }
 
 void AisConfiguration::drawSkyView(ModSatelliteMap* map)

@@ -1,6 +1,7 @@
 #include "mainwindow/CAisConfigurationView.h"
 
 #include "comm/CommProfile.h"
+#include "mainwindow/CSixBitValidator.h"
 #include "resources/LibraryImage.h"
 #include "style/QtObjPalette.h"
 #include "support/Singleton.h"
@@ -176,8 +177,10 @@ void CAisConfigurationView::initConfigurationDisp()
                            m_ui->spbxCfgVslDimB, m_ui->spbxCfgVslDimC,
                            m_ui->spbxCfgVslDimD})
         field->setFocusPolicy(Qt::ClickFocus);
-    setTextRule(m_ui->edtCfgShipName, 20, "^[ -~]+$");
-    setTextRule(m_ui->edtCfgCallSign, 7, "^[ -~]+$");
+    m_ui->edtCfgShipName->setMaxLength(ShipNameLimit);
+    m_ui->edtCfgShipName->setValidator(new CSixBitValidator(ShipNameLimit, m_ui->edtCfgShipName));
+    m_ui->edtCfgCallSign->setMaxLength(CallSignLimit);
+    m_ui->edtCfgCallSign->setValidator(new CSixBitValidator(CallSignLimit, m_ui->edtCfgCallSign));
     setTextRule(m_ui->edtCfgMmsi, 9, "^[0-9]+$");
     m_ui->spbxCfgVslDimA->setRange(0, 511);
     m_ui->spbxCfgVslDimB->setRange(0, 511);

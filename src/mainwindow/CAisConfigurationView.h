@@ -25,6 +25,7 @@ struct SCmdProcData;
 }
 class CPortLister;
 class CWiFiConfig;
+class QLineEdit;
 class CSensorConfig;
 class ModSatelliteMap;
 class WgSelectorSwitch;
@@ -97,8 +98,16 @@ public:
     // An MMSI the device holds cannot be edited; without one the field is empty and open.
     void updateConfigurationMMSIInfo();
     void updateConfigurationInfo(MACHINE_TYPE model);
-    // Writes the page over the target; what the page does not cover keeps its values.
+    // Writes the page over the target, which holds the shown record: a widget the user left
+    // as the record showed it keeps the record's value, byte for byte; what the page does not
+    // cover keeps its values too.
     void getConfigData(CSensorConfig* target, MACHINE_TYPE model) const;
+    // What the device can store from the name and call sign fields.
+    static constexpr int ShipNameLimit = 20;
+    static constexpr int CallSignLimit = 7;
+    // The name or call sign field that the user changed to a text the device cannot store;
+    // null when both fit.
+    [[nodiscard]] const QLineEdit* unfitTextField() const;
     // Wi-Fi page: filled from the Wi-Fi state copy the view was given, read back into settings.
     void updateWiFiDisp();
     void updateWiFiSettingDisp(bool enabled, int opMode);

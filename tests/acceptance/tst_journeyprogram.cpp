@@ -168,6 +168,7 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return m_rig.receivedCount("$PTST,,,,,16*") == 2; }, WaitMs));
         m_now += 3;
         m_rig.tickAt(m_now);
+        QCOMPARE(m_boxes->texts.value(1), QStringLiteral("The device took the settings."));
         CHECK_STEP(checkConfigurationShows(Entered.name, Entered.callSign, Entered.vesselType, Entered.dimensions,
                                            factory("mmsi")));
 

@@ -201,6 +201,8 @@ private slots:
         for (int second = 0; second < 5; ++second)
             m_rig.tickAt(++m_now);
         CHECK_STEP(checkNothingOfTheDevice());
+        QCOMPARE(m_boxes->texts.value(1), QStringLiteral("The link to the device was lost while programming: it may "
+                                                         "not have taken the settings."));
 
         QVERIFY(replug(1));
         m_boxes->reset(QMessageBox::No);

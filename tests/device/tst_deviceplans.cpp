@@ -282,11 +282,18 @@ private slots:
         QTest::newRow("the device's MMSI is not checked")
             << k42 << Edit([](CSensorConfig&, CSensorConfig& w) { w.mmsi = 12345; }) << none << QString();
         QTest::newRow("UNIT-K-42 rate without a code")
-            << k42 << Edit([](CSensorConfig&, CSensorConfig& w) { w.nmea2OutBaud = 19200; }) << baud
+            << k42 << Edit([](CSensorConfig&, CSensorConfig& w) { w.nmea2OutBaud = 1200; }) << baud
             << "nmea2OutBaud";
+        // A rate the device reported goes back with its code, though the page does not offer it.
+        QTest::newRow("device's own rates") << k42 << Edit([](CSensorConfig&, CSensorConfig& w) {
+            w.nmea1OutBaud = 115200;
+            w.nmea1InBaud = 57600;
+            w.nmea2OutBaud = 19200;
+            w.nmea2InBaud = 14400;
+        }) << none << QString();
         QTest::newRow("rates in the order written") << k42 << Edit([](CSensorConfig&, CSensorConfig& w) {
             w.nmea2InBaud = 0;
-            w.nmea1OutBaud = 115200;
+            w.nmea1OutBaud = 2400;
         }) << baud << "nmea1OutBaud";
         QTest::newRow("MMSI before rates") << k42 << Edit([](CSensorConfig& s, CSensorConfig& w) {
             s.mmsi = 0;
@@ -297,7 +304,7 @@ private slots:
             << q375 << Edit([](CSensorConfig&, CSensorConfig& w) { w.nmea1OutBaud = w.nmea2OutBaud = 19200; })
             << none << QString();
         QTest::newRow("Q-375 second port without a code")
-            << q375 << Edit([](CSensorConfig&, CSensorConfig& w) { w.nmea2InBaud = 57600; }) << baud << "nmea2InBaud";
+            << q375 << Edit([](CSensorConfig&, CSensorConfig& w) { w.nmea2InBaud = 2400; }) << baud << "nmea2InBaud";
         QTest::newRow("unknown model writes no rates")
             << int(MACHINE_UNKNOWN) << Edit([](CSensorConfig&, CSensorConfig& w) { w.nmea1InBaud = 0; }) << none
             << QString();
@@ -314,6 +321,123 @@ private slots:
         const DeviceProgram::SCheck result = DeviceProgram::check(machine, records.shown, records.written);
         QCOMPARE(int(result.refusal), refusal);
         QCOMPARE(baudFieldName(result.baudField), baudField);
+    }
+
+    // The static data sentence, from "$" to CR LF, is 25 characters and the two escaped texts
+    // with the page record's antenna position.
+    void sentenceTooLong_data()
+    {
+        QTest::addColumn<QString>("callSign");
+        QTest::addColumn<QString>("shipName");
+        QTest::addColumn<int>("refusal");
+        QTest::addColumn<QList<int>>("named");
+        const auto none = int(DeviceProgram::REFUSAL_NONE);
+        const auto tooLong = int(DeviceProgram::REFUSAL_TOO_LONG);
+        const int name = DeviceProgram::SETTING_SHIP_NAME;
+        const int callSign = DeviceProgram::SETTING_CALL_SIGN;
+        QTest::newRow("82 characters") << "*******" << "$$$$$$$$ABCDEFGHIJKL" << none << QList<int>{};
+        QTest::newRow("84 characters, both escaped")
+            << "*******" << "$$$$$$$$\\BCDEFGHIJK" << tooLong << QList<int>{name, callSign};
+        QTest::newRow("the name only") << "ABC" << ",,,,,,,,,,,,,,,,,,,," << tooLong << QList<int>{name};
+        QTest::newRow("the device's long name with the call sign escaped")
+            << "!!!!!!!!" << "ABCDEFGHIJKLMNOPQRSTUV" << none << QList<int>{};
+        QTest::newRow("longest texts without escapes") << "ABCDEFGH" << "ABCDEFGHIJKLMNOPQRSTUV" << none
+                                                       << QList<int>{};
+    }
+
+    void sentenceTooLong()
+    {
+        QFETCH(QString, callSign);
+        QFETCH(QString, shipName);
+        QFETCH(int, refusal);
+        QFETCH(QList<int>, named);
+        const SRecords records = editedRecords(MACHINE_UNIT_K_42, [&](CSensorConfig&, CSensorConfig& w) {
+            setText(w.callSign, qPrintable(callSign));
+            setText(w.shipName, qPrintable(shipName));
+        });
+        const DeviceProgram::SCheck result = DeviceProgram::check(MACHINE_UNIT_K_42, records.shown, records.written);
+        QCOMPARE(int(result.refusal), refusal);
+        QList<int> escaped;
+        for (const DeviceProgram::SETTING setting : result.escapedTexts)
+            escaped << setting;
+        QCOMPARE(escaped, named);
+        if (refusal == int(DeviceProgram::REFUSAL_NONE))
+            QVERIFY(DeviceProgram::plan(MACHINE_UNIT_K_42, records.shown, records.written)[0].size()
+                    <= DeviceProgram::MaxSentenceLength);
+    }
+
+    // The settings the read-back does not hold, named as the plan writes them.
+    void untaken_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<Edit>("edit"); // shown and read back (written is the page record)
+        QTest::addColumn<QStringList>("settings");
+        const auto k42 = int(MACHINE_UNIT_K_42);
+        const auto q375 = int(MACHINE_Q_375);
+        QTest::newRow("all taken") << k42 << Edit([](CSensorConfig&, CSensorConfig&) {}) << QStringList{};
+        QTest::newRow("device kept its name and GPS rate") << k42 << Edit([](CSensorConfig&, CSensorConfig& r) {
+            setText(r.shipName, "OLD NAME");
+            r.gpsUpdateRate = 0;
+        }) << QStringList{"SETTING_SHIP_NAME", "SETTING_GPS_UPDATE_RATE"};
+        QTest::newRow("one byte of the name differs")
+            << k42 << Edit([](CSensorConfig&, CSensorConfig& r) { r.shipName[1] = char(0xC9); })
+            << QStringList{"SETTING_SHIP_NAME"};
+        QTest::newRow("ALR read as zero or not")
+            << k42 << Edit([](CSensorConfig&, CSensorConfig& r) { r.alrOutput = 2; }) << QStringList{};
+        QTest::newRow("an MMSI not written is not checked")
+            << k42 << Edit([](CSensorConfig&, CSensorConfig& r) { r.mmsi = 0; }) << QStringList{};
+        QTest::newRow("an MMSI written and not taken") << k42 << Edit([](CSensorConfig& s, CSensorConfig& r) {
+            s.mmsi = 0;
+            r.mmsi = 0;
+        }) << QStringList{"SETTING_MMSI"};
+        QTest::newRow("UNIT-K-42 rate, type and antenna")
+            << k42 << Edit([](CSensorConfig&, CSensorConfig& r) {
+                   r.nmea2OutBaud = 4800;
+                   r.shipType = 30;
+                   r.dimD = 0;
+               })
+            << QStringList{"SETTING_SHIP_TYPE", "SETTING_DIM_D", "SETTING_PORT_BAUD nmea2OutBaud"};
+        QTest::newRow("UNIT-K-42 writes no instance or Message 27")
+            << k42 << Edit([](CSensorConfig&, CSensorConfig& r) {
+                   r.nmea2000Instance = 9;
+                   r.lrChannel1 = MSG27_CHANNEL_A;
+               })
+            << QStringList{};
+        QTest::newRow("Q-375 port, instance and Message 27")
+            << q375 << Edit([](CSensorConfig&, CSensorConfig& r) {
+                   r.nmea2InBaud = 38400;
+                   r.nmea2000Instance = 9;
+                   r.lrChannel2 = MSG27_CHANNEL_B;
+                   setText(r.dscMonitor, "0");
+                   r.gpsDynModel = GPS_DYN_MODEL_HIGH_ALTITUDE;
+               })
+            << QStringList{"SETTING_DSC_MONITOR", "SETTING_GPS_DYN_MODEL", "SETTING_PORT_BAUD nmea2InBaud",
+                           "SETTING_NMEA2000_INSTANCE", "SETTING_MSG27"};
+    }
+
+    void untaken()
+    {
+        QFETCH(int, model);
+        QFETCH(Edit, edit);
+        QFETCH(QStringList, settings);
+        const auto machine = MACHINE_TYPE(model);
+        CSensorConfig shown = pageRecord(machine);
+        const CSensorConfig written = pageRecord(machine);
+        CSensorConfig read = pageRecord(machine);
+        edit(shown, read);
+        static const char* const Names[] = {
+            "SETTING_SHIP_NAME",     "SETTING_CALL_SIGN",     "SETTING_MMSI",  "SETTING_SHIP_TYPE",
+            "SETTING_DIM_A",         "SETTING_DIM_B",         "SETTING_DIM_C", "SETTING_DIM_D",
+            "SETTING_DSC_MONITOR",   "SETTING_GPS_UPDATE_RATE", "SETTING_GPS_DYN_MODEL", "SETTING_ALR",
+            "SETTING_PORT_BAUD",     "SETTING_NMEA2000_INSTANCE", "SETTING_MSG27"};
+        QStringList names;
+        for (const DeviceProgram::SSetting& setting : DeviceProgram::untaken(machine, shown, written, read)) {
+            QString name = QString::fromLatin1(Names[setting.setting]);
+            if (setting.setting == DeviceProgram::SETTING_PORT_BAUD)
+                name += ' ' + baudFieldName(setting.baudField);
+            names << name;
+        }
+        QCOMPARE(names, settings);
     }
 
     // Program Device on the simulated transponder, then the query set: the device reports what
@@ -389,6 +513,13 @@ private slots:
             wanted[key] = expected.value(key);
         const QString differences = DeviceFixture::differences(read, wanted);
         QVERIFY2(differences.isEmpty(), qPrintable(differences));
+        QVERIFY(DeviceProgram::untaken(machine, shown, written, read).empty());
+
+        // A device that takes nothing shows every setting the page changed as not taken.
+        const std::vector<DeviceProgram::SSetting> none = DeviceProgram::untaken(machine, shown, written, shown);
+        // Names, type, antenna, DSC, GPS rate and mode, ALR, and the rates, instance and Message 27
+        // of the model: 15 on either model, with the MMSI when it is written.
+        QCOMPARE(int(none.size()), 15 + (deviceHasMmsi ? 0 : 1) - (gpsRate == shown.gpsUpdateRate ? 1 : 0));
     }
 };
 

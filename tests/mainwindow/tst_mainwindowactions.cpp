@@ -255,7 +255,8 @@ private slots:
         QCOMPARE(url.toLocalFile(), QCoreApplication::applicationDirPath() + "/Help/Manual_EN.pdf");
     }
 
-    // The name follows every change, the call sign only the user's.
+    // Both fields put any text in capitals, but for the device's own text, which shows as it
+    // came (see the Configuration page's tests).
     void upperCase()
     {
         openWindow();
@@ -274,7 +275,7 @@ private slots:
         QTest::keyClicks(m_ui->edtCfgCallSign, "ab1c");
         QCOMPARE(m_ui->edtCfgCallSign->text(), QStringLiteral("AB1C"));
         m_ui->edtCfgCallSign->setText("pq");
-        QCOMPARE(m_ui->edtCfgCallSign->text(), QStringLiteral("pq"));
+        QCOMPARE(m_ui->edtCfgCallSign->text(), QStringLiteral("PQ"));
     }
 
     void mmsiHelp()

@@ -117,11 +117,14 @@ private slots:
         QTest::addColumn<QList<int>>("readBack");
         QTest::newRow("UNIT-K-42") << 1 << QList<int>{38400, 4800, 9600, 38400} << QList<int>{0, 2, 1, 0}
                                    << QList<int>{38400, 4800, 9600, 38400};
-        QTest::newRow("UNIT-K-42, rates not offered")
-            << 1 << QList<int>{115200, 19200, 0, 9600} << QList<int>{-1, -1, -1, 1} << QList<int>{0, 0, 0, 9600};
+        // Rates the lists do not offer show no selection and go back as the device gave them.
+        QTest::newRow("UNIT-K-42, rates not offered") << 1 << QList<int>{115200, 19200, 0, 9600}
+                                                      << QList<int>{-1, -1, -1, 1} << QList<int>{115200, 19200, 0, 9600};
         // Each port has one rate, shown in the first two rows and read back into both fields.
         QTest::newRow("Q-375") << 2 << QList<int>{4800, 4800, 38400, 38400} << QList<int>{2, 0, 1, 1}
                                << QList<int>{4800, 4800, 38400, 38400};
+        QTest::newRow("Q-375, second port not offered") << 2 << QList<int>{4800, 4800, 57600, 57600}
+                                                        << QList<int>{2, -1, 1, 1} << QList<int>{4800, 4800, 57600, 57600};
         QTest::newRow("unknown model") << 0 << QList<int>{115200, 4800, 9600, 38400} << QList<int>{1, 1, 1, 1}
                                        << QList<int>{115200, 4800, 9600, 38400};
     }
@@ -174,66 +177,83 @@ private slots:
     {
         QTest::addColumn<int>("dynModel");
         QTest::addColumn<int>("position");
-        QTest::addColumn<int>("readBack");
-        QTest::newRow("4") << 4 << 0 << 4;
-        QTest::newRow("5") << 5 << 1 << 5;
-        QTest::newRow("6") << 6 << 1 << 5;
-        QTest::newRow("0") << 0 << 1 << 5;
+        QTest::addColumn<int>("other"); // read back once the user picks the other entry
+        QTest::newRow("4") << 4 << 0 << 5;
+        QTest::newRow("5") << 5 << 1 << 4;
+        QTest::newRow("6") << 6 << 1 << 4;
+        QTest::newRow("0") << 0 << 1 << 4;
     }
 
     void gpsMode()
     {
         QFETCH(int, dynModel);
         QFETCH(int, position);
-        QFETCH(int, readBack);
+        QFETCH(int, other);
         shown().gpsDynModel = dynModel;
         m_view->updateConfigurationInfo(MACHINE_Q_375);
         QCOMPARE(m_ui->cbbxCfgGpsMode->currentIndex(), position);
         if (position == 1)
             QCOMPARE(m_ui->cbbxCfgGpsMode->currentText(), QStringLiteral("At sea level"));
-        QCOMPARE(this->readBack(MACHINE_Q_375).gpsDynModel, readBack);
+        // Left as shown, the device's own model goes back.
+        QCOMPARE(readBack(MACHINE_Q_375).gpsDynModel, dynModel);
+        m_ui->cbbxCfgGpsMode->setCurrentIndex(1 - position);
+        QCOMPARE(readBack(MACHINE_Q_375).gpsDynModel, other);
     }
 
-    // Model 2's own settings; an instance outside the list keeps the previous selection, and the
-    // settings are read back whatever the model.
+    // Model 2's own settings: an instance outside the list shows no entry. Left as shown,
+    // the device's values go back whatever they are; the user's choice goes back as chosen.
     void deviceInstanceAndMessage27_data()
     {
-        QTest::addColumn<int>("model");
         QTest::addColumn<int>("instance");
         QTest::addColumn<int>("channelA");
         QTest::addColumn<int>("channelB");
-        QTest::addColumn<int>("shownInstance");
+        QTest::addColumn<QString>("shownInstance");
         QTest::addColumn<bool>("msg27");
-        QTest::newRow("Q-375, 7, on") << 2 << 7 << 75 << 76 << 7 << true;
-        QTest::newRow("Q-375, 255, one channel") << 2 << 255 << 75 << 0 << 255 << false;
-        QTest::newRow("Q-375, instance 300") << 2 << 300 << 0 << 0 << 3 << false;
-        QTest::newRow("Q-375, instance -1") << 2 << -1 << 0 << 0 << 3 << false;
-        QTest::newRow("UNIT-K-42 shows neither") << 1 << 7 << 75 << 76 << 3 << true;
+        QTest::newRow("7, on") << 7 << 75 << 76 << "7" << true;
+        QTest::newRow("255, one channel") << 255 << 75 << 0 << "255" << false;
+        QTest::newRow("instance 300") << 300 << 0 << 0 << "" << false;
+        QTest::newRow("instance -1") << -1 << 0 << 76 << "" << false;
     }
 
     void deviceInstanceAndMessage27()
     {
-        QFETCH(int, model);
         QFETCH(int, instance);
         QFETCH(int, channelA);
         QFETCH(int, channelB);
-        QFETCH(int, shownInstance);
+        QFETCH(QString, shownInstance);
         QFETCH(bool, msg27);
         m_ui->cbbxCfgNMEADevInst->setCurrentIndex(3);
-        m_ui->chbxCfgMsg27->setChecked(model == MACHINE_UNIT_K_42);
+        m_ui->chbxCfgMsg27->setChecked(!msg27);
         CSensorConfig& config = shown();
         config.nmea2000Instance = instance;
         config.lrChannel1 = channelA;
         config.lrChannel2 = channelB;
-        m_view->updateConfigurationInfo(MACHINE_TYPE(model));
-        QCOMPARE(m_ui->cbbxCfgNMEADevInst->currentText(), QString::number(shownInstance));
+        m_view->updateConfigurationInfo(MACHINE_Q_375);
+        QCOMPARE(m_ui->cbbxCfgNMEADevInst->currentText(), shownInstance);
         QCOMPARE(m_ui->chbxCfgMsg27->isChecked(), msg27);
-        for (MACHINE_TYPE readModel : {MACHINE_UNKNOWN, MACHINE_UNIT_K_42, MACHINE_Q_375}) {
-            const CSensorConfig read = readBack(readModel);
-            QCOMPARE(read.nmea2000Instance, shownInstance);
-            QCOMPARE(read.lrChannel1, msg27 ? 75 : 0);
-            QCOMPARE(read.lrChannel2, msg27 ? 76 : 0);
-        }
+        const CSensorConfig left = readBack(MACHINE_Q_375);
+        QCOMPARE((QList<int>{left.nmea2000Instance, left.lrChannel1, left.lrChannel2}),
+                 (QList<int>{instance, channelA, channelB}));
+
+        m_ui->cbbxCfgNMEADevInst->setCurrentIndex(9);
+        m_ui->chbxCfgMsg27->setChecked(!msg27);
+        const CSensorConfig chosen = readBack(MACHINE_Q_375);
+        QCOMPARE((QList<int>{chosen.nmea2000Instance, chosen.lrChannel1, chosen.lrChannel2}),
+                 (QList<int>{9, msg27 ? 0 : 75, msg27 ? 0 : 76}));
+    }
+
+    // The UNIT-K-42 neither shows nor writes model 2's settings.
+    void unitK42KeepsModel2Settings()
+    {
+        m_ui->cbbxCfgNMEADevInst->setCurrentIndex(3);
+        CSensorConfig& config = shown();
+        config.nmea2000Instance = 7;
+        config.lrChannel1 = 75;
+        config.lrChannel2 = 0;
+        m_view->updateConfigurationInfo(MACHINE_UNIT_K_42);
+        QCOMPARE(m_ui->cbbxCfgNMEADevInst->currentIndex(), 3);
+        const CSensorConfig read = readBack(MACHINE_UNIT_K_42);
+        QCOMPARE((QList<int>{read.nmea2000Instance, read.lrChannel1, read.lrChannel2}), (QList<int>{7, 75, 0}));
     }
 
     // DSC, GPS rate and ALR as positions, for every model, and the form's own values back.
@@ -265,12 +285,16 @@ private slots:
                  gpsRate == 0 ? QStringLiteral("OFF") : QStringLiteral("%1s").arg(gpsRate));
         QCOMPARE(m_ui->cbbxCfgAlrSentence->currentText(), alr ? QStringLiteral("ON") : QStringLiteral("OFF"));
         const CSensorConfig read = readBack(MACHINE_TYPE(model));
-        QCOMPARE(QByteArray(read.dscMonitor), QByteArray(dscOn ? "1" : "0"));
+        // Left as shown: the device's own DSC text goes back, "2" too.
+        QCOMPARE(QByteArray(read.dscMonitor), dsc);
         QCOMPARE(read.gpsUpdateRate, gpsRate);
         QCOMPARE(read.alrOutput, alr);
 
+        // Nothing selected is nothing chosen: the device's rate stays.
         m_ui->cbbxCfgGpsUpdateRate->setCurrentIndex(-1);
-        QCOMPARE(readBack(MACHINE_TYPE(model)).gpsUpdateRate, 0);
+        QCOMPARE(readBack(MACHINE_TYPE(model)).gpsUpdateRate, gpsRate);
+        m_ui->cbbxCfgDscMonitoring->setCurrentIndex(dscOn ? 0 : 1);
+        QCOMPARE(QByteArray(readBack(MACHINE_TYPE(model)).dscMonitor), QByteArray(dscOn ? "0" : "1"));
     }
 
     void vesselDataRoundTrip()
@@ -298,21 +322,30 @@ private slots:
         QCOMPARE(readBack(MACHINE_UNIT_K_42).shipName[0], '\0');
     }
 
-    // Texts from the device that fill their fields in Latin-1 grow in UTF-8: they come back cut
-    // to the record's fields, terminated.
+    // Texts from the device longer than the user may type, in Latin-1: shown whole as they
+    // came, and back byte for byte while left; an edited text that grows in UTF-8 comes back
+    // cut to the record's field, terminated, and is named as not fitting.
     void deviceTextsComeBackBounded()
     {
         CSensorConfig& config = shown();
-        std::memset(config.shipName, '\xE9', sizeof config.shipName);
-        std::memset(config.callSign, '\xE9', sizeof config.callSign);
+        std::memset(config.shipName, '\xE9', sizeof config.shipName - 1);
+        std::memset(config.callSign, '\xE9', sizeof config.callSign - 1);
+        const CSensorConfig device = config;
         m_view->updateConfigurationInfo(MACHINE_UNIT_K_42);
-        // The name field turns every text to upper case, the program's too.
-        QCOMPARE(m_ui->edtCfgShipName->text(), QString(20, QChar(0xC9)));
-        QCOMPARE(m_ui->edtCfgCallSign->text(), QString(7, QChar(0xE9)));
+        QCOMPARE(m_ui->edtCfgShipName->text(), QString(22, QChar(0xE9)));
+        QCOMPARE(m_ui->edtCfgCallSign->text(), QString(8, QChar(0xE9)));
         const CSensorConfig read = readBack(MACHINE_UNIT_K_42);
-        QCOMPARE(strnlen(read.shipName, sizeof read.shipName), sizeof read.shipName - 1);
-        QCOMPARE(strnlen(read.callSign, sizeof read.callSign), sizeof read.callSign - 1);
-        QVERIFY(QByteArray(read.shipName).startsWith(QString(11, QChar(0xC9)).toUtf8()));
+        QCOMPARE(QByteArray(read.shipName, sizeof read.shipName),
+                 QByteArray(device.shipName, sizeof device.shipName));
+        QCOMPARE(QByteArray(read.callSign, sizeof read.callSign),
+                 QByteArray(device.callSign, sizeof device.callSign));
+        QVERIFY(!m_view->unfitTextField());
+
+        m_ui->edtCfgShipName->setText(QString(20, QChar(0xC9)));
+        const CSensorConfig edited = readBack(MACHINE_UNIT_K_42);
+        QCOMPARE(strnlen(edited.shipName, sizeof edited.shipName), sizeof edited.shipName - 1);
+        QVERIFY(QByteArray(edited.shipName).startsWith(QString(11, QChar(0xC9)).toUtf8()));
+        QCOMPARE(m_view->unfitTextField(), m_ui->edtCfgShipName);
     }
 };
 

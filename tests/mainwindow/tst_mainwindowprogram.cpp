@@ -1,4 +1,5 @@
 #include "device/CCommSpacesManage.h"
+#include "device/DeviceSettings.h"
 #include "mainwindow/AisConfiguration.h"
 #include "mainwindow/CAisConfigurationView.h"
 #include "resources/ResourceCollections.h"
@@ -10,12 +11,16 @@
 #include <QMessageBox>
 #include <QtTest>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 namespace {
 
 constexpr int WaitMs = WindowSimRig::WaitMs;
 const QStringList WithoutMmsi{"--mmsi", "0"};
+
+// Changes the record the page shows before it is shown again.
+using RecordEdit = std::function<void(CSensorConfig&)>;
 
 enum REFUSAL : int
 {
@@ -25,6 +30,22 @@ enum REFUSAL : int
     REFUSAL_MMSI,
     REFUSAL_BAUD,
 };
+
+} // namespace
+
+Q_DECLARE_METATYPE(RecordEdit)
+
+namespace {
+
+// Types each character as a key press that carries it, as a keyboard or input method would;
+// QTest's key clicks take Latin-1 only.
+void typeText(QWidget* field, const QString& text)
+{
+    for (const uint codePoint : text.toUcs4()) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString::fromUcs4(&codePoint, 1));
+        QApplication::sendEvent(field, &press);
+    }
+}
 
 } // namespace
 
@@ -153,6 +174,7 @@ private slots:
             WaitMs));
         m_rig.tickAt(programmed + 3);
         QCOMPARE(m_window->lastQueryTime(), int64_t(0));
+        QCOMPARE(m_boxes->texts.value(1), QStringLiteral("The device took the settings."));
         QVERIFY(handle().getCurrentConfig() == shown());
         QCOMPARE(m_ui->edtCfgShipName->text(), QStringLiteral("TEST,SHIP"));
         QCOMPARE(m_ui->edtCfgMmsi->text(), QStringLiteral("235000001"));
@@ -195,9 +217,9 @@ private slots:
                                         << QByteArray();
         QTest::newRow("no MMSI entered") << "SHIP" << "SIMK042" << "" << 0 << int(REFUSAL_NONE)
                                          << QByteArray("$ECSSD,SIMK042,SHIP,");
-        // The device's rate has no code among the page's three.
-        QTest::newRow("NMEA 1 input at 115200") << "SHIP" << "SIMK042" << "" << 115200 << int(REFUSAL_BAUD)
-                                                << QByteArray();
+        // A rate the device has no code for: not one it could have reported.
+        QTest::newRow("NMEA 1 input at 1200") << "SHIP" << "SIMK042" << "" << 1200 << int(REFUSAL_BAUD)
+                                              << QByteArray();
     }
 
     // On a device without an MMSI: each check refuses with its box before anything is sent.
@@ -239,16 +261,176 @@ private slots:
         }
     }
 
-    // A device code that the list does not offer goes back to the device unchanged.
-    void unlistedVesselTypeKept()
+    // A device value that its selector does not offer shows no selection (or the entry that
+    // stands for it) and goes back to the device as it came while the user leaves the selector;
+    // only the ship's name is changed.
+    void untouchedSelectorsKept_data()
     {
-        QVERIFY(readDevice(1));
-        shown().shipType = 99;
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QStringList>("simArguments");
+        QTest::addColumn<RecordEdit>("edit");
+        QTest::addColumn<QByteArrayList>("sent");
+        const RecordEdit none = [](CSensorConfig&) {};
+        QTest::newRow("GPS update rate 99 from the device")
+            << 1 << QStringList{"--dump-value", "GPS_RI=99"} << none << QByteArrayList{",50,0,51,99,703,"};
+        QTest::newRow("GPS mode 6 from the device")
+            << 1 << QStringList{"--dump-value", "GPS_NAV5_dynModel=6"} << none << QByteArrayList{",703,6,*"};
+        QTest::newRow("vessel type 99") << 1 << QStringList{} << RecordEdit([](CSensorConfig& c) { c.shipType = 99; })
+                                        << QByteArrayList{"$ECVSD,99,,,,,,,,*"};
+        QTest::newRow("UNIT-K-42 rates off the list")
+            << 1 << QStringList{} << RecordEdit([](CSensorConfig& c) {
+                   c.nmea1InBaud = 115200;
+                   c.nmea2OutBaud = 19200;
+               })
+            << QByteArrayList{",40,0,39,3,"};
+        QTest::newRow("Q-375 port, instance and Message 27 off the list")
+            << 2 << QStringList{} << RecordEdit([](CSensorConfig& c) {
+                   c.nmea2InBaud = c.nmea2OutBaud = 57600;
+                   c.nmea2000Instance = 300;
+                   c.lrChannel1 = MSG27_CHANNEL_A;
+                   c.lrChannel2 = 0;
+               })
+            << QByteArrayList{",41,1,,,,,*", "$PQLX,C,CFG,183,2000,300,*", ",109,75*", ",110,0*"};
+    }
+
+    void untouchedSelectorsKept()
+    {
+        QFETCH(int, model);
+        QFETCH(QStringList, simArguments);
+        QFETCH(RecordEdit, edit);
+        QFETCH(QByteArrayList, sent);
+        QVERIFY(readDevice(model, simArguments));
+        edit(shown());
         m_window->updateCurPageDisp(1);
-        QCOMPARE(m_ui->cbbxCfgVesselType->currentIndex(), -1);
+        m_ui->edtCfgShipName->clear();
+        QTest::keyClicks(m_ui->edtCfgShipName, QStringLiteral("OTHER NAME"));
         programDevice(QMessageBox::Yes);
         QVERIFY(sendMarker());
-        QCOMPARE(m_rig.receivedCount("$ECVSD,99,,,,,,,,*"), 1);
+        QCOMPARE(m_boxes->texts, QStringList{m_window->view()->msgText().deviceConfirmText});
+        QCOMPARE(m_rig.receivedCount(",OTHER NAME,"), 1);
+        for (const QByteArray& part : sent)
+            QVERIFY2(m_rig.receivedCount(part) == 1, part.constData());
+    }
+
+    // The device's name goes back byte for byte while the user leaves it; one the field cannot
+    // hold is shown whole, and once edited it must fit before anything is sent.
+    void untouchedNameKept_data()
+    {
+        QTest::addColumn<QByteArray>("deviceName"); // escaped as ^hh for the simulator
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("backspaces"); // 0 leaves the name, the call sign is edited then
+        QTest::addColumn<QByteArray>("sent"); // empty when refused
+        QTest::newRow("Latin-1 name left") << QByteArray("CAF^C9 DU PORT") << QStringLiteral("CAF\u00C9 DU PORT") << 0
+                                           << QByteArray("$ECSSD,NEWCS,CAF\xC9 DU PORT,");
+        QTest::newRow("22 characters left") << QByteArray("ABCDEFGHIJKLMNOPQRSTUV")
+                                            << QStringLiteral("ABCDEFGHIJKLMNOPQRSTUV") << 0
+                                            << QByteArray("$ECSSD,NEWCS,ABCDEFGHIJKLMNOPQRSTUV,");
+        QTest::newRow("22 characters, one taken off") << QByteArray("ABCDEFGHIJKLMNOPQRSTUV")
+                                                      << QStringLiteral("ABCDEFGHIJKLMNOPQRSTUV") << 1 << QByteArray();
+        QTest::newRow("22 characters cut to 20 by the user")
+            << QByteArray("ABCDEFGHIJKLMNOPQRSTUV") << QStringLiteral("ABCDEFGHIJKLMNOPQRSTUV") << 2
+            << QByteArray("$ECSSD,SIMK042,ABCDEFGHIJKLMNOPQRST,");
+        QTest::newRow("Latin-1 name edited") << QByteArray("CAF^C9 DU PORT") << QStringLiteral("CAF\u00C9 DU PORT")
+                                             << 1 << QByteArray();
+    }
+
+    void untouchedNameKept()
+    {
+        QFETCH(QByteArray, deviceName);
+        QFETCH(QString, shown);
+        QFETCH(int, backspaces);
+        QFETCH(QByteArray, sent);
+        QVERIFY(readDevice(1, {"--dump-value", "Ship Name=" + QString::fromLatin1(deviceName)}));
+        QCOMPARE(m_ui->edtCfgShipName->text(), shown);
+        if (backspaces == 0) {
+            m_ui->edtCfgCallSign->clear();
+            QTest::keyClicks(m_ui->edtCfgCallSign, QStringLiteral("newcs"));
+        }
+        m_ui->edtCfgShipName->end(false);
+        for (int i = 0; i < backspaces; ++i)
+            QTest::keyClick(m_ui->edtCfgShipName, Qt::Key_Backspace);
+        programDevice(QMessageBox::Yes);
+        QVERIFY(sendMarker());
+        const QByteArray wire = m_rig.sim().loggedBytes("in");
+        if (sent.isEmpty()) {
+            QVERIFY2(m_boxes->texts.value(0).contains(QStringLiteral("“Ship's Name” takes at most 20 characters")),
+                     qPrintable(m_boxes->texts.value(0)));
+            QVERIFY(!wire.contains("$ECSSD"));
+        } else {
+            QCOMPARE(m_boxes->texts, QStringList{m_window->view()->msgText().deviceConfirmText});
+            QVERIFY2(wire.contains(sent), wire.mid(wire.indexOf("$ECSSD"), 60).constData());
+        }
+    }
+
+    // The name and call sign take what the device stores as the user types, and a static data
+    // sentence longer than a sentence may be once escaped is not sent.
+    void typedTextsFit()
+    {
+        QVERIFY(readDevice(1));
+        m_ui->edtCfgShipName->clear();
+        typeText(m_ui->edtCfgShipName, QStringLiteral("sea \u00E9mu~\U0001F600 ,,,,,,,,,,,,,,,,,,,,"));
+        QCOMPARE(m_ui->edtCfgShipName->text(), QStringLiteral("SEA MU ") + QString(13, ','));
+        m_ui->edtCfgCallSign->clear();
+        QTest::keyClicks(m_ui->edtCfgCallSign, QStringLiteral("a$$$$$$$$"));
+        QCOMPARE(m_ui->edtCfgCallSign->text(), QStringLiteral("A$$$$$$"));
+        programDevice(QMessageBox::Yes);
+        QVERIFY(sendMarker());
+        QCOMPARE(m_boxes->texts.size(), 1);
+        QVERIFY2(m_boxes->texts[0].contains(QStringLiteral("“Ship's Name”, “Call Sign”"))
+                     && m_boxes->texts[0].contains(QStringLiteral("82")),
+                 qPrintable(m_boxes->texts[0]));
+        QCOMPARE(m_rig.receivedCount("$ECSSD"), 0);
+    }
+
+    // A device that ignores the settings: its read-back names what it did not take.
+    void ignoredSettingsNamed()
+    {
+        QVERIFY(readDevice(1, {"--ignore-settings"}));
+        m_ui->edtCfgShipName->clear();
+        QTest::keyClicks(m_ui->edtCfgShipName, QStringLiteral("OTHER NAME"));
+        m_ui->cbbxCfgGpsUpdateRate->setCurrentIndex((m_ui->cbbxCfgGpsUpdateRate->currentIndex() + 1) % 11);
+        const uint32_t dumps = handle().dumpEnds();
+        const int64_t programmed = m_now;
+        programDevice(QMessageBox::Yes);
+        QVERIFY(QTest::qWaitFor([&] { return handle().dumpEnds() > dumps; }, WaitMs));
+        m_rig.tickAt(programmed + 3);
+        QCOMPARE(m_boxes->texts.value(1),
+                 QStringLiteral("The device did not take these settings: “Ship's Name”, “GPS Update Rate”"));
+        QCOMPARE(m_ui->edtCfgShipName->text(), QStringLiteral("SIM SEAGULL"));
+    }
+
+    // A read-back that brings no system data: the user is told the device did not answer.
+    void unansweredReadBack()
+    {
+        QVERIFY(readDevice(1));
+        m_rig.sim().command("silence on");
+        const int64_t programmed = m_now;
+        programDevice(QMessageBox::Yes);
+        QVERIFY(QTest::qWaitFor([&] { return m_rig.receivedCount("$PTST,,,,,16*") == 2; }, WaitMs));
+        m_rig.tickAt(programmed + 3);
+        QCOMPARE(m_boxes->texts.value(1),
+                 QStringLiteral("The device did not answer the read-back: it may not have taken the settings."));
+    }
+
+    // The link lost in the middle of the series: said, and the typed values stay on the page.
+    void linkLostWhileProgramming()
+    {
+        QVERIFY(readDevice(1));
+        m_ui->edtCfgShipName->clear();
+        QTest::keyClicks(m_ui->edtCfgShipName, QStringLiteral("TYPED NAME"));
+        m_ui->spbxCfgVslDimA->setValue(77);
+        programDevice(QMessageBox::Yes);
+        QVERIFY(m_rig.sim().waitForLog("in", "$ECSSD", WaitMs));
+        m_rig.sim().command("unplug");
+        const QString lost =
+            QStringLiteral("The link to the device was lost while programming: it may not have taken the settings.");
+        QTRY_VERIFY_WITH_TIMEOUT(m_boxes->texts.contains(lost), WaitMs);
+        QCOMPARE(m_boxes->texts.count(lost), 1);
+        QVERIFY(!m_ui->btnCommConnt->isChecked());
+        QCOMPARE(m_ui->edtCfgShipName->text(), QStringLiteral("TYPED NAME"));
+        QCOMPARE(m_ui->spbxCfgVslDimA->value(), 77);
+        m_rig.tickAt(m_now + 10);
+        QCOMPARE(m_ui->edtCfgShipName->text(), QStringLiteral("TYPED NAME"));
     }
 
     // Only a device whose configuration was taken over, on a connected link, is programmed.

@@ -102,11 +102,18 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
         QTest::newRow("name cut at 20") << "edtCfgShipName" << "SEA BIRD OF THE NORTH WIND" << "SEA BIRD OF THE NORT";
-        QTest::newRow("name printable") << "edtCfgShipName" << "A ~!#$%&'()*+,-./:;<=>?@[]^_`{|}" << "A ~!#$%&'()*+,-./:;<";
+        // The AIS six-bit characters: space to "_", letters in capitals.
+        QTest::newRow("name six-bit") << "edtCfgShipName" << "A !#$%&'()*+,-./:;<=" << "A !#$%&'()*+,-./:;<=";
+        QTest::newRow("name six-bit signs") << "edtCfgShipName" << ">?@[\\]^_" << ">?@[\\]^_";
+        QTest::newRow("name capitals") << "edtCfgShipName" << "sea bird" << "SEA BIRD";
+        QTest::newRow("name tilde") << "edtCfgShipName" << "A~" << "";
+        QTest::newRow("name braces") << "edtCfgShipName" << "{A}" << "";
         QTest::newRow("name tab") << "edtCfgShipName" << "SEA\tBIRD" << "";
         QTest::newRow("name accent") << "edtCfgShipName" << QString::fromUtf8("CAF\u00c9") << "";
         QTest::newRow("call sign cut at 7") << "edtCfgCallSign" << "DL1234ABC" << "DL1234A";
         QTest::newRow("call sign accent") << "edtCfgCallSign" << QString::fromUtf8("\u00e9") << "";
+        QTest::newRow("call sign emoji") << "edtCfgCallSign" << QString::fromUtf8("AB\U0001F600") << "";
+        QTest::newRow("call sign back quote") << "edtCfgCallSign" << "`" << "";
         QTest::newRow("mmsi cut at 9") << "edtCfgMmsi" << "2112345678" << "211234567";
         QTest::newRow("mmsi letters") << "edtCfgMmsi" << "21A" << "";
         QTest::newRow("mmsi sign") << "edtCfgMmsi" << "-1" << "";

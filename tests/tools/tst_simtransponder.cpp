@@ -229,6 +229,9 @@ private slots:
                                                << QByteArrayList{VersionM1, {}};
         QTest::newRow("ignore-switch knob") << QStringList{"--ignore-switch"} << QByteArray(SwitchOn + VersionQuery)
                                             << QByteArrayList{VersionM2, {}};
+        QTest::newRow("ignore-settings knob")
+            << QStringList{"--ignore-settings"} << QByteArray("$PQLX,C,CFG,31,7,1,*10\r\n$PQLX,Q,CFG,31,,,*04\r\n")
+            << QByteArrayList{"$PQLX,R,CFG,31,7,0,*00", {}};
         QTest::newRow("pass-through passes queries on")
             << QStringList{"--passthrough"} << VersionQuery << QByteArrayList{">$AIAIQ,VER*3C", "+err"};
         QTest::newRow("leaving pass-through") << QStringList{"--passthrough"} << QByteArray(SwitchOff + VersionQuery)

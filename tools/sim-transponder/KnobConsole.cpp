@@ -25,6 +25,7 @@ constexpr SSwitch Switches[] = {
     {"no-dump-end", &SSimKnobs::noDumpEnd},
     {"wifi-unfinished", &SSimKnobs::wifiUnfinished},
     {"cut-version", &SSimKnobs::cutVersion},
+    {"ignore-settings", &SSimKnobs::ignoreSettings},
 };
 
 // "on" or "off"; -1 for anything else.

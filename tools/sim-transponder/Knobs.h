@@ -24,6 +24,8 @@ struct SSimKnobs
     bool wifiUnfinished = false;
     // The version reply is cut after its first field: no model can be read from it.
     bool cutVersion = false;
+    // Settings sentences are read and logged but change nothing, as a device that refuses them.
+    bool ignoreSettings = false;
     // A simulated second of traffic lasts 1/rateFactor real seconds.
     int rateFactor = 1;
     // Bytes sent without a line end once the program's first line has come; 0 for none.

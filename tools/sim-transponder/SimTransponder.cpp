@@ -132,7 +132,13 @@ void CSimTransponder::onSentence(const QByteArray& line)
     const QByteArrayList answer = AnswerQuery(m_state, sentence, m_options.knobs);
     for (const QByteArray& text : answer)
         send(text);
-    if (answer.isEmpty() && !ApplyProgramming(m_state, sentence))
+    if (!answer.isEmpty())
+        return;
+    if (m_options.knobs.ignoreSettings) {
+        Log::note(QStringLiteral("settings ignored"));
+        return;
+    }
+    if (!ApplyProgramming(m_state, sentence))
         Log::note(QStringLiteral("not a sentence this device knows: not answered"));
 }
 

@@ -30,6 +30,7 @@ constexpr SSwitchOption SwitchOptions[] = {
     {"no-dump-end", "Ends the system data without its end line.", &Sim::SSimKnobs::noDumpEnd},
     {"wifi-unfinished", "The Wi-Fi module echoes each line but never answers it.", &Sim::SSimKnobs::wifiUnfinished},
     {"cut-version", "Cuts the version reply after its first field.", &Sim::SSimKnobs::cutVersion},
+    {"ignore-settings", "Takes the settings sentences but changes nothing.", &Sim::SSimKnobs::ignoreSettings},
 };
 
 bool number(const QCommandLineParser& parser, const QString& name, int64_t low, int64_t high, int64_t* value)
@@ -52,9 +53,9 @@ bool parseOptions(const QCoreApplication& app, Sim::SSimOptions* options)
         "Plays an AIS Class B transponder on a pseudo-terminal, whose path is the first line on stdout.\n"
         "Lines in and out are logged on stderr with milliseconds since start.\n"
         "Commands on stdin, one a line: each switch below as \"<name> on|off\" (split, bad-checksums, silence,\n"
-        "ignore-switch, no-dump-end, wifi-unfinished, cut-version), \"passthrough on|off\", \"rate-factor <n>\",\n"
-        "\"model <n>\", \"unplug\" (closes the link), \"long-run <bytes>\", \"count\" (prints \"sent <lines> dropped\n"
-        "<lines>\") and \"quit\"."));
+        "ignore-switch, no-dump-end, wifi-unfinished, cut-version, ignore-settings), \"passthrough on|off\",\n"
+        "\"rate-factor <n>\", \"model <n>\", \"unplug\" (closes the link), \"long-run <bytes>\", \"count\" (prints\n"
+        "\"sent <lines> dropped <lines>\") and \"quit\"."));
     parser.addHelpOption();
     parser.addOptions({
         {"port", "Talks on the terminal at <path> instead of a pseudo-terminal of its own.", "path"},
