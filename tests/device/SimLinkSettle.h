@@ -46,7 +46,15 @@ public:
         Portal::Time::SetFakeClock(Portal::Time::Clock());
     }
 
-    ~SimLinkSettle() { Portal::Time::ClearFakeClock(); }
+    // The communication thread's text is cut off, and a piece being kept is let finish, before
+    // the buffer goes: the link may live on.
+    ~SimLinkSettle()
+    {
+        QObject::disconnect(&m_device.getSentenceHandle(), nullptr, &m_context, nullptr);
+        QObject::disconnect(&m_device, nullptr, &m_context, nullptr);
+        const std::lock_guard<std::mutex> finished(m_mutex);
+        Portal::Time::ClearFakeClock();
+    }
     SimLinkSettle(const SimLinkSettle&) = delete;
     SimLinkSettle& operator=(const SimLinkSettle&) = delete;
 

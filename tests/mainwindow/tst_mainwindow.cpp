@@ -157,6 +157,30 @@ private slots:
         QCOMPARE(m_window->mainMenuGroup()->checkedId(), enabled ? 3 : 0);
     }
 
+    // A run that gave up before the module was read: the transponder's pages open, the Wi-Fi
+    // page waits until the module has been read.
+    void givenUpRunHoldsOnlyTheWiFiPage()
+    {
+        setDevice(5, true, true, false);
+        device().getWiFiConfig().runGivenUp = true;
+        m_window->enableConfigDisp();
+        QVERIFY(m_ui->wgMainMenu->isEnabled());
+        QVERIFY(!m_ui->btnMMWiFi->isEnabled());
+        QVERIFY(m_ui->lblHomeWiFiSetMore->isHidden());
+        QVERIFY(!m_ui->lblHomeWiFiWaiting->isHidden());
+        m_window->updateCurPageDisp(3);
+        m_window->updateCurPageDisp(6);
+        QCOMPARE(m_ui->tbwgMain->currentIndex(), 3);
+
+        device().getWiFiConfig().infoReadOnce = true;
+        m_window->enableConfigDisp();
+        QVERIFY(m_ui->btnMMWiFi->isEnabled());
+        QVERIFY(m_ui->lblHomeWiFiWaiting->isHidden());
+        m_window->updateCurPageDisp(6);
+        QCOMPARE(m_ui->tbwgMain->currentIndex(), 6);
+        device().getWiFiConfig().runGivenUp = false;
+    }
+
     void pageSwitchIgnoredWhileHeldBack()
     {
         setDevice(0, false, false, false);

@@ -145,6 +145,7 @@ private slots:
         const SMsgTextResource& text = window().view()->msgText();
         checkHomeWiFi(text.wifiModeName[WIFI_OP_MODE_ACCESS_POINT], "SIM-WIFI 1.0.3");
 
+        // The link's own clock tells that the device is gone.
         m_settle.reset();
         m_rig.sim().command("unplug");
         QVERIFY(QTest::qWaitFor([&] { return !m_ui->btnCommConnt->isChecked(); }, WindowSimRig::WaitMs));
