@@ -84,7 +84,7 @@ bool CSerialPort::connectPort()
     m_configuring = false;
     if (!configured) {
         // configurePort has logged it.
-        m_openError = m_port->errorString();
+        m_openError = m_port->errorString().toStdString();
         m_port->close();
         return false;
     }
@@ -101,11 +101,11 @@ bool CSerialPort::connectPort()
 
 void CSerialPort::noteOpenError()
 {
-    const QString reason = m_port->errorString();
+    const std::string reason = m_port->errorString().toStdString();
     // The reconnection check tries again every tick: the same reason is logged once.
     if (reason != m_openError)
         Log()->dbgPrintf(DBG_ERROR, "connectPort", 0, "Port:%s cannot be opened: %s", m_serialConfig.portName,
-                         reason.toUtf8().constData());
+                         reason.c_str());
     m_openError = reason;
 }
 

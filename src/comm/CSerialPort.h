@@ -5,6 +5,7 @@
 #include <QSerialPort>
 #include <atomic>
 #include <cstdint>
+#include <string>
 
 namespace COMM {
 
@@ -36,8 +37,8 @@ public:
 
     bool isLost() const { return m_lost; }
     // Why the last open or set-up failed, as the system said it; empty once the port opened.
-    // Communication thread only.
-    const QString& openError() const { return m_openError; }
+    // Communication thread only; a text of its own, shared with nothing the thread frees.
+    QString openError() const { return QString::fromStdString(m_openError); }
     const SSerialConntConfig& getSerialConfig() const { return m_serialConfig; }
     int getBaudRate() const;
 
@@ -60,7 +61,7 @@ private:
     SSerialConntConfig m_serialConfig;
     std::atomic<bool> m_lost{false};
     bool m_configuring = false;
-    QString m_openError;
+    std::string m_openError;
 
     QSerialPort::SerialPortError m_lastLoggedError = QSerialPort::NoError;
     int64_t m_lastLoggedAt = 0;
