@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QtTest>
 #include <algorithm>
+#include <memory>
 #include <mutex>
 
 namespace DeviceFixture {
@@ -35,10 +36,12 @@ public:
         : m_device(device)
         , m_sim(sim)
     {
-        const auto collect = [this](void*, const QString& text) {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_received += text.toLatin1();
-            m_received = m_received.right(TailBytes);
+        // The connections own the received text with this fixture: the link may live on and be
+        // in the middle of a piece when the fixture goes.
+        const auto collect = [received = m_received](void*, const QString& text) {
+            std::lock_guard<std::mutex> lock(received->mutex);
+            received->tail += text.toLatin1();
+            received->tail = received->tail.right(TailBytes);
         };
         QObject::connect(&device.getSentenceHandle(), &CSensorSentenceHandle::signalRxLogMsg, &m_context, collect,
                          Qt::DirectConnection);
@@ -46,15 +49,7 @@ public:
         Portal::Time::SetFakeClock(Portal::Time::Clock());
     }
 
-    // The communication thread's text is cut off, and a piece being kept is let finish, before
-    // the buffer goes: the link may live on.
-    ~SimLinkSettle()
-    {
-        QObject::disconnect(&m_device.getSentenceHandle(), nullptr, &m_context, nullptr);
-        QObject::disconnect(&m_device, nullptr, &m_context, nullptr);
-        const std::lock_guard<std::mutex> finished(m_mutex);
-        Portal::Time::ClearFakeClock();
-    }
+    ~SimLinkSettle() { Portal::Time::ClearFakeClock(); }
     SimLinkSettle(const SimLinkSettle&) = delete;
     SimLinkSettle& operator=(const SimLinkSettle&) = delete;
 
@@ -79,8 +74,8 @@ private:
         const QByteArray out = m_sim.loggedBytes("out");
         QByteArray received;
         {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            received = m_received;
+            std::lock_guard<std::mutex> lock(m_received->mutex);
+            received = m_received->tail;
         }
         const int compared = std::min({TailBytes, int(received.size()), int(out.size())});
         if (!out.isEmpty() && (received.isEmpty() || !received.endsWith(out.right(compared))))
@@ -99,8 +94,12 @@ private:
     CDeviceComm& m_device;
     TestEnv::SimProcess& m_sim;
     QObject m_context;
-    std::mutex m_mutex;
-    QByteArray m_received;
+    struct SReceived
+    {
+        std::mutex mutex;
+        QByteArray tail;
+    };
+    std::shared_ptr<SReceived> m_received = std::make_shared<SReceived>();
 };
 
 } // namespace DeviceFixture
