@@ -64,10 +64,7 @@ void BM_SerialViewAppend(benchmark::State& state)
 {
     const int runBytes = int(state.range(0));
     AisConfiguration window;
-    window.refreshTimer()->stop();
-    WindowRig::CFirstPaint paint;
-    WindowRig::Show(window, &paint);
-    if (!WindowRig::ProcessUntil([&paint] { return paint.painted(); })) {
+    if (!WindowRig::ShowStill(window)) {
         state.SkipWithError("the window was not painted");
         return;
     }

@@ -121,10 +121,7 @@ void BM_WindowRefreshTick(benchmark::State& state)
 {
     const int targets = int(state.range(0));
     AisConfiguration window;
-    window.refreshTimer()->stop();
-    WindowRig::CFirstPaint paint;
-    WindowRig::Show(window, &paint);
-    if (!WindowRig::ProcessUntil([&paint] { return paint.painted(); })) {
+    if (!WindowRig::ShowStill(window)) {
         state.SkipWithError("the window was not painted");
         return;
     }

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QTimer>
 
 bool WindowRig::ProcessUntil(const std::function<bool()>& condition, int timeoutMs)
 {
@@ -31,4 +32,14 @@ void WindowRig::Show(AisConfiguration& window, CFirstPaint* watcher)
         window.installEventFilter(watcher);
     window.setWindowFlags(Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
     window.show();
+}
+
+bool WindowRig::ShowStill(AisConfiguration& window)
+{
+    window.refreshTimer()->stop();
+    CFirstPaint paint;
+    Show(window, &paint);
+    const bool painted = ProcessUntil([&paint] { return paint.painted(); });
+    window.removeEventFilter(&paint);
+    return painted;
 }

@@ -26,4 +26,8 @@ private:
 // Shows the window as the start does; with a watcher, it is told of the paints.
 void Show(AisConfiguration& window, CFirstPaint* watcher = nullptr);
 
+// Shows the window with its refresh timer stopped, so that only the benchmark drives it, and
+// serves events until it is painted; false when it is not.
+[[nodiscard]] bool ShowStill(AisConfiguration& window);
+
 } // namespace WindowRig
